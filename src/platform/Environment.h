@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+#include <string>
+
+namespace tidecopy {
+
+// Where the program and its files live. Plain data so tests can point every folder
+// into their own temporary folder.
+struct Environment {
+    std::string programFolder; // the executable's folder: read-only resources (sounds, manual)
+    std::string dataFolder;    // Tidecopy.ini, Profiles/, Logs/, dversion.ver
+    std::string configHome;    // the per-user settings store lives here
+    std::string windowsFolder; // protected system folder, with a trailing separator
+    std::string systemFolder;  // protected system tools folder
+
+    std::string settingsFilePath() const;
+    std::string profilesFolder() const;
+    std::string logsFolder() const;
+};
+
+// The per-user config folder: $XDG_CONFIG_HOME, else $HOME/.config.
+std::string userConfigHome();
+
+// The folder of the running executable.
+std::string executableFolder();
+
+// Builds the environment of a program installed in programFolder. A folder the user
+// cannot write to keeps the per-user files under configHome/Tidecopy instead, with its
+// Profiles/ and Logs/ created on first use.
+Environment makeEnvironment(FileSystem& fs, const std::string& programFolder,
+                            const std::string& configHome);
+
+} // namespace tidecopy

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "platform/PathStyle.h"
+
+#include <string>
+#include <string_view>
+
+namespace tidecopy {
+
+// The existence tests every part of the product uses. Any error answers false.
+
+// An ordinary file of that exact path (hidden and system files and folders do not count).
+bool FileExists(FileSystem& fs, const PathStyle& style, std::string_view path);
+// A file or a folder that is not hidden; a folder path with a trailing separator counts.
+bool FileOrDirExists(FileSystem& fs, const PathStyle& style, std::string_view strDest);
+// The text after the last separator, at most 512 characters.
+std::string FileNameOf(const PathStyle& style, std::string_view path);
+
+} // namespace tidecopy

@@ -1,0 +1,252 @@
+#include "platform/posix/PosixFileSystem.h"
+
+#include "platform/Errors.h"
+#include "platform/PathStyle.h"
+#include "platform/TemporaryName.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tidecopy {
+
+namespace {
+
+EntryType entryTypeOfMode(mode_t mode) {
+    if (S_ISREG(mode))
+        return EntryType::File;
+    if (S_ISDIR(mode))
+        return EntryType::Directory;
+    if (S_ISLNK(mode))
+        return EntryType::Symlink;
+    return EntryType::Other;
+}
+
+EntryType entryTypeOfDirent(unsigned char type) {
+    switch (type) {
+    case DT_REG:
+        return EntryType::File;
+    case DT_DIR:
+        return EntryType::Directory;
+    case DT_LNK:
+        return EntryType::Symlink;
+    default:
+        return EntryType::Other;
+    }
+}
+
+// Closes a descriptor on every path out of a function.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd)
+        : m_fd(fd) {}
+    ~FileDescriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+    int release() { return std::exchange(m_fd, -1); }
+
+private:
+    int m_fd;
+};
+
+std::error_code writeAll(int fd, const std::string& contents) {
+    std::size_t written = 0;
+    while (written < contents.size()) {
+        const ssize_t n = ::write(fd, contents.data() + written, contents.size() - written);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return lastNativeError();
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return {};
+}
+
+std::error_code syncFolderOf(const std::string& path) {
+    const std::string folder(PathStyle::posix().folderPartOf(path));
+    FileDescriptor dir(
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dir.valid())
+        return lastNativeError();
+    // Some file systems refuse fsync on folders; the rename itself already happened.
+    if (::fsync(dir.get()) != 0 && errno != EINVAL && errno != EROFS)
+        return lastNativeError();
+    return {};
+}
+
+} // namespace
+
+std::uint32_t posixAttributesOf(const std::string& name, EntryType type) {
+    std::uint32_t attributes = 0;
+    if (!name.empty() && name.front() == '.')
+        attributes |= FileAttribute::Hidden;
+    switch (type) {
+    case EntryType::Directory:
+        attributes |= FileAttribute::Directory;
+        break;
+    case EntryType::Other:
+        attributes |= FileAttribute::System;
+        break;
+    case EntryType::File:
+    case EntryType::Symlink:
+        attributes |= FileAttribute::Archive;
+        break;
+    }
+    return attributes;
+}
+
+std::error_code PosixFileSystem::listFolder(const std::string& folder,
+                                            std::vector<FolderEntry>& entries) {
+    FileDescriptor dirFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dirFd.valid())
+        return lastNativeError();
+    DIR* dir = ::fdopendir(dirFd.get());
+    if (dir == nullptr)
+        return lastNativeError();
+    dirFd.release();
+
+    std::error_code error;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (entry == nullptr) {
+            if (errno != 0)
+                error = lastNativeError();
+            break;
+        }
+        const std::string_view name(entry->d_name);
+        if (name == "." || name == "..")
+            continue;
+        EntryType type = entryTypeOfDirent(entry->d_type);
+        if (entry->d_type == DT_UNKNOWN) {
+            struct stat st {};
+            if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+                continue; // vanished while we listed
+            type = entryTypeOfMode(st.st_mode);
+        }
+        FolderEntry item{std::string(name), type, 0};
+        item.attributes = posixAttributesOf(item.name, type);
+        entries.push_back(std::move(item));
+    }
+    ::closedir(dir);
+    return error;
+}
+
+Result<EntryInfo> PosixFileSystem::entryInfo(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0)
+        return lastNativeError();
+    EntryInfo info;
+    info.type = entryTypeOfMode(st.st_mode);
+    info.size = static_cast<std::uint64_t>(st.st_size);
+    info.modifiedNs =
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    info.permissions = st.st_mode & 07777;
+    const std::string name(
+        PathStyle::posix().fileNameOf(PathStyle::posix().withoutTrailingSeparator(path)));
+    info.attributes = posixAttributesOf(name, info.type);
+    if ((st.st_mode & S_IWUSR) == 0)
+        info.attributes |= FileAttribute::ReadOnly;
+    return info;
+}
+
+std::error_code PosixFileSystem::createFolder(const std::string& path) {
+    return ::mkdir(path.c_str(), 0777) == 0 ? std::error_code{} : lastNativeError();
+}
+
+std::error_code PosixFileSystem::removeFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0 ? std::error_code{} : lastNativeError();
+}
+
+std::error_code PosixFileSystem::renameReplacing(const std::string& from, const std::string& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0 ? std::error_code{} : lastNativeError();
+}
+
+std::error_code PosixFileSystem::renameNoReplace(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return {};
+    // EINVAL/ENOSYS: the file system or kernel lacks RENAME_NOREPLACE. link() never
+    // replaces either, so link + unlink keeps the promise for files.
+    if (errno != EINVAL && errno != ENOSYS)
+        return lastNativeError();
+    if (::link(from.c_str(), to.c_str()) != 0)
+        return lastNativeError();
+    if (::unlink(from.c_str()) != 0) {
+        const std::error_code error = lastNativeError();
+        ::unlink(to.c_str());
+        return error;
+    }
+    return {};
+}
+
+std::error_code PosixFileSystem::hardLink(const std::string& existing, const std::string& newPath) {
+    return ::link(existing.c_str(), newPath.c_str()) == 0 ? std::error_code{} : lastNativeError();
+}
+
+Result<std::string> PosixFileSystem::readWholeFile(const std::string& path) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.valid())
+        return lastNativeError();
+    std::string contents;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return lastNativeError();
+        }
+        if (n == 0)
+            break;
+        contents.append(buffer, static_cast<std::size_t>(n));
+    }
+    return contents;
+}
+
+std::error_code PosixFileSystem::writeWholeFileAtomically(const std::string& path,
+                                                          const std::string& contents) {
+    const std::string temporary =
+        std::string(PathStyle::posix().folderPartOf(path)) + makeTemporaryName();
+    FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (!fd.valid())
+        return lastNativeError();
+
+    std::error_code error = writeAll(fd.get(), contents);
+    if (!error && ::fsync(fd.get()) != 0)
+        error = lastNativeError();
+    if (::close(fd.release()) != 0 && !error)
+        error = lastNativeError();
+    if (!error && ::rename(temporary.c_str(), path.c_str()) != 0)
+        error = lastNativeError();
+    if (error) {
+        ::unlink(temporary.c_str());
+        return error;
+    }
+    return syncFolderOf(path);
+}
+
+std::error_code PosixFileSystem::createNewFile(const std::string& path,
+                                               const std::string& contents) {
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (!fd.valid())
+        return lastNativeError();
+    std::error_code error = writeAll(fd.get(), contents);
+    if (::close(fd.release()) != 0 && !error)
+        error = lastNativeError();
+    return error;
+}
+
+bool PosixFileSystem::isWritableFolder(const std::string& folder) {
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+} // namespace tidecopy

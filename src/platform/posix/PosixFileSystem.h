@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+namespace tidecopy {
+
+// The POSIX backend of FileSystem. Holds no state; one instance may serve every thread.
+class PosixFileSystem : public FileSystem {
+public:
+    std::error_code listFolder(const std::string& folder,
+                               std::vector<FolderEntry>& entries) override;
+    Result<EntryInfo> entryInfo(const std::string& path) override;
+    std::error_code createFolder(const std::string& path) override;
+    std::error_code removeFile(const std::string& path) override;
+    std::error_code renameReplacing(const std::string& from, const std::string& to) override;
+    std::error_code renameNoReplace(const std::string& from, const std::string& to) override;
+    std::error_code hardLink(const std::string& existing, const std::string& newPath) override;
+    Result<std::string> readWholeFile(const std::string& path) override;
+    std::error_code writeWholeFileAtomically(const std::string& path,
+                                             const std::string& contents) override;
+    std::error_code createNewFile(const std::string& path, const std::string& contents) override;
+    bool isWritableFolder(const std::string& folder) override;
+};
+
+// Hidden = leading dot; system = neither regular file, directory nor symbolic link.
+std::uint32_t posixAttributesOf(const std::string& name, EntryType type);
+
+} // namespace tidecopy

@@ -1,0 +1,134 @@
+#include "platform/posix/PosixVolumes.h"
+
+#include "platform/Errors.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdlib>
+#include <dirent.h>
+#include <fstream>
+#include <sstream>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace tidecopy {
+
+namespace {
+
+// The mount table writes blanks, tabs, newlines and backslashes as octal escapes.
+std::string unescapeMountField(std::string_view field) {
+    std::string out;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const auto isOctal = [&](std::size_t at) {
+            return field[at] >= '0' && field[at] <= '7';
+        };
+        if (field[i] == '\\' && i + 3 < field.size() && isOctal(i + 1) && isOctal(i + 2) &&
+            isOctal(i + 3)) {
+            out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 +
+                                     (field[i + 3] - '0'));
+            i += 3;
+        } else {
+            out += field[i];
+        }
+    }
+    return out;
+}
+
+std::string resolvedDevice(const std::string& device) {
+    char buffer[PATH_MAX];
+    return ::realpath(device.c_str(), buffer) != nullptr ? std::string(buffer) : device;
+}
+
+// Labels are the names of the links in /dev/disk/by-label, escaped as udev does (\x20).
+std::string unescapeUdev(std::string_view name) {
+    std::string out;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x') {
+            out += static_cast<char>(
+                std::strtol(std::string(name.substr(i + 2, 2)).c_str(), nullptr, 16));
+            i += 3;
+        } else {
+            out += name[i];
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+bool isPseudoFileSystem(std::string_view type) {
+    static constexpr std::array<std::string_view, 30> pseudo = {"proc",        "sysfs",
+                                                                "devtmpfs",    "devpts",
+                                                                "tmpfs",       "securityfs",
+                                                                "cgroup",      "cgroup2",
+                                                                "pstore",      "bpf",
+                                                                "debugfs",     "tracefs",
+                                                                "mqueue",      "hugetlbfs",
+                                                                "configfs",    "fusectl",
+                                                                "autofs",      "binfmt_misc",
+                                                                "rpc_pipefs",  "nsfs",
+                                                                "efivarfs",    "ramfs",
+                                                                "squashfs",    "overlay",
+                                                                "selinuxfs",   "fuse.gvfsd-fuse",
+                                                                "fuse.portal", "nfsd",
+                                                                "sockfs",      "pipefs"};
+    return std::find(pseudo.begin(), pseudo.end(), type) != pseudo.end();
+}
+
+std::vector<Volume> parseMountTable(std::string_view text) {
+    std::vector<Volume> volumes;
+    std::istringstream lines{std::string(text)};
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string device, mountPoint, type, options;
+        if (!(fields >> device >> mountPoint >> type >> options) || isPseudoFileSystem(type))
+            continue;
+        Volume volume;
+        volume.device = unescapeMountField(device);
+        volume.mountPoint = unescapeMountField(mountPoint);
+        volume.fileSystemType = type;
+        std::istringstream optionList(options);
+        for (std::string option; std::getline(optionList, option, ',');)
+            if (option == "ro")
+                volume.readOnly = true;
+        std::erase_if(volumes, [&](const Volume& v) { return v.mountPoint == volume.mountPoint; });
+        volumes.push_back(std::move(volume));
+    }
+    return volumes;
+}
+
+PosixVolumes::PosixVolumes(std::string mountTable, std::string labelFolder)
+    : m_mountTable(std::move(mountTable))
+    , m_labelFolder(std::move(labelFolder)) {}
+
+std::vector<Volume> PosixVolumes::list() {
+    std::ifstream file(m_mountTable);
+    std::stringstream text;
+    text << file.rdbuf();
+    std::vector<Volume> volumes = parseMountTable(text.str());
+
+    if (DIR* dir = ::opendir(m_labelFolder.c_str())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            if (entry->d_name[0] == '.')
+                continue;
+            const std::string device = resolvedDevice(m_labelFolder + "/" + entry->d_name);
+            for (Volume& volume : volumes)
+                if (resolvedDevice(volume.device) == device)
+                    volume.label = unescapeUdev(entry->d_name);
+        }
+        ::closedir(dir);
+    }
+    return volumes;
+}
+
+Result<SpaceInfo> PosixVolumes::space(const std::string& path) {
+    struct statvfs st {};
+    if (::statvfs(path.c_str(), &st) != 0)
+        return lastNativeError();
+    return SpaceInfo{static_cast<std::uint64_t>(st.f_bavail) * st.f_frsize,
+                     static_cast<std::uint64_t>(st.f_blocks) * st.f_frsize};
+}
+
+} // namespace tidecopy

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/Volumes.h"
+
+#include <string>
+#include <string_view>
+
+namespace tidecopy {
+
+// Volumes from a mount table (/proc/self/mounts) and statvfs.
+class PosixVolumes : public Volumes {
+public:
+    explicit PosixVolumes(std::string mountTable = "/proc/self/mounts",
+                          std::string labelFolder = "/dev/disk/by-label");
+    std::vector<Volume> list() override;
+    Result<SpaceInfo> space(const std::string& path) override;
+
+private:
+    std::string m_mountTable;
+    std::string m_labelFolder;
+};
+
+// The real file systems of a mount table's text, in its order; a mount point mounted
+// twice keeps its last entry (the one in force).
+std::vector<Volume> parseMountTable(std::string_view text);
+bool isPseudoFileSystem(std::string_view type);
+
+} // namespace tidecopy
