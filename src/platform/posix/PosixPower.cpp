@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 #include <spawn.h>
-#include <unistd.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -15,8 +15,7 @@ namespace tidecopy {
 namespace {
 
 // Starts the program without waiting for it: the request is carried out by the system.
-std::error_code spawnDetached(std::vector<std::string> arguments)
-{
+std::error_code spawnDetached(std::vector<std::string> arguments) {
     std::vector<char*> argv;
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
@@ -28,12 +27,12 @@ std::error_code spawnDetached(std::vector<std::string> arguments)
 
 } // namespace
 
-std::error_code PosixPower::request(PowerAction action)
-{
+std::error_code PosixPower::request(PowerAction action) {
     switch (action) {
     case PowerAction::LogOff:
         // The session this program runs in; without one, every session of the user.
-        if (const char* session = std::getenv("XDG_SESSION_ID"); session != nullptr && session[0] != '\0')
+        if (const char* session = std::getenv("XDG_SESSION_ID");
+            session != nullptr && session[0] != '\0')
             return spawnDetached({"loginctl", "terminate-session", session});
         return spawnDetached({"loginctl", "terminate-user", std::to_string(::getuid())});
     case PowerAction::ShutDown:
