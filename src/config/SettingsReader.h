@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/Result.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tidecopy {
+
+// Reads the values of a settings file or profile, one line each, in the format's three
+// ways. Lines end in CR LF or LF; a line that is not UTF-8 is taken as Windows-1252.
+// Whatever follows a value on its line is left unread, so one odd line cannot shift the
+// lines after it.
+class SettingsReader {
+public:
+    explicit SettingsReader(std::string_view text)
+        : m_text(text) {}
+
+    // Blanks are skipped; the number ends at a blank, a comma or the end of the line.
+    // Only an optional sign and decimal digits make a number.
+    Result<std::int16_t> readNumber16();
+    Result<std::int32_t> readNumber32();
+    // Leading blanks are skipped; the value ends at the first comma or the end of the line,
+    // or, when it starts with a double quote, at the closing quote.
+    Result<std::string> readField();
+    // The whole line as it is.
+    Result<std::string> readLine();
+
+    // Lines consumed so far.
+    int linesRead() const { return m_linesRead; }
+
+private:
+    Result<std::int64_t> readNumber(std::int64_t lowest, std::int64_t highest);
+
+    std::string_view m_text;
+    std::size_t m_position = 0;
+    int m_linesRead = 0;
+};
+
+} // namespace tidecopy

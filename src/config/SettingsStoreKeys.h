@@ -1,0 +1,12 @@
+#pragma once
+
+namespace tidecopy::SettingsStoreKeys {
+
+// Where the program's values live in the per-user settings store.
+inline constexpr const char* application = "OrnCaldrix";
+inline constexpr const char* section = "Tidecopy";
+
+// "Yes" turns the automatic update check off; anything else, or nothing, leaves it on.
+inline constexpr const char* NoURLupdate = "NoURLupdate";
+
+} // namespace tidecopy::SettingsStoreKeys
