@@ -3,6 +3,8 @@
 #include "platform/FileAttributes.h"
 #include "platform/Result.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -39,6 +41,32 @@ public:
 
     // True when the caller may create files in the folder.
     virtual bool isWritableFolder(const std::string& folder) = 0;
+
+    // Copying files of any size. Asked between chunks; true stops the copy with
+    // operation_canceled.
+    using CancelCheck = std::function<bool()>;
+
+    // Creates newFile exclusively (file_exists when the name is taken) and copies the
+    // bytes of the regular file source into it, holes kept where the platform can. On a
+    // failure newFile may be left behind with part of the data: the caller removes it.
+    virtual std::error_code copyFileData(const std::string& source, const std::string& newFile,
+                                         const CancelCheck& cancelled) = 0;
+    // The modification time of the entry itself (a link's own time), full precision.
+    virtual std::error_code setModifiedTime(const std::string& path, std::int64_t modifiedNs) = 0;
+    // Permission bits (07777) of a file or folder; links have none of their own.
+    virtual std::error_code setPermissions(const std::string& path, std::uint32_t permissions) = 0;
+    // The target text of a symbolic link, unchanged.
+    virtual Result<std::string> readSymlink(const std::string& path) = 0;
+    virtual std::error_code createSymlink(const std::string& targetText,
+                                          const std::string& linkPath) = 0;
+    // The smallest step of modification times the volume holding path keeps.
+    virtual Result<std::int64_t> timestampResolutionNs(const std::string& path) = 0;
+    // Writes the file's data through to the device and drops it from the cache, so that
+    // the next read comes from the disk.
+    virtual std::error_code flushAndDropCache(const std::string& path) = 0;
+    // True when the two files hold the same bytes.
+    virtual Result<bool> compareContents(const std::string& first, const std::string& second,
+                                         const CancelCheck& cancelled) = 0;
 };
 
 } // namespace tidecopy

@@ -86,4 +86,58 @@ std::error_code FaultyFileSystem::createNewFile(const std::string& path,
     return PosixFileSystem::createNewFile(path, contents);
 }
 
+std::error_code FaultyFileSystem::copyFileData(const std::string& source,
+                                               const std::string& newFile,
+                                               const CancelCheck& cancelled) {
+    const std::error_code planted = fault(FsOperation::CopyFileData, newFile);
+    const std::error_code error = PosixFileSystem::copyFileData(source, newFile, cancelled);
+    return planted ? planted : error;
+}
+
+std::error_code FaultyFileSystem::setModifiedTime(const std::string& path,
+                                                  std::int64_t modifiedNs) {
+    if (auto error = fault(FsOperation::SetModifiedTime, path))
+        return error;
+    return PosixFileSystem::setModifiedTime(path, modifiedNs);
+}
+
+std::error_code FaultyFileSystem::setPermissions(const std::string& path,
+                                                 std::uint32_t permissions) {
+    if (auto error = fault(FsOperation::SetPermissions, path))
+        return error;
+    return PosixFileSystem::setPermissions(path, permissions);
+}
+
+Result<std::string> FaultyFileSystem::readSymlink(const std::string& path) {
+    if (auto error = fault(FsOperation::ReadSymlink, path))
+        return error;
+    return PosixFileSystem::readSymlink(path);
+}
+
+std::error_code FaultyFileSystem::createSymlink(const std::string& targetText,
+                                                const std::string& linkPath) {
+    if (auto error = fault(FsOperation::CreateSymlink, linkPath))
+        return error;
+    return PosixFileSystem::createSymlink(targetText, linkPath);
+}
+
+Result<std::int64_t> FaultyFileSystem::timestampResolutionNs(const std::string& path) {
+    if (auto error = fault(FsOperation::TimestampResolution, path))
+        return error;
+    return PosixFileSystem::timestampResolutionNs(path);
+}
+
+std::error_code FaultyFileSystem::flushAndDropCache(const std::string& path) {
+    if (auto error = fault(FsOperation::FlushAndDropCache, path))
+        return error;
+    return PosixFileSystem::flushAndDropCache(path);
+}
+
+Result<bool> FaultyFileSystem::compareContents(const std::string& first, const std::string& second,
+                                               const CancelCheck& cancelled) {
+    if (auto error = fault(FsOperation::CompareContents, second))
+        return error;
+    return PosixFileSystem::compareContents(first, second, cancelled);
+}
+
 } // namespace tidecopy::test

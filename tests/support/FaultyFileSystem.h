@@ -19,6 +19,14 @@ enum class FsOperation {
     ReadWholeFile,
     WriteWholeFileAtomically,
     CreateNewFile,
+    CopyFileData,
+    SetModifiedTime,
+    SetPermissions,
+    ReadSymlink,
+    CreateSymlink,
+    TimestampResolution,
+    FlushAndDropCache,
+    CompareContents,
 };
 
 // The real file system, except for the faults a test plants: an operation on a path
@@ -42,6 +50,19 @@ public:
     std::error_code writeWholeFileAtomically(const std::string& path,
                                              const std::string& contents) override;
     std::error_code createNewFile(const std::string& path, const std::string& contents) override;
+    // A planted fault strikes after the data is written, as a disk that fills up at the
+    // last chunk: the new file is left behind for the caller to remove.
+    std::error_code copyFileData(const std::string& source, const std::string& newFile,
+                                 const CancelCheck& cancelled) override;
+    std::error_code setModifiedTime(const std::string& path, std::int64_t modifiedNs) override;
+    std::error_code setPermissions(const std::string& path, std::uint32_t permissions) override;
+    Result<std::string> readSymlink(const std::string& path) override;
+    std::error_code createSymlink(const std::string& targetText,
+                                  const std::string& linkPath) override;
+    Result<std::int64_t> timestampResolutionNs(const std::string& path) override;
+    std::error_code flushAndDropCache(const std::string& path) override;
+    Result<bool> compareContents(const std::string& first, const std::string& second,
+                                 const CancelCheck& cancelled) override;
 
 protected:
     // Counts the call and answers the planted fault for it, if any.
@@ -54,7 +75,7 @@ private:
         std::error_code error;
     };
     std::vector<Fault> m_faults;
-    std::vector<int> m_calls = std::vector<int>(16, 0);
+    std::vector<int> m_calls = std::vector<int>(32, 0);
 };
 
 } // namespace tidecopy::test

@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "platform/PathStyle.h"
 #include "platform/TemporaryName.h"
+#include "platform/posix/FileDescriptor.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -37,25 +38,6 @@ EntryType entryTypeOfDirent(unsigned char type) {
         return EntryType::Other;
     }
 }
-
-// Closes a descriptor on every path out of a function.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd)
-        : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return m_fd; }
-    bool valid() const { return m_fd >= 0; }
-    int release() { return std::exchange(m_fd, -1); }
-
-private:
-    int m_fd;
-};
 
 std::error_code writeAll(int fd, const std::string& contents) {
     std::size_t written = 0;

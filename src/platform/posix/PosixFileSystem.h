@@ -20,6 +20,21 @@ public:
                                              const std::string& contents) override;
     std::error_code createNewFile(const std::string& path, const std::string& contents) override;
     bool isWritableFolder(const std::string& folder) override;
+
+    // PosixFileCopy.cpp
+    std::error_code copyFileData(const std::string& source, const std::string& newFile,
+                                 const CancelCheck& cancelled) override;
+    std::error_code flushAndDropCache(const std::string& path) override;
+    Result<bool> compareContents(const std::string& first, const std::string& second,
+                                 const CancelCheck& cancelled) override;
+
+    // PosixFileMetadata.cpp
+    std::error_code setModifiedTime(const std::string& path, std::int64_t modifiedNs) override;
+    std::error_code setPermissions(const std::string& path, std::uint32_t permissions) override;
+    Result<std::string> readSymlink(const std::string& path) override;
+    std::error_code createSymlink(const std::string& targetText,
+                                  const std::string& linkPath) override;
+    Result<std::int64_t> timestampResolutionNs(const std::string& path) override;
 };
 
 // Hidden = leading dot; system = neither regular file, directory nor symbolic link.

@@ -1,0 +1,269 @@
+#include "platform/Errors.h"
+#include "platform/posix/FileDescriptor.h"
+#include "platform/posix/PosixFileSystem.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <memory>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tidecopy {
+
+namespace {
+
+constexpr std::uint64_t rangeChunk = std::uint64_t{16} << 20;
+constexpr std::size_t bufferSize = std::size_t{1} << 20;
+
+// One file being copied: the two descriptors and how far the data has got.
+struct CopyJob {
+    int in = -1;
+    int out = -1;
+    std::uint64_t size = 0;
+    std::uint64_t copied = 0;
+    const FileSystem::CancelCheck& cancelled;
+};
+
+enum class Method { CopyFileRange, ReadWrite };
+
+std::error_code canceledError() {
+    return std::make_error_code(std::errc::operation_canceled);
+}
+
+bool isCancelled(const CopyJob& job) {
+    return job.cancelled && job.cancelled();
+}
+
+// Errors that only say "this way of copying does not work here". Anything else (EIO,
+// ENOSPC, EDQUOT, ...) is about the data and ends the copy.
+bool meansUnsupported(int error) {
+    return error == EOPNOTSUPP || error == ENOTTY || error == EXDEV || error == EINVAL ||
+           error == ENOSYS || error == EBADF;
+}
+
+// Fast path: FICLONE shares the source's extents (btrfs, XFS, bcachefs). It copies
+// nothing when it fails, so any "not supported" answer falls back to copying bytes.
+bool tryClone(const CopyJob& job, std::error_code& error) {
+    if (::ioctl(job.out, FICLONE, job.in) == 0)
+        return true;
+    if (!meansUnsupported(errno) && errno != EPERM)
+        error = lastNativeError();
+    return false;
+}
+
+std::error_code writeAllAt(int fd, const char* data, std::size_t length, off_t offset) {
+    while (length > 0) {
+        const ssize_t n = ::pwrite(fd, data, length, offset);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return lastNativeError();
+        }
+        data += n;
+        length -= static_cast<std::size_t>(n);
+        offset += n;
+    }
+    return {};
+}
+
+// The fallback every file system supports: read and write through a large buffer.
+std::error_code readWriteRange(CopyJob& job, std::uint64_t from, std::uint64_t to) {
+    const std::size_t length =
+        static_cast<std::size_t>(std::min<std::uint64_t>(bufferSize, to - from));
+    std::unique_ptr<char[]> buffer(new char[length]);
+    std::uint64_t position = from;
+    while (position < to) {
+        if (isCancelled(job))
+            return canceledError();
+        const std::size_t wanted =
+            static_cast<std::size_t>(std::min<std::uint64_t>(length, to - position));
+        const ssize_t n = ::pread(job.in, buffer.get(), wanted, static_cast<off_t>(position));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return lastNativeError();
+        }
+        if (n == 0) {
+            job.size = position; // the source shrank while we copied it
+            return {};
+        }
+        if (auto error = writeAllAt(job.out, buffer.get(), static_cast<std::size_t>(n),
+                                    static_cast<off_t>(position)))
+            return error;
+        position += static_cast<std::uint64_t>(n);
+        job.copied += static_cast<std::uint64_t>(n);
+    }
+    return {};
+}
+
+// In-kernel copy of one data range. EXDEV, EOPNOTSUPP, ENOSYS, EINVAL and EBADF before the
+// first byte switch the whole file to read/write; after it they are real failures.
+std::error_code copyRange(CopyJob& job, std::uint64_t from, std::uint64_t to, Method& method) {
+    std::uint64_t position = from;
+    while (position < to && method == Method::CopyFileRange) {
+        if (isCancelled(job))
+            return canceledError();
+        auto inOffset = static_cast<loff_t>(position);
+        auto outOffset = inOffset;
+        const auto wanted = static_cast<std::size_t>(std::min(rangeChunk, to - position));
+        const ssize_t n = ::copy_file_range(job.in, &inOffset, job.out, &outOffset, wanted, 0);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            if (meansUnsupported(errno) && job.copied == 0) {
+                method = Method::ReadWrite;
+                break;
+            }
+            return lastNativeError();
+        }
+        if (n == 0) {
+            job.size = position;
+            return {};
+        }
+        position += static_cast<std::uint64_t>(n);
+        job.copied += static_cast<std::uint64_t>(n);
+    }
+    return position < to ? readWriteRange(job, position, to) : std::error_code{};
+}
+
+// Copies the data ranges only, so holes stay holes and a sparse file costs what its data
+// costs. EINVAL/EOPNOTSUPP from SEEK_DATA (no hole support) treat the file as all data.
+std::error_code copyData(CopyJob& job) {
+    Method method = Method::CopyFileRange;
+    std::uint64_t position = 0;
+    while (position < job.size) {
+        if (isCancelled(job))
+            return canceledError();
+        const off_t data = ::lseek(job.in, static_cast<off_t>(position), SEEK_DATA);
+        std::uint64_t from = position;
+        std::uint64_t to = job.size;
+        if (data < 0) {
+            if (errno == ENXIO)
+                break;
+            if (errno != EINVAL && errno != EOPNOTSUPP)
+                return lastNativeError();
+        } else {
+            from = static_cast<std::uint64_t>(data);
+            const off_t hole = ::lseek(job.in, data, SEEK_HOLE);
+            if (hole > data)
+                to = std::min(job.size, static_cast<std::uint64_t>(hole));
+        }
+        if (from >= job.size)
+            break;
+        if (auto error = copyRange(job, from, to, method))
+            return error;
+        position = to;
+    }
+    // A trailing hole, and the size itself when the file is all holes.
+    if (::ftruncate(job.out, static_cast<off_t>(job.size)) != 0)
+        return lastNativeError();
+    return {};
+}
+
+// O_NONBLOCK: a FIFO handed over by mistake must not hang the run; O_NOFOLLOW: links are
+// recreated as links by the caller, never copied through.
+int openForReading(const std::string& path) {
+    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+}
+
+std::error_code checkRegularFile(const FileDescriptor& fd, struct stat& st) {
+    if (!fd.valid())
+        return lastNativeError();
+    if (::fstat(fd.get(), &st) != 0)
+        return lastNativeError();
+    if (S_ISDIR(st.st_mode))
+        return errorFromNative(EISDIR);
+    if (!S_ISREG(st.st_mode))
+        return errorFromNative(EINVAL);
+    return {};
+}
+
+std::size_t readFully(int fd, char* buffer, std::size_t length, std::error_code& error) {
+    std::size_t total = 0;
+    while (total < length) {
+        const ssize_t n = ::read(fd, buffer + total, length - total);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            error = lastNativeError();
+            return total;
+        }
+        if (n == 0)
+            break;
+        total += static_cast<std::size_t>(n);
+    }
+    return total;
+}
+
+} // namespace
+
+std::error_code PosixFileSystem::copyFileData(const std::string& source, const std::string& newFile,
+                                              const CancelCheck& cancelled) {
+    FileDescriptor in(openForReading(source));
+    struct stat st {};
+    if (auto error = checkRegularFile(in, st))
+        return error;
+    // Owner-only until the caller gives it the source's permission bits.
+    FileDescriptor out(
+        ::open(newFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (!out.valid())
+        return lastNativeError();
+
+    CopyJob job{in.get(), out.get(), static_cast<std::uint64_t>(st.st_size), 0, cancelled};
+    std::error_code error;
+    if (job.size > 0 && !tryClone(job, error) && !error)
+        error = copyData(job);
+    if (::close(out.release()) != 0 && !error)
+        error = lastNativeError();
+    return error;
+}
+
+std::error_code PosixFileSystem::flushAndDropCache(const std::string& path) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (!fd.valid())
+        return lastNativeError();
+    if (::fdatasync(fd.get()) != 0)
+        return lastNativeError();
+    // Only clean pages can be dropped, which is why the data was written through first.
+    if (const int error = ::posix_fadvise(fd.get(), 0, 0, POSIX_FADV_DONTNEED); error != 0)
+        return errorFromNative(error);
+    return {};
+}
+
+Result<bool> PosixFileSystem::compareContents(const std::string& first, const std::string& second,
+                                              const CancelCheck& cancelled) {
+    FileDescriptor a(openForReading(first));
+    struct stat stA {};
+    if (auto error = checkRegularFile(a, stA))
+        return error;
+    FileDescriptor b(openForReading(second));
+    struct stat stB {};
+    if (auto error = checkRegularFile(b, stB))
+        return error;
+    if (stA.st_size != stB.st_size)
+        return false;
+    ::posix_fadvise(a.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    ::posix_fadvise(b.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+
+    std::unique_ptr<char[]> bufferA(new char[bufferSize]);
+    std::unique_ptr<char[]> bufferB(new char[bufferSize]);
+    for (;;) {
+        if (cancelled && cancelled())
+            return canceledError();
+        std::error_code error;
+        const std::size_t nA = readFully(a.get(), bufferA.get(), bufferSize, error);
+        const std::size_t nB = readFully(b.get(), bufferB.get(), bufferSize, error);
+        if (error)
+            return error;
+        if (nA != nB || std::memcmp(bufferA.get(), bufferB.get(), nA) != 0)
+            return false;
+        if (nA < bufferSize)
+            return true;
+    }
+}
+
+} // namespace tidecopy
