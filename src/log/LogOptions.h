@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace tidecopy {
+
+// How the log options of the option set govern the log view.
+
+// A preview keeps a detailed log; this bounds it for the preview's duration.
+inline constexpr std::size_t previewLogMaxLength = 256000;
+
+// The numeric value of a LogLimit text: a decimal number, optionally signed and
+// surrounded by blanks. Anything else, and a number too large to hold, is 0.
+std::int64_t LogLimitValue(std::string_view LogLimit);
+
+// The log's maximum length for a LogLimit text: its value when that is 1000 or more,
+// else 0 (unlimited).
+std::size_t logMaxLengthFor(std::string_view LogLimit);
+
+// The user may edit the log exactly when chkeditLog is on; the program's appends
+// arrive either way.
+inline bool logIsReadOnly(bool chkeditLog) {
+    return !chkeditLog;
+}
+
+} // namespace tidecopy

@@ -1,0 +1,48 @@
+#include "log/LogOptions.h"
+
+#include "log/ActivityLog.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace tidecopy {
+namespace {
+
+struct LimitTextCase {
+    const char* LogLimit;
+    std::int64_t value;
+    std::size_t maxLength;
+};
+
+class LogLimitText : public testing::TestWithParam<LimitTextCase> {};
+
+TEST_P(LogLimitText, GivesTheNumberAndTheMaximumLength) {
+    const LimitTextCase& c = GetParam();
+    EXPECT_EQ(LogLimitValue(c.LogLimit), c.value) << '"' << c.LogLimit << '"';
+    EXPECT_EQ(logMaxLengthFor(c.LogLimit), c.maxLength) << '"' << c.LogLimit << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LogLimitText,
+    testing::Values(LimitTextCase{"", 0, 0}, LimitTextCase{"0", 0, 0}, LimitTextCase{"500", 500, 0},
+                    LimitTextCase{"999", 999, 0}, LimitTextCase{"1000", 1000, 1000},
+                    LimitTextCase{"9999999", 9999999, 9999999}, LimitTextCase{" 2000 ", 2000, 2000},
+                    LimitTextCase{"+3000", 3000, 3000}, LimitTextCase{"-5000", -5000, 0},
+                    LimitTextCase{"+-5000", 0, 0}, LimitTextCase{"1000abc", 0, 0},
+                    LimitTextCase{"1 000", 0, 0}, LimitTextCase{"abc", 0, 0},
+                    LimitTextCase{"99999999999999999999", 0, 0}));
+
+TEST(LogLimitText, FiveHundredLeavesTheLogUnlimitedAndOneThousandLimitsIt) {
+    const std::string line = "From-> /data/proj/a.txt\r\n"; // 25 characters
+    const std::pair<const char*, std::size_t> cases[] = {{"500", 80 * 25}, {"1000", 1000}};
+    for (const auto& [LogLimit, expected] : cases) {
+        ActivityLog log;
+        log.setMaxLength(logMaxLengthFor(LogLimit));
+        for (int i = 0; i < 80; ++i)
+            log.append(line);
+        EXPECT_EQ(log.characterCount(), expected) << LogLimit;
+    }
+}
+
+} // namespace
+} // namespace tidecopy
