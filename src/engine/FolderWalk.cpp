@@ -1,0 +1,156 @@
+#include "engine/FolderWalk.h"
+
+#include "platform/Enumeration.h"
+#include "platform/TemporaryName.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace tidecopy {
+
+// One folder's entries, read once and sorted; both the folder and the file selection
+// are made from it, so no folder is enumerated twice.
+struct FolderWalk::FolderContents {
+    std::vector<FolderEntry> entries;
+};
+
+struct FolderWalk::TreeRequest {
+    std::uint32_t folderMask;
+    std::uint32_t fileMask;
+    std::string_view pattern;
+    NameForm form;
+    FileList& list;
+};
+
+namespace {
+
+bool isSelected(const FolderEntry& entry, std::uint32_t mask) {
+    return passesAttributeMask(entry.attributes, mask) && !isTemporaryName(entry.name);
+}
+
+bool isWalkedFolder(const FolderEntry& entry, std::uint32_t mask) {
+    return entry.type == EntryType::Directory && isSelected(entry, mask);
+}
+
+// A name without wildcards finds only itself, as the platform's search does.
+bool matchesPattern(std::string_view pattern, std::string_view name) {
+    return hasWildcard(pattern) ? matchesWildcard(pattern, name) : pattern == name;
+}
+
+std::string joined(const std::string& folder, const std::string& name) {
+    std::string path;
+    path.reserve(folder.size() + name.size());
+    path.append(folder).append(name);
+    return path;
+}
+
+} // namespace
+
+FolderWalk::FolderWalk(FileSystem& fs, const PathStyle& style, RunControl control)
+    : m_fs(fs)
+    , m_style(style)
+    , m_control(std::move(control)) {}
+
+std::error_code FolderWalk::readFolder(const std::string& folder, FolderContents& contents) const {
+    contents.entries.clear();
+    if (auto error = m_fs.listFolder(folder, contents.entries)) {
+        contents.entries.clear();
+        return error;
+    }
+    std::sort(contents.entries.begin(), contents.entries.end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+    return {};
+}
+
+void FolderWalk::appendFiles(const std::string& folder, const FolderContents& contents,
+                             std::uint32_t mask, std::string_view pattern, NameForm form,
+                             FileList& list) const {
+    for (const FolderEntry& entry : contents.entries) {
+        if (!isSelected(entry, mask) || !matchesPattern(pattern, entry.name))
+            continue;
+        list.Items.push_back(form == NameForm::NameOnly ? entry.name : joined(folder, entry.name));
+    }
+    list.Count = list.Items.size();
+}
+
+void FolderWalk::ListSubFolders(const std::string& folder, std::uint32_t mask, FileList& list) {
+    const std::string base = m_style.withTrailingSeparator(folder);
+    FolderContents contents;
+    readFolder(base, contents);
+    for (const FolderEntry& entry : contents.entries) {
+        if (m_control.cancelled())
+            break;
+        if (!isSelected(entry, mask))
+            continue;
+        m_control.processEvents();
+        if (entry.type == EntryType::Directory)
+            list.Items.push_back(joined(base, entry.name));
+    }
+    list.Count = list.Items.size();
+}
+
+void FolderWalk::ListAllSubFolders(const std::string& folder, std::uint32_t mask, FileList& list) {
+    FileList local;
+    ListSubFolders(folder, mask, local);
+    for (std::string& sub : local.Items) {
+        list.Items.push_back(sub);
+        ListAllSubFolders(sub, mask, list);
+    }
+    list.Count = list.Items.size();
+}
+
+std::error_code FolderWalk::ListFilesInFolder(const std::string& folder, std::uint32_t mask,
+                                              FileList& list, std::string_view pattern,
+                                              NameForm form) {
+    const std::string base = m_style.withTrailingSeparator(folder);
+    FolderContents contents;
+    if (auto error = readFolder(base, contents))
+        return error;
+    m_control.processEvents();
+    if (m_control.cancelled())
+        return {};
+    appendFiles(base, contents, mask, pattern, form, list);
+    return {};
+}
+
+void FolderWalk::walkFilesBelow(const std::string& folder, const FolderContents& contents,
+                                const TreeRequest& request, std::error_code& firstError) {
+    for (const FolderEntry& entry : contents.entries) {
+        if (m_control.cancelled())
+            return;
+        if (!isWalkedFolder(entry, request.folderMask))
+            continue;
+        m_control.processEvents();
+        const std::string sub = m_style.withTrailingSeparator(joined(folder, entry.name));
+        FolderContents subContents;
+        if (auto error = readFolder(sub, subContents)) {
+            if (!firstError)
+                firstError = error;
+            continue;
+        }
+        if (m_control.cancelled())
+            return;
+        appendFiles(sub, subContents, request.fileMask, request.pattern, request.form,
+                    request.list);
+        walkFilesBelow(sub, subContents, request, firstError);
+    }
+}
+
+std::error_code FolderWalk::ListFilesInTree(const std::string& root, std::uint32_t folderMask,
+                                            std::uint32_t fileMask, FileList& list,
+                                            std::string_view pattern, NameForm form) {
+    const std::string base = m_style.withTrailingSeparator(root);
+    FolderContents rootContents;
+    if (auto error = readFolder(base, rootContents))
+        return error;
+    m_control.processEvents();
+    std::error_code firstError;
+    walkFilesBelow(base, rootContents, TreeRequest{folderMask, fileMask, pattern, form, list},
+                   firstError);
+    if (!m_control.cancelled())
+        appendFiles(base, rootContents, fileMask, pattern, form, list);
+    list.Count = list.Items.size();
+    return firstError;
+}
+
+} // namespace tidecopy

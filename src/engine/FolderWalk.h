@@ -1,0 +1,54 @@
+#pragma once
+
+#include "engine/FileList.h"
+#include "engine/RunControl.h"
+#include "platform/FileSystem.h"
+#include "platform/PathStyle.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace tidecopy {
+
+enum class NameForm { FullPath, NameOnly };
+
+// Lists what a run works on: the folders below a folder, depth first, and their files
+// that match a pattern. Names within one folder come in byte order of their UTF-8 text,
+// so runs and logs are the same on every file system. Symbolic links are listed as
+// files and never walked into; our own temporary files are never listed.
+class FolderWalk {
+public:
+    FolderWalk(FileSystem& fs, const PathStyle& style, RunControl control = {});
+
+    // Immediate subfolders. Errors are ignored: an unreadable folder has no subfolders.
+    void ListSubFolders(const std::string& folder, std::uint32_t mask, FileList& list);
+    // Every folder below, each followed by everything below it before its next sibling.
+    void ListAllSubFolders(const std::string& folder, std::uint32_t mask, FileList& list);
+    // Matching files of one folder; nothing is appended when the folder cannot be read
+    // or Cancel is set.
+    std::error_code ListFilesInFolder(const std::string& folder, std::uint32_t mask, FileList& list,
+                                      std::string_view pattern, NameForm form);
+    // The files of every folder below the root in the order of ListAllSubFolders, then
+    // the root's own. An unreadable folder is skipped; the first such error is returned.
+    std::error_code ListFilesInTree(const std::string& root, std::uint32_t folderMask,
+                                    std::uint32_t fileMask, FileList& list,
+                                    std::string_view pattern, NameForm form);
+
+private:
+    struct FolderContents;
+    struct TreeRequest;
+
+    std::error_code readFolder(const std::string& folder, FolderContents& contents) const;
+    void appendFiles(const std::string& folder, const FolderContents& contents, std::uint32_t mask,
+                     std::string_view pattern, NameForm form, FileList& list) const;
+    void walkFilesBelow(const std::string& folder, const FolderContents& contents,
+                        const TreeRequest& request, std::error_code& firstError);
+
+    FileSystem& m_fs;
+    PathStyle m_style;
+    RunControl m_control;
+};
+
+} // namespace tidecopy

@@ -1,0 +1,155 @@
+#include "engine/FolderWalk.h"
+
+#include "support/FaultyFileSystem.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tidecopy::test {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class FolderWalkTest : public ::testing::Test {
+protected:
+    // Paths below the temporary folder, for comparing whole lists.
+    Names relative(const FileList& list) const {
+        Names names;
+        for (const std::string& item : list.Items)
+            names.push_back(item.substr(m_temp.path().size() + 1));
+        return names;
+    }
+    FileList tree(FolderWalk& walk, std::string_view pattern = "*.*") {
+        FileList list;
+        walk.ListFilesInTree(m_temp / "src", AttributeMask::Folders, AttributeMask::Files, list,
+                             pattern, NameForm::FullPath);
+        return list;
+    }
+
+    TempFolder m_temp;
+    FaultyFileSystem m_fs;
+    FolderWalk m_walk{m_fs, PathStyle::posix()};
+};
+
+TEST_F(FolderWalkTest, FoldersDepthFirstThenTheRootsOwnFilesLast) {
+    for (const char* file : {"src/r.txt", "src/B/b.txt", "src/A/A1/a1.txt", "src/A/a.txt"})
+        m_temp.writeFile(file, "x");
+
+    const FileList list = tree(m_walk);
+    EXPECT_EQ(relative(list),
+              (Names{"src/A/a.txt", "src/A/A1/a1.txt", "src/B/b.txt", "src/r.txt"}));
+    EXPECT_EQ(list.Count, 4u);
+
+    FileList folders;
+    m_walk.ListAllSubFolders(m_temp / "src", AttributeMask::Folders, folders);
+    EXPECT_EQ(relative(folders), (Names{"src/A", "src/A/A1", "src/B"}));
+}
+
+TEST_F(FolderWalkTest, NamesComeInByteOrderAndUnusualNamesUnchanged) {
+    const Names names{"B",
+                      "Z",
+                      "a",
+                      "b",
+                      "line\nbreak",
+                      "\x1b"
+                      "esc",
+                      "bad\xff"
+                      "utf8",
+                      "\xc3\xa9t\xc3\xa9",
+                      std::string(255, 'n')};
+    for (const std::string& name : names)
+        m_temp.writeFile("src/" + name, "x");
+
+    FileList list;
+    m_walk.ListFilesInFolder(m_temp / "src", AttributeMask::Files, list, "*.*", NameForm::NameOnly);
+
+    Names expected = names;
+    std::sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(
+            a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+                return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+            });
+    });
+    EXPECT_EQ(list.Items, expected);
+}
+
+TEST_F(FolderWalkTest, HiddenSystemAndOwnTemporariesNeverListedReadOnlyIs) {
+    m_temp.writeFile("src/.hidden", "x");
+    m_temp.writeFile("src/.git/inside.txt", "x");
+    m_temp.writeFile("src/.tidecopy-0123456789abcdef.tmp", "x");
+    const std::string readOnly = m_temp.writeFile("src/readonly.txt", "x");
+    ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
+    ASSERT_EQ(::mkfifo((m_temp / "src/pipe").c_str(), 0600), 0);
+
+    EXPECT_EQ(relative(tree(m_walk)), (Names{"src/readonly.txt"}));
+}
+
+TEST_F(FolderWalkTest, LinksAreListedAsFilesAndNeverWalkedSoALoopEnds) {
+    m_temp.writeFile("src/A/a.txt", "x");
+    ASSERT_EQ(::symlink("..", (m_temp / "src/A/loop").c_str()), 0);
+    ASSERT_EQ(::symlink("A", (m_temp / "src/toA").c_str()), 0);
+    ASSERT_EQ(::symlink("nowhere", (m_temp / "src/dangling").c_str()), 0);
+
+    EXPECT_EQ(relative(tree(m_walk)),
+              (Names{"src/A/a.txt", "src/A/loop", "src/dangling", "src/toA"}));
+}
+
+TEST_F(FolderWalkTest, PatternSelectsFilesInEveryFolderButNotFolders) {
+    for (const char* file : {"src/a.txt", "src/a.doc", "src/x.doc/a.txt", "src/x.doc/b.doc"})
+        m_temp.writeFile(file, "x");
+    EXPECT_EQ(relative(tree(m_walk, "*.txt")), (Names{"src/x.doc/a.txt", "src/a.txt"}));
+}
+
+TEST_F(FolderWalkTest, ListsAccumulate) {
+    m_temp.writeFile("src/A/a.txt", "x");
+    m_temp.writeFile("src/r.txt", "x");
+    FileList list;
+    for (int pass = 0; pass < 2; ++pass)
+        m_walk.ListFilesInTree(m_temp / "src", AttributeMask::Folders, AttributeMask::Files, list,
+                               "*.*", NameForm::NameOnly);
+    EXPECT_EQ(list.Count, 4u);
+    EXPECT_EQ(list.Items, (Names{"a.txt", "r.txt", "a.txt", "r.txt"}));
+}
+
+TEST_F(FolderWalkTest, CancelKeepsWhatTheFoldersReachedHoldAndSkipsTheRoot) {
+    for (const char* file : {"src/r.txt", "src/B/b.txt", "src/A/A1/a1.txt", "src/A/a.txt"})
+        m_temp.writeFile(file, "x");
+    std::atomic<bool> cancel{false};
+    int events = 0;
+    // Events come once for the root, then once per folder entered: the fourth is B.
+    FolderWalk walk(m_fs, PathStyle::posix(), RunControl{&cancel, [&] {
+                                                             if (++events == 4)
+                                                                 cancel = true;
+                                                         }});
+    const FileList list = tree(walk);
+    EXPECT_EQ(relative(list), (Names{"src/A/a.txt", "src/A/A1/a1.txt"}));
+    EXPECT_EQ(list.Count, 2u);
+}
+
+TEST_F(FolderWalkTest, CancelledFolderListingAppendsNothingAndKeepsCount) {
+    m_temp.writeFile("src/r.txt", "x");
+    std::atomic<bool> cancel{true};
+    FolderWalk walk(m_fs, PathStyle::posix(), RunControl{&cancel, {}});
+    FileList list{7, {}};
+    walk.ListFilesInFolder(m_temp / "src", AttributeMask::Files, list, "*.*", NameForm::FullPath);
+    EXPECT_TRUE(list.Items.empty());
+    EXPECT_EQ(list.Count, 7u);
+}
+
+TEST_F(FolderWalkTest, UnreadableFolderIsSkippedAndReported) {
+    for (const char* file : {"src/r.txt", "src/B/b.txt", "src/A/a.txt"})
+        m_temp.writeFile(file, "x");
+    m_fs.failOn(FsOperation::ListFolder, "/src/A", std::make_error_code(std::errc::io_error));
+
+    FileList list;
+    const auto error =
+        m_walk.ListFilesInTree(m_temp / "src", AttributeMask::Folders, AttributeMask::Files, list,
+                               "*.*", NameForm::FullPath);
+    EXPECT_EQ(error, std::errc::io_error);
+    EXPECT_EQ(relative(list), (Names{"src/B/b.txt", "src/r.txt"}));
+}
+
+} // namespace
+} // namespace tidecopy::test
