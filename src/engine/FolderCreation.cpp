@@ -1,0 +1,57 @@
+#include "engine/FolderCreation.h"
+
+#include "engine/FolderWalk.h"
+#include "platform/Existence.h"
+#include "platform/FileAttributes.h"
+
+namespace tidecopy {
+
+std::string GetPart(std::string& startStrg, char delimiter) {
+    const std::size_t at = startStrg.find(delimiter);
+    const std::size_t length = at == std::string::npos ? startStrg.size() : at + 1;
+    std::string part = startStrg.substr(0, length);
+    startStrg.erase(0, length);
+    return part;
+}
+
+std::string ExtractPath(const PathStyle& style, std::string_view strPathFile) {
+    return std::string(style.folderPartOf(strPathFile));
+}
+
+int CreateFolderPath(FileSystem& fs, const PathStyle& style, std::string_view path) {
+    // The root ("C:\", "\\server\share\", "/") is held back and put in front of the first
+    // level; a ":" elsewhere in a POSIX name is an ordinary character.
+    std::string rest = style.withTrailingSeparator(path);
+    std::string built = style.rootOf(rest);
+    rest.erase(0, built.size());
+    int levels = 0;
+    while (!rest.empty()) {
+        const std::string level = GetPart(rest, style.separator());
+        if (level.size() == 1)
+            continue; // a doubled separator
+        built += level;
+        ++levels;
+        fs.createFolder(style.withoutTrailingSeparator(built));
+    }
+    return levels;
+}
+
+void MakeAllFolders(FileSystem& fs, const PathStyle& style, const std::string& strSourcePath,
+                    const DestinationPathFunction& destinationOf) {
+    const auto prepare = [&](std::string_view sourceFolder) {
+        const std::string folder = destinationOf(sourceFolder);
+        if (!folder.empty() && !FileOrDirExists(fs, style, folder))
+            CreateFolderPath(fs, style, folder);
+    };
+
+    FileList subFolders;
+    FolderWalk(fs, style).ListSubFolders(strSourcePath, AttributeMask::Folders, subFolders);
+    if (subFolders.Items.empty()) {
+        prepare(style.withoutTrailingSeparator(strSourcePath));
+        return;
+    }
+    for (const std::string& sub : subFolders.Items)
+        prepare(sub);
+}
+
+} // namespace tidecopy

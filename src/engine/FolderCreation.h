@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "platform/PathStyle.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tidecopy {
+
+// The text up to and including the first delimiter, removed from startStrg; the whole
+// text when there is no delimiter.
+std::string GetPart(std::string& startStrg, char delimiter);
+
+// The text up to and including the last separator (empty when there is none).
+std::string ExtractPath(const PathStyle& style, std::string_view strPathFile);
+
+// Creates every missing level of a folder path; failures (an existing level in
+// particular) are ignored. Returns the number of levels below the root.
+int CreateFolderPath(FileSystem& fs, const PathStyle& style, std::string_view path);
+
+// The run's destination path of a source path below (or equal to) the source folder.
+using DestinationPathFunction = std::function<std::string(std::string_view sourcePath)>;
+
+// Prepares, before a run copies, the destination folder of each immediate subfolder of the
+// source folder, or of the source folder itself when it has none. The destinations come
+// from the run's own path rule, so the prepared folders are the ones its files will use.
+// Errors are ignored.
+void MakeAllFolders(FileSystem& fs, const PathStyle& style, const std::string& strSourcePath,
+                    const DestinationPathFunction& destinationOf);
+
+} // namespace tidecopy
