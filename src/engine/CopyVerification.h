@@ -1,0 +1,18 @@
+#pragma once
+
+#include "engine/RunControl.h"
+#include "platform/FileSystem.h"
+
+#include <string>
+
+namespace tidecopy {
+
+enum class VerifyResult { Verified, Differs, Unreadable };
+
+// The integrity check of a copied file: the destination is written through and dropped
+// from the cache first, so its bytes come from the disk, not from what was just written.
+// A link is compared by its target text. A cancelled check answers Unreadable.
+VerifyResult verifyCopy(FileSystem& fs, const std::string& source, const std::string& target,
+                        const RunControl& control = {});
+
+} // namespace tidecopy
