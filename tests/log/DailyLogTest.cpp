@@ -1,0 +1,116 @@
+#include "log/DailyLog.h"
+
+#include "platform/posix/PosixFileSystem.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace tidecopy {
+namespace {
+
+class FixedClock : public Clock {
+public:
+    explicit FixedClock(LocalDateTime now)
+        : m_now(now) {}
+    LocalDateTime localNow() const override { return m_now; }
+    std::chrono::steady_clock::time_point steadyNow() const override { return {}; }
+
+private:
+    LocalDateTime m_now;
+};
+
+const LocalDateTime june21st2016{2016, 6, 21, 23, 59, 58};
+const std::string twentyCharacters = "* Backup done.\r\nOK\r\n";
+
+class DailyLog : public testing::Test {
+protected:
+    void SetUp() override { logs = temp.makeFolder("Logs"); }
+
+    void save(std::string_view text, bool chkLog = true) {
+        SaveDailyLog(fs, PathStyle::posix(), clock, logs, chkLog, text);
+    }
+    std::size_t fileCount() const {
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(logs),
+                                                      std::filesystem::directory_iterator()));
+    }
+
+    test::TempFolder temp;
+    PosixFileSystem fs;
+    FixedClock clock{june21st2016};
+    std::string logs;
+};
+
+TEST(DailyLogName, IsTheDateInTwoDigitParts) {
+    EXPECT_EQ(dailyLogBaseName(june21st2016), "Log 16-06-21.log");
+    EXPECT_EQ(dailyLogBaseName({2000, 1, 5, 0, 0, 0}), "Log 00-01-05.log");
+    EXPECT_EQ(dailyLogBaseName({2099, 12, 31, 0, 0, 0}), "Log 99-12-31.log");
+}
+
+TEST_F(DailyLog, SavingTwiceOnOneDayNumbersTheFiles) {
+    save(twentyCharacters);
+    save("second save of the day\r\n");
+    EXPECT_EQ(temp.readFile("Logs/Log 16-06-21 01.log"), twentyCharacters);
+    EXPECT_EQ(temp.readFile("Logs/Log 16-06-21 02.log"), "second save of the day\r\n");
+    EXPECT_EQ(fileCount(), 2u);
+}
+
+TEST_F(DailyLog, TakesTheFirstFreeNumber) {
+    temp.writeFile("Logs/Log 16-06-21 01.log", "kept");
+    temp.writeFile("Logs/Log 16-06-21 03.log", "kept");
+    EXPECT_EQ(UniqueLogFileName(fs, PathStyle::posix(), "Log 16-06-21.log", logs),
+              logs + "/Log 16-06-21 02.log");
+    EXPECT_EQ(UniqueLogFileName(fs, PathStyle::posix(), "Log 16-06-21.log", logs + "/"),
+              logs + "/Log 16-06-21 02.log");
+}
+
+TEST_F(DailyLog, WhenAllNumbersAreTakenTheLastIsOverwritten) {
+    for (int number = 1; number <= 99; ++number) {
+        const std::string digits = (number < 10 ? "0" : "") + std::to_string(number);
+        temp.writeFile("Logs/Log 16-06-21 " + digits + ".log", "old " + digits);
+    }
+    save(twentyCharacters);
+    EXPECT_EQ(temp.readFile("Logs/Log 16-06-21 99.log"), twentyCharacters);
+    EXPECT_EQ(temp.readFile("Logs/Log 16-06-21 98.log"), "old 98");
+    EXPECT_EQ(fileCount(), 99u);
+}
+
+struct SaveCase {
+    const char* name;
+    bool chkLog;
+    std::string text;
+    bool written;
+};
+
+class DailyLogSaving : public DailyLog, public testing::WithParamInterface<SaveCase> {};
+
+TEST_P(DailyLogSaving, WritesOnlyALogWorthKeeping) {
+    const SaveCase& c = GetParam();
+    save(c.text, c.chkLog);
+    ASSERT_EQ(temp.exists("Logs/Log 16-06-21 01.log"), c.written);
+    if (c.written) {
+        EXPECT_EQ(temp.readFile("Logs/Log 16-06-21 01.log"), c.text);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DailyLogSaving,
+    testing::Values(
+        SaveCase{"TwentyCharacters", true, twentyCharacters, true},
+        SaveCase{"NineteenCharacters", true, twentyCharacters.substr(1), false},
+        SaveCase{"NineteenCharactersInMoreBytes", true,
+                 "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9 nineteen \r\n", false},
+        SaveCase{"Empty", true, "", false}, SaveCase{"chkLogOff", false, twentyCharacters, false}),
+    [](const testing::TestParamInfo<SaveCase>& test) { return std::string(test.param.name); });
+
+TEST(DailyLogFolder, AMissingLogsFolderIsNotCreated) {
+    test::TempFolder temp;
+    PosixFileSystem fs;
+    const FixedClock clock{june21st2016};
+    SaveDailyLog(fs, PathStyle::posix(), clock, temp / "Logs", true, twentyCharacters);
+    EXPECT_FALSE(temp.exists("Logs"));
+    EXPECT_TRUE(std::filesystem::is_empty(temp.path()));
+}
+
+} // namespace
+} // namespace tidecopy
