@@ -1,0 +1,51 @@
+#include "engine/DestinationPath.h"
+
+namespace tidecopy {
+
+namespace {
+
+// Stands for any file directly in the source folder.
+constexpr std::string_view anyFileName = "x";
+
+// The text from position on; empty when the text is shorter.
+std::string_view tailFrom(std::string_view text, std::size_t position) {
+    return position <= text.size() ? text.substr(position) : std::string_view{};
+}
+
+} // namespace
+
+DestinationPath::DestinationPath(const PathStyle& style, const DestinationPathInputs& inputs)
+    : m_style(style)
+    , m_inputs(inputs)
+    , m_strSource(style.withTrailingSeparator(style.withoutTrailingSeparator(inputs.sourceFolder)))
+    , m_strTarget(
+          style.withTrailingSeparator(style.withoutTrailingSeparator(inputs.destinationFolder))) {
+    const std::string dir1 = style.withoutTrailingSeparator(inputs.sourceFolder);
+    const std::size_t lastSeparator = dir1.rfind(style.separator());
+    std::size_t kept = 0; // how much of the source folder's path the relative form keeps
+    if (!style.isRoot(dir1) && lastSeparator != std::string::npos) {
+        // The source folder's own name, compared with the destination at the same place.
+        const std::string_view tailS = std::string_view(m_strSource).substr(lastSeparator + 1);
+        const std::string_view tailT = tailFrom(m_strTarget, lastSeparator + 1);
+        if (tailT != tailS && !inputs.chkOnlySubs)
+            kept = tailS.size();
+    }
+    m_relativeStart = m_strSource.size() - kept;
+}
+
+std::string DestinationPath::TargetFile(std::string_view sourceFile) const {
+    if (!m_inputs.chkSubFolders)
+        return m_strTarget + std::string(m_style.fileNameOf(sourceFile));
+    if (m_inputs.chkRelative)
+        return m_strTarget + std::string(tailFrom(sourceFile, m_relativeStart));
+    return m_strTarget + std::string(sourceFile.substr(m_style.rootOf(sourceFile).size()));
+}
+
+std::optional<std::string> DestinationPath::destinationFolderToConfirm() const {
+    if (m_style.isRoot(m_strSource))
+        return std::nullopt;
+    const std::string anyFile = TargetFile(m_strSource + std::string(anyFileName));
+    return m_style.withoutTrailingSeparator(m_style.folderPartOf(anyFile));
+}
+
+} // namespace tidecopy
