@@ -1,0 +1,57 @@
+#include "engine/RunTimeTexts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace tidecopy {
+
+namespace {
+
+constexpr std::int64_t secondsPerMinute = 60;
+constexpr std::int64_t secondsPerHour = 3600;
+
+} // namespace
+
+std::string FormatDuration(std::int64_t seconds) {
+    seconds = std::max<std::int64_t>(seconds, 0);
+    char text[48];
+    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld",
+                  static_cast<long long>(seconds / secondsPerHour),
+                  static_cast<long long>(seconds / secondsPerMinute % secondsPerMinute),
+                  static_cast<long long>(seconds % secondsPerMinute));
+    return text;
+}
+
+std::int64_t reportedDurationSeconds(std::chrono::nanoseconds elapsed) {
+    const auto whole = std::chrono::ceil<std::chrono::seconds>(elapsed).count();
+    return std::max<std::int64_t>(whole, 1);
+}
+
+int progressPercentage(std::size_t fileNumber, std::size_t fileCount) {
+    if (fileCount == 0)
+        return 100;
+    const std::size_t percentage = fileNumber * 100 / fileCount + 1;
+    return static_cast<int>(std::min<std::size_t>(percentage, 100));
+}
+
+std::chrono::seconds estimatedTimeRemaining(std::size_t fileNumber, std::size_t fileCount,
+                                            std::chrono::nanoseconds elapsed) {
+    if (fileNumber == 0 || fileNumber >= fileCount)
+        return std::chrono::seconds::zero();
+    const std::chrono::duration<double> spent = elapsed;
+    const double filesLeft = static_cast<double>(fileCount - fileNumber);
+    const auto remaining = spent / static_cast<double>(fileNumber) * filesLeft;
+    return std::chrono::seconds(std::llround(remaining.count()));
+}
+
+std::string progressText(RunKind kind, std::size_t fileNumber, std::size_t fileCount,
+                         std::chrono::nanoseconds elapsed) {
+    const std::string prefix = kind == RunKind::Preview ? "Preview " : "";
+    return prefix + "Copying Files... " +
+           std::to_string(progressPercentage(fileNumber, fileCount)) + "%" +
+           " - Estimated Time Remaining " +
+           FormatDuration(estimatedTimeRemaining(fileNumber, fileCount, elapsed).count());
+}
+
+} // namespace tidecopy

@@ -1,0 +1,105 @@
+#include "engine/RunTimeTexts.h"
+
+#include <gtest/gtest.h>
+
+namespace tidecopy {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct DurationCase {
+    std::int64_t seconds;
+    const char* text;
+};
+
+class FormatDurationText : public testing::TestWithParam<DurationCase> {};
+
+TEST_P(FormatDurationText, IsHoursMinutesSeconds) {
+    EXPECT_EQ(FormatDuration(GetParam().seconds), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FormatDurationText,
+    testing::Values(DurationCase{0, "00:00:00"}, DurationCase{1, "00:00:01"},
+                    DurationCase{59, "00:00:59"}, DurationCase{60, "00:01:00"},
+                    DurationCase{65, "00:01:05"}, DurationCase{3599, "00:59:59"},
+                    DurationCase{3665, "01:01:05"}, DurationCase{86399, "23:59:59"},
+                    DurationCase{86400, "24:00:00"}, DurationCase{360000, "100:00:00"}));
+
+struct ElapsedCase {
+    std::chrono::nanoseconds elapsed;
+    std::int64_t seconds;
+};
+
+class ReportedDuration : public testing::TestWithParam<ElapsedCase> {};
+
+TEST_P(ReportedDuration, RoundsUpToWholeSeconds) {
+    EXPECT_EQ(reportedDurationSeconds(GetParam().elapsed), GetParam().seconds);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ReportedDuration,
+                         testing::Values(ElapsedCase{0ns, 1}, ElapsedCase{300ms, 1},
+                                         ElapsedCase{1s, 1}, ElapsedCase{1001ms, 2},
+                                         ElapsedCase{61min + 4s + 200ms, 3665},
+                                         ElapsedCase{61min + 5s, 3665}));
+
+TEST(ReportedDuration, ARunOf61MinutesAnd5SecondsLogs010105) {
+    EXPECT_EQ(FormatDuration(reportedDurationSeconds(61min + 5s)), "01:01:05");
+}
+
+struct PercentageCase {
+    std::size_t fileNumber;
+    std::size_t fileCount;
+    int percentage;
+};
+
+class ProgressPercentage : public testing::TestWithParam<PercentageCase> {};
+
+TEST_P(ProgressPercentage, IsOneAheadAndCappedAt100) {
+    const PercentageCase& c = GetParam();
+    EXPECT_EQ(progressPercentage(c.fileNumber, c.fileCount), c.percentage)
+        << c.fileNumber << " of " << c.fileCount;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ProgressPercentage,
+                         testing::Values(PercentageCase{1, 1, 100}, PercentageCase{1, 3, 34},
+                                         PercentageCase{2, 3, 67}, PercentageCase{3, 3, 100},
+                                         PercentageCase{1, 1000, 1}, PercentageCase{99, 100, 100},
+                                         PercentageCase{100, 100, 100},
+                                         PercentageCase{80000, 80000, 100}));
+
+struct ProgressCase {
+    RunKind kind;
+    std::size_t fileNumber;
+    std::size_t fileCount;
+    std::chrono::nanoseconds elapsed;
+    const char* text;
+};
+
+class ProgressText : public testing::TestWithParam<ProgressCase> {};
+
+TEST_P(ProgressText, ShowsPercentageAndTimeRemaining) {
+    const ProgressCase& c = GetParam();
+    EXPECT_EQ(progressText(c.kind, c.fileNumber, c.fileCount, c.elapsed), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ProgressText,
+    testing::Values(ProgressCase{RunKind::Backup, 1, 4, 10s,
+                                 "Copying Files... 26% - Estimated Time Remaining 00:00:30"},
+                    ProgressCase{
+                        RunKind::Preview, 2, 4, 20min,
+                        "Preview Copying Files... 51% - Estimated Time Remaining 00:20:00"},
+                    ProgressCase{RunKind::Backup, 4, 4, 20min,
+                                 "Copying Files... 100% - Estimated Time Remaining 00:00:00"},
+                    ProgressCase{RunKind::Backup, 1, 3, 1s + 500ms,
+                                 "Copying Files... 34% - Estimated Time Remaining 00:00:03"},
+                    ProgressCase{RunKind::Backup, 3, 10, 1s,
+                                 "Copying Files... 31% - Estimated Time Remaining 00:00:02"},
+                    ProgressCase{RunKind::Backup, 1, 100, 1h,
+                                 "Copying Files... 2% - Estimated Time Remaining 99:00:00"},
+                    ProgressCase{RunKind::Backup, 1, 2, 0ns,
+                                 "Copying Files... 51% - Estimated Time Remaining 00:00:00"}));
+
+} // namespace
+} // namespace tidecopy
