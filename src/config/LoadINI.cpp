@@ -144,7 +144,7 @@ void SettingsLoader::readFolders(std::int16_t& position, std::string& folder, Te
 std::error_code SettingsLoader::read(std::string_view text) {
     OptionSet& o = m_context.options;
     MainState& s = m_context.state;
-    m_reader = SettingsReader(text);
+    m_reader = SettingsReader(std::string(text));
     std::string ignored;
     readLine(ignored);
     readCopyMode(CopyMode::AllCopy);

@@ -25,8 +25,9 @@ std::size_t skipBlanks(std::string_view line, std::size_t from) {
 Result<std::string> SettingsReader::readLine() {
     if (m_position >= m_text.size())
         return make_error_code(SettingsError::EndOfFile);
-    const std::size_t end = m_text.find('\n', m_position);
-    std::string_view line = m_text.substr(
+    const std::string_view text = m_text;
+    const std::size_t end = text.find('\n', m_position);
+    std::string_view line = text.substr(
         m_position, end == std::string_view::npos ? std::string_view::npos : end - m_position);
     m_position = end == std::string_view::npos ? m_text.size() : end + 1;
     if (end != std::string_view::npos && line.ends_with('\r'))
@@ -64,9 +65,10 @@ Result<std::int64_t> SettingsReader::readNumber(std::int64_t lowest, std::int64_
     while (end < text.size() && !isBlank(text[end]) && text[end] != ',')
         ++end;
     std::string_view token = text.substr(start, end - start);
-    if (token.starts_with('+'))
+    const bool plus = token.starts_with('+');
+    if (plus)
         token.remove_prefix(1);
-    if (token.empty() || token.starts_with('+') || token.starts_with("--"))
+    if (token.empty() || (plus && token.starts_with('-')))
         return make_error_code(SettingsError::NotANumber);
     std::int64_t value = 0;
     const auto [rest, error] = std::from_chars(token.data(), token.data() + token.size(), value);

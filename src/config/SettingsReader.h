@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tidecopy {
 
@@ -15,8 +16,8 @@ namespace tidecopy {
 // lines after it.
 class SettingsReader {
 public:
-    explicit SettingsReader(std::string_view text)
-        : m_text(text) {}
+    explicit SettingsReader(std::string text)
+        : m_text(std::move(text)) {}
 
     // Blanks are skipped; the number ends at a blank, a comma or the end of the line.
     // Only an optional sign and decimal digits make a number.
@@ -34,7 +35,7 @@ public:
 private:
     Result<std::int64_t> readNumber(std::int64_t lowest, std::int64_t highest);
 
-    std::string_view m_text;
+    std::string m_text;
     std::size_t m_position = 0;
     int m_linesRead = 0;
 };

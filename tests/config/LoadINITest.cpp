@@ -1,0 +1,346 @@
+#include "SettingsFixture.h"
+#include "config/SettingsFormat.h"
+
+using namespace tidecopy;
+using namespace tidecopy::test;
+
+namespace {
+
+const std::vector<std::string> defaultPatterns(SettingsFormat::defaultPatterns.begin(),
+                                               SettingsFormat::defaultPatterns.end());
+const std::string systemColor = std::to_string(systemWindowColor);
+
+class LoadINITest : public SettingsFixture {
+protected:
+    // The hand-written file with some lines replaced (line numbers from 1).
+    void writeSettings(const std::map<int, std::string>& replaced = {}, const char* end = "\r\n") {
+        std::vector<std::string> lines = handWrittenLines();
+        for (const auto& [line, text] : replaced)
+            lines[static_cast<std::size_t>(line - 1)] = text;
+        tmp.writeFile("prog/Tidecopy.ini", joinLines(lines, end));
+    }
+};
+
+TEST_F(LoadINITest, HandWrittenFileLoadsIntoTheExpectedState) {
+    writeSettings();
+    ASSERT_EQ(load(), LoadOutcome::Loaded);
+
+    OptionSet expected;
+    expected.PreserveNaming = 2;
+    expected.PreserveExtension = "old";
+    expected.chkCloseProg = expected.chkNoSoundEffect = expected.chkLog = 1;
+    expected.chkIntegrity = 1;
+    expected.ShutdownMode = 3;
+    expected.chkConfirmationBackup = 0;
+    expected.chkExecute = 1;
+    expected.AutoProfile = "Nightly.prof";
+    expected.chkSizeFiles = 0;
+    expected.DateCondition = 2;
+    expected.chkeditLog = expected.chkOnlyonce = expected.chkLogDetails = 1;
+    expected.LogLimit = "5000";
+    expected.chkFolderExist = expected.chkLogUser = expected.chkEmptyFolders = 1;
+    expected.PaneColors = {16711680, 65280};
+    EXPECT_EQ(options, expected);
+
+    MainState window;
+    window.chkOnlyNewFiles.checked = false;
+    window.chkSubFolders.checked = false;
+    window.chkPreserveFiles.checked = true;
+    window.chkRelative.checked = window.chkOnlySubs.checked = window.chkRecall.checked = true;
+    window.chkRelativeCopy = 1;
+    window.cmbPattern = {"*.TXT [Texts]", {"*.TXT [Texts]", "*.* [All Files]"}};
+    window.cmbSourceHistory = {{tmp / "old-src", sourceFolder}, 1};
+    window.cmbTargetHistory = {{destinationFolder}, 0};
+    window.Dir1 = sourceFolder;
+    window.Dir2 = destinationFolder;
+    window.window = {1500, 3000, false};
+    EXPECT_EQ(state, window);
+
+    const std::vector<std::string> events = {
+        "log limit 5000",
+        "log unlocked",
+        "move 1500 3000",
+        "color cmbSourceHistory 16711680",
+        "color cmbTargetHistory 65280",
+        "color Drive1 16711680",
+        "color Dir1 16711680",
+        "color File1 16711680",
+        "color Drive2 65280",
+        "color Dir2 65280",
+        "color File2 65280",
+        "select source 1",
+        "select destination 0",
+        "folder source " + sourceFolder,
+        "folder destination " + destinationFolder,
+    };
+    EXPECT_EQ(view.events, events);
+}
+
+TEST_F(LoadINITest, LfOnlyFileLoadsLikeCrLf) {
+    writeSettings({}, "\n");
+    ASSERT_EQ(load(), LoadOutcome::Loaded);
+    EXPECT_EQ(options.AutoProfile, "Nightly.prof");
+    EXPECT_EQ(state.Dir2, destinationFolder);
+    EXPECT_EQ(state.cmbPattern.text, "*.TXT [Texts]");
+}
+
+TEST_F(LoadINITest, WindowsCodePageLinesBecomeUtf8) {
+    const std::string folder = tmp.makeFolder("Caf\xC3\xA9 \xE2\x82\xAC");
+    writeSettings({{10, "\xE9t\xE9"}, {37, tmp / "Caf\xE9 \x80"}, {64, "*.\xC3\xA4 [Utf]"}});
+    ASSERT_EQ(load(), LoadOutcome::Loaded);
+    EXPECT_EQ(options.PreserveExtension, "\xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(state.Dir1, folder);
+    EXPECT_EQ(state.cmbPattern.text, "*.\xC3\xA4 [Utf]"); // already UTF-8: kept
+}
+
+TEST_F(LoadINITest, NoFileGivesTheFirstStartValues) {
+    state.cmbSourceHistory = {{"/old"}, 0};
+    ASSERT_EQ(load(), LoadOutcome::NoFile);
+
+    EXPECT_TRUE(state.chkRelative.checked);
+    EXPECT_EQ(state.chkRelativeCopy, 1);
+    EXPECT_EQ(options, OptionSet{});
+    EXPECT_EQ(state.cmbPattern.items, defaultPatterns);
+    EXPECT_EQ(state.cmbPattern.text, "*.* [All Files]");
+    EXPECT_TRUE(state.cmbSourceHistory.items.empty());
+    EXPECT_TRUE(state.Dir1.empty());
+    EXPECT_EQ(view.eventsStartingWith("folder"), std::vector<std::string>{});
+    EXPECT_EQ(view.eventsStartingWith("select"), std::vector<std::string>{});
+    // Centred: (28800 - 12000) / 2, (16200 - 9000) / 2.
+    EXPECT_EQ(view.eventsStartingWith("move"), std::vector<std::string>{"move 8400 3600"});
+    EXPECT_EQ(view.eventsStartingWith("color Drive2"),
+              std::vector<std::string>{"color Drive2 " + systemColor});
+}
+
+TEST_F(LoadINITest, MissingProfileKeepsThePaneFolders) {
+    state.Dir2 = destinationFolder;
+    EXPECT_EQ(load(tmp / "prog/Profiles/Gone.prof"), LoadOutcome::NoFile);
+    EXPECT_EQ(state.Dir2, destinationFolder);
+    EXPECT_EQ(view.eventsStartingWith("drive2"), std::vector<std::string>{});
+}
+
+TEST_F(LoadINITest, FoldersComeBackOnlyWithRecallOrFromAProfile) {
+    struct Case {
+        const char* recall;
+        bool profile;
+        bool restored;
+    };
+    for (const Case& c :
+         {Case{" 1 ", false, true}, Case{" 0 ", false, false}, Case{" 0 ", true, true}}) {
+        SCOPED_TRACE(std::string(c.recall) + (c.profile ? "profile" : "settings"));
+        state = MainState{};
+        writeSettings({{11, c.recall}});
+        const std::string copy =
+            tmp.writeFile("prog/Profiles/a.prof", tmp.readFile("prog/Tidecopy.ini"));
+        ASSERT_EQ(load(c.profile ? copy : ""), LoadOutcome::Loaded);
+        EXPECT_EQ(state.Dir1, c.restored ? sourceFolder : "");
+        EXPECT_EQ(state.cmbSourceHistory.selected, c.restored ? 1 : -1);
+    }
+}
+
+TEST_F(LoadINITest, MissingStoredFolderEndsInTheRecovery) {
+    writeSettings({{51, tmp / "dst-gone"}});
+    ASSERT_EQ(load(), LoadOutcome::Recovered);
+    EXPECT_EQ(state.Dir1, sourceFolder); // applied before the failure
+    EXPECT_TRUE(state.Dir2.empty());
+    EXPECT_TRUE(state.chkSubFolders.checked);
+    EXPECT_TRUE(state.chkChangedFiles.checked);
+    EXPECT_EQ(state.cmbPattern.items, defaultPatterns);
+    EXPECT_EQ(state.cmbPattern.text, "*.* [All Files]");
+    EXPECT_EQ(view.eventsStartingWith("drive2"), std::vector<std::string>{"drive2 " + tmp / "usb"});
+    EXPECT_FALSE(tmp.exists("usb/tmp.tmp"));
+}
+
+TEST_F(LoadINITest, HiddenStoredFolderIsStillAFolder) {
+    const std::string hidden = tmp.makeFolder(".hidden");
+    writeSettings({{37, hidden}});
+    ASSERT_EQ(load(), LoadOutcome::Loaded);
+    EXPECT_EQ(state.Dir1, hidden);
+}
+
+TEST_F(LoadINITest, RaisedDriveErrorKeepsTheDestinationDrive) {
+    view.folderFailures[PaneSide::Destination] = std::make_error_code(std::errc::io_error);
+    view.onSetFolder = [this](PaneSide) {
+        state.DriveErrorFlag = true;
+    };
+    writeSettings();
+    ASSERT_EQ(load(), LoadOutcome::Recovered);
+    EXPECT_EQ(view.eventsStartingWith("drive2"), std::vector<std::string>{});
+}
+
+TEST_F(LoadINITest, FailedHistorySelectionEndsInTheRecovery) {
+    view.historyFailures[PaneSide::Source] = std::make_error_code(std::errc::io_error);
+    writeSettings();
+    ASSERT_EQ(load(), LoadOutcome::Recovered);
+    EXPECT_EQ(view.eventsStartingWith("select"), std::vector<std::string>{"select source 1"});
+    EXPECT_TRUE(state.Dir1.empty());
+}
+
+// One line of the hand-written file replaced; the outcome and one value that shows it.
+struct LineCase {
+    const char* name;
+    int line;
+    std::string text;
+    LoadOutcome outcome;
+    std::function<std::string(const OptionSet&, const MainState&)> value;
+    std::string expected;
+};
+
+std::string logUser(const OptionSet& o, const MainState&) {
+    return std::to_string(o.chkLogUser);
+}
+std::string left(const OptionSet&, const MainState& s) {
+    return std::to_string(s.window.left);
+}
+
+class LoadLineTest : public LoadINITest, public ::testing::WithParamInterface<LineCase> {};
+
+TEST_P(LoadLineTest, ValueIsReadOrEndsInTheRecovery) {
+    const LineCase& c = GetParam();
+    writeSettings({{c.line, c.text}});
+    EXPECT_EQ(load(), c.outcome);
+    EXPECT_EQ(c.value(options, state), c.expected);
+}
+
+const auto onlyNew = [](const OptionSet&, const MainState& s) {
+    return std::string(s.chkOnlyNewFiles.checked ? "checked" : "clear");
+};
+const auto preserveExtension = [](const OptionSet& o, const MainState&) {
+    return o.PreserveExtension;
+};
+const auto logLimit = [](const OptionSet& o, const MainState&) {
+    return o.LogLimit + " edit " + std::to_string(o.chkeditLog);
+};
+const auto color0 = [](const OptionSet& o, const MainState&) {
+    return std::to_string(o.PaneColors[0]);
+};
+const auto patterns = [](const OptionSet&, const MainState& s) {
+    std::string all;
+    for (const std::string& item : s.cmbPattern.items)
+        all += item + ";";
+    return all;
+};
+
+std::string caseName(const ::testing::TestParamInfo<LineCase>& param) {
+    return param.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, LoadLineTest,
+    ::testing::Values(
+        LineCase{"Number16Largest", 5, "32767", LoadOutcome::Loaded, logUser, "32767"},
+        LineCase{"Number16Smallest", 5, "-32768 ", LoadOutcome::Loaded, logUser, "-32768"},
+        LineCase{"Number16Given40000", 5, " 40000 ", LoadOutcome::Recovered, logUser, "0"},
+        LineCase{"Number16BelowRange", 5, "-32769", LoadOutcome::Recovered, logUser, "0"},
+        LineCase{"NumberEndsAtComma", 5, "  7,8", LoadOutcome::Loaded, logUser, "7"},
+        LineCase{"NumberEndsAtBlank", 5, "\t7 junk", LoadOutcome::Loaded, logUser, "7"},
+        LineCase{"NumberWithPlus", 5, "+7", LoadOutcome::Loaded, logUser, "7"},
+        LineCase{"Letters", 5, "abc", LoadOutcome::Recovered, logUser, "0"},
+        LineCase{"DigitsThenLetters", 5, " 1x ", LoadOutcome::Recovered, logUser, "0"},
+        LineCase{"Fraction", 5, "1.5", LoadOutcome::Recovered, logUser, "0"},
+        LineCase{"EmptyNumber", 5, "", LoadOutcome::Recovered, logUser, "0"},
+        LineCase{"Number32Largest", 23, "2147483647", LoadOutcome::Loaded, left, "2147483647"},
+        LineCase{"Number32Overflow", 23, "2147483648", LoadOutcome::Recovered, left, "0"},
+        LineCase{"Number32FarOverflow", 31, "-99999999999999999999", LoadOutcome::Recovered, color0,
+                 systemColor},
+        LineCase{"CheckBoxGivenTwo", 4, " 2 ", LoadOutcome::Recovered, onlyNew, "checked"},
+        LineCase{"RecallGivenTwo", 11, " 2 ", LoadOutcome::Recovered, onlyNew, "clear"},
+        LineCase{"HistoryPositionBeyondList", 36, " 2 ", LoadOutcome::Recovered, patterns,
+                 "*.* [All Files];*.JPG [Pictures];*.MP3 [Music];"},
+        LineCase{"FieldSkipsBlanks", 10, "   old", LoadOutcome::Loaded, preserveExtension, "old"},
+        LineCase{"FieldEndsAtComma", 10, "ext,ra", LoadOutcome::Loaded, preserveExtension, "ext"},
+        LineCase{"QuotedField", 10, " \"a, b\" tail", LoadOutcome::Loaded, preserveExtension,
+                 "a, b"},
+        LineCase{"UnclosedQuote", 10, "\"open", LoadOutcome::Loaded, preserveExtension, "open"},
+        LineCase{"OneCharacterExtension", 10, "x", LoadOutcome::Loaded, preserveExtension, "bak"},
+        LineCase{"OneAccentedCharacter", 10, "\xC3\xA9", LoadOutcome::Loaded, preserveExtension,
+                 "bak"},
+        LineCase{"LogLimit999", 28, "999", LoadOutcome::Loaded, logLimit, "999 edit 1"},
+        LineCase{"BlackPane", 31, " 0 ", LoadOutcome::Loaded, color0, systemColor},
+        LineCase{"PatternLinesAsWritten", 66, "*.DOC [Docs]", LoadOutcome::Loaded, patterns,
+                 "*.TXT [Texts];*.DOC [Docs];"},
+        LineCase{"EmptyMarkerLine", 35, "", LoadOutcome::Loaded, logUser, "1"}),
+    caseName);
+
+TEST_F(LoadINITest, LogLimitFromAThousandLimitsTheLogAndUnlocksIt) {
+    struct Case {
+        const char* limit;
+        std::int16_t editLog;
+        std::vector<std::string> events;
+    };
+    for (const Case& c : {Case{"999", 0, {}}, Case{"", 0, {}}, Case{"0", 0, {}},
+                          Case{"1000", 1, {"log limit 1000", "log unlocked"}},
+                          Case{" 20000 lines", 1, {"log limit 20000", "log unlocked"}}}) {
+        SCOPED_TRACE(c.limit);
+        view.events.clear();
+        writeSettings({{25, " 0 "}, {28, c.limit}});
+        ASSERT_EQ(load(), LoadOutcome::Loaded);
+        EXPECT_EQ(options.chkeditLog, c.editLog);
+        std::vector<std::string> logEvents = view.eventsStartingWith("log");
+        EXPECT_EQ(logEvents, c.events);
+    }
+}
+
+TEST_F(LoadINITest, PositionAtOrBelowZeroCentresThatAxis) {
+    struct Case {
+        const char* left;
+        const char* top;
+        const char* move;
+    };
+    for (const Case& c : {Case{" 0 ", " 0 ", "move 8400 3600"}, Case{"-15 ", " 1 ", "move 8400 1"},
+                          Case{" 1 ", "-1 ", "move 1 3600"}, Case{" 45 ", " 30 ", "move 45 30"}}) {
+        SCOPED_TRACE(std::string(c.left) + c.top);
+        view.events.clear();
+        writeSettings({{23, c.left}, {24, c.top}});
+        ASSERT_EQ(load(), LoadOutcome::Loaded);
+        EXPECT_EQ(view.eventsStartingWith("move"), std::vector<std::string>{c.move});
+    }
+}
+
+TEST_F(LoadINITest, CopyModeLinesSelectAndStepSevenDisables) {
+    struct Case {
+        const char* all;
+        const char* selective;
+        CopyMode expected;
+    };
+    for (const Case& c :
+         {Case{"-1 ", " 0 ", CopyMode::AllCopy}, Case{" 0 ", "-1 ", CopyMode::SelectiveCopy},
+          Case{"-1 ", " 1 ", CopyMode::SelectiveCopy}, Case{" 0 ", " 0 ", CopyMode::AllCopy}}) {
+        SCOPED_TRACE(std::string(c.all) + c.selective);
+        state.selectCopyMode(CopyMode::AllCopy);
+        options = OptionSet{};
+        writeSettings({{2, c.all}, {3, c.selective}});
+        ASSERT_EQ(load(), LoadOutcome::Loaded);
+        const bool conditional = c.expected == CopyMode::SelectiveCopy;
+        EXPECT_EQ(state.copyMode, c.expected);
+        EXPECT_EQ(state.chkOnlyNewFiles.enabled, conditional);
+        EXPECT_EQ(state.chkChangedFiles.enabled, conditional);
+        EXPECT_EQ(state.chkPreserveFiles.enabled, conditional);
+        EXPECT_EQ(options.AutoProfile, conditional ? "Nightly.prof" : "");
+        EXPECT_EQ(options.chkExecute, conditional ? 1 : 0);
+    }
+}
+
+TEST_F(LoadINITest, NoConditionLeftChecksNewFiles) {
+    writeSettings({{4, " 0 "}, {6, " 0 "}});
+    ASSERT_EQ(load(), LoadOutcome::Loaded);
+    EXPECT_TRUE(state.chkOnlyNewFiles.checked);
+    EXPECT_FALSE(state.chkChangedFiles.checked);
+}
+
+TEST_F(LoadINITest, NoDateConditionKeepsTheSizeCondition) {
+    writeSettings({{21, " 0 "}, {22, " 0 "}});
+    ASSERT_EQ(load(), LoadOutcome::Loaded);
+    EXPECT_EQ(options.chkSizeFiles, 1);
+}
+
+TEST_F(LoadINITest, UnreadableFileEndsInTheRecovery) {
+    writeSettings();
+    fs.failOn(FsOperation::ReadWholeFile, "Tidecopy.ini",
+              std::make_error_code(std::errc::io_error));
+    ASSERT_EQ(load(), LoadOutcome::Recovered);
+    EXPECT_EQ(state.cmbPattern.items, defaultPatterns);
+    EXPECT_EQ(view.eventsStartingWith("drive2"), std::vector<std::string>{"drive2 " + tmp / "usb"});
+}
+
+} // namespace

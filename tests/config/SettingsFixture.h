@@ -1,0 +1,105 @@
+#pragma once
+
+#include "FakeVolumes.h"
+#include "RecordingSettingsView.h"
+#include "config/LoadINI.h"
+#include "config/SaveINI.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace tidecopy::test {
+
+// A program folder, two pane folders and two spare volumes inside a temporary folder,
+// with the state a freshly started window has.
+class SettingsFixture : public ::testing::Test {
+protected:
+    SettingsFixture() {
+        environment.programFolder = tmp.makeFolder("prog");
+        environment.dataFolder = environment.programFolder;
+        volumes.add(tmp.path());
+        volumes.add(tmp.makeFolder("usb"));
+        volumes.add(tmp.makeFolder("backup"));
+        sourceFolder = tmp.makeFolder("src");
+        destinationFolder = tmp.makeFolder("dst");
+    }
+
+    std::string settingsFile() const { return environment.settingsFilePath(); }
+
+    // Lines joined as SaveINI ends them.
+    static std::string joinLines(const std::vector<std::string>& lines, const char* end = "\r\n") {
+        std::string text;
+        for (const std::string& line : lines)
+            text += line + end;
+        return text;
+    }
+
+    // A settings file as a user might have edited it, every value unlike the first start.
+    std::vector<std::string> handWrittenLines() const {
+        std::vector<std::string> lines = {";Orn-Tidecopy v1.4 written by hand",
+                                          " 0 ",
+                                          "-1 ",
+                                          " 0 ",
+                                          " 1 ",
+                                          " 1 ",
+                                          " 0 ",
+                                          " 1 ",
+                                          " 2 ",
+                                          "old",
+                                          " 1 ",
+                                          " 1 ",
+                                          " 1 ",
+                                          " 1 ",
+                                          " 1 ",
+                                          " 1 ",
+                                          " 3 ",
+                                          " 0 ",
+                                          " 1 ",
+                                          "Nightly.prof",
+                                          " 0 ",
+                                          " 2 ",
+                                          " 1500 ",
+                                          " 3000 ",
+                                          " 1 ",
+                                          " 1 ",
+                                          " 1 ",
+                                          "5000",
+                                          " 1 ",
+                                          " 1 ",
+                                          " 16711680 ",
+                                          " 65280 ",
+                                          " 1 ",
+                                          " 0 ",
+                                          "[Start source folders]",
+                                          " 1 ",
+                                          sourceFolder,
+                                          tmp / "old-src",
+                                          sourceFolder};
+        lines.insert(lines.end(), 8, "");
+        lines.insert(lines.end(), {"[End source folders]", "[Start target folders]", " 0 ",
+                                   destinationFolder, destinationFolder});
+        lines.insert(lines.end(), 9, "");
+        lines.insert(lines.end(),
+                     {"[End target folders]", "[Start patterns]", "*.TXT [Texts]", "*.TXT [Texts]",
+                      "*.* [All Files]", "", "", "", "", "[End patterns]"});
+        return lines;
+    }
+
+    LoadOutcome load(const std::string& path = {}) { return LoadINI(context, path); }
+
+    TempFolder tmp;
+    FaultyFileSystem fs;
+    FakeVolumes volumes;
+    Environment environment;
+    OptionSet options;
+    MainState state;
+    RecordingSettingsView view;
+    SettingsContext context{fs, volumes, environment, options, state, view, PathStyle::posix()};
+    std::string sourceFolder;
+    std::string destinationFolder;
+};
+
+} // namespace tidecopy::test
