@@ -38,20 +38,22 @@ int CreateFolderPath(FileSystem& fs, const PathStyle& style, std::string_view pa
 
 void MakeAllFolders(FileSystem& fs, const PathStyle& style, const std::string& strSourcePath,
                     const DestinationPathFunction& destinationOf) {
-    const auto prepare = [&](std::string_view sourceFolder) {
-        const std::string folder = destinationOf(sourceFolder);
+    const auto prepare = [&](const std::string& folder) {
         if (!folder.empty() && !FileOrDirExists(fs, style, folder))
             CreateFolderPath(fs, style, folder);
     };
 
     FileList subFolders;
     FolderWalk(fs, style).ListSubFolders(strSourcePath, AttributeMask::Folders, subFolders);
-    if (subFolders.Items.empty()) {
-        prepare(style.withoutTrailingSeparator(strSourcePath));
-        return;
-    }
     for (const std::string& sub : subFolders.Items)
-        prepare(sub);
+        prepare(destinationOf(sub));
+    if (subFolders.Items.empty()) {
+        // The folder that receives the source folder's own files.
+        constexpr std::string_view anyFileName = "x";
+        const std::string anyFile =
+            style.withTrailingSeparator(strSourcePath) + std::string(anyFileName);
+        prepare(ExtractPath(style, destinationOf(anyFile)));
+    }
 }
 
 } // namespace tidecopy

@@ -20,7 +20,7 @@ std::string ExtractPath(const PathStyle& style, std::string_view strPathFile);
 // particular) are ignored. Returns the number of levels below the root.
 int CreateFolderPath(FileSystem& fs, const PathStyle& style, std::string_view path);
 
-// The run's destination path of a source path below (or equal to) the source folder.
+// The run's destination path of a source path below the source folder.
 using DestinationPathFunction = std::function<std::string(std::string_view sourcePath)>;
 
 // Prepares, before a run copies, the destination folder of each immediate subfolder of the
