@@ -6,6 +6,7 @@ namespace tidecopy {
 
 namespace {
 
+// Names the settings errors in messages and keeps them apart from system errors.
 class SettingsErrorCategory : public std::error_category {
 public:
     const char* name() const noexcept override { return "settings"; }

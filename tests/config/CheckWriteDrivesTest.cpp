@@ -20,6 +20,7 @@ struct DriveCase {
     int probes;
 };
 
+// Five volumes: the program's own, a read-only one and three writable spares.
 class CheckWriteDrivesTest : public ::testing::TestWithParam<DriveCase> {
 protected:
     CheckWriteDrivesTest() {

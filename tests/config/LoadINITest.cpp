@@ -10,6 +10,7 @@ const std::vector<std::string> defaultPatterns(SettingsFormat::defaultPatterns.b
                                                SettingsFormat::defaultPatterns.end());
 const std::string systemColor = std::to_string(systemWindowColor);
 
+// Loads the hand-written settings file, with single lines changed where a test needs.
 class LoadINITest : public SettingsFixture {
 protected:
     // The hand-written file with some lines replaced (line numbers from 1).
@@ -193,6 +194,7 @@ std::string left(const OptionSet&, const MainState& s) {
     return std::to_string(s.window.left);
 }
 
+// One row of the line table.
 class LoadLineTest : public LoadINITest, public ::testing::WithParamInterface<LineCase> {};
 
 TEST_P(LoadLineTest, ValueIsReadOrEndsInTheRecovery) {
@@ -207,9 +209,6 @@ const auto onlyNew = [](const OptionSet&, const MainState& s) {
 };
 const auto preserveExtension = [](const OptionSet& o, const MainState&) {
     return o.PreserveExtension;
-};
-const auto logLimit = [](const OptionSet& o, const MainState&) {
-    return o.LogLimit + " edit " + std::to_string(o.chkeditLog);
 };
 const auto color0 = [](const OptionSet& o, const MainState&) {
     return std::to_string(o.PaneColors[0]);
@@ -228,37 +227,19 @@ std::string caseName(const ::testing::TestParamInfo<LineCase>& param) {
 INSTANTIATE_TEST_SUITE_P(
     Lines, LoadLineTest,
     ::testing::Values(
-        LineCase{"Number16Largest", 5, "32767", LoadOutcome::Loaded, logUser, "32767"},
-        LineCase{"Number16Smallest", 5, "-32768 ", LoadOutcome::Loaded, logUser, "-32768"},
         LineCase{"Number16Given40000", 5, " 40000 ", LoadOutcome::Recovered, logUser, "0"},
-        LineCase{"Number16BelowRange", 5, "-32769", LoadOutcome::Recovered, logUser, "0"},
-        LineCase{"NumberEndsAtComma", 5, "  7,8", LoadOutcome::Loaded, logUser, "7"},
-        LineCase{"NumberEndsAtBlank", 5, "\t7 junk", LoadOutcome::Loaded, logUser, "7"},
-        LineCase{"NumberWithPlus", 5, "+7", LoadOutcome::Loaded, logUser, "7"},
         LineCase{"Letters", 5, "abc", LoadOutcome::Recovered, logUser, "0"},
-        LineCase{"DigitsThenLetters", 5, " 1x ", LoadOutcome::Recovered, logUser, "0"},
-        LineCase{"Fraction", 5, "1.5", LoadOutcome::Recovered, logUser, "0"},
-        LineCase{"EmptyNumber", 5, "", LoadOutcome::Recovered, logUser, "0"},
-        LineCase{"Number32Largest", 23, "2147483647", LoadOutcome::Loaded, left, "2147483647"},
         LineCase{"Number32Overflow", 23, "2147483648", LoadOutcome::Recovered, left, "0"},
-        LineCase{"Number32FarOverflow", 31, "-99999999999999999999", LoadOutcome::Recovered, color0,
-                 systemColor},
         LineCase{"CheckBoxGivenTwo", 4, " 2 ", LoadOutcome::Recovered, onlyNew, "checked"},
         LineCase{"RecallGivenTwo", 11, " 2 ", LoadOutcome::Recovered, onlyNew, "clear"},
         LineCase{"HistoryPositionBeyondList", 36, " 2 ", LoadOutcome::Recovered, patterns,
                  "*.* [All Files];*.JPG [Pictures];*.MP3 [Music];"},
-        LineCase{"FieldSkipsBlanks", 10, "   old", LoadOutcome::Loaded, preserveExtension, "old"},
-        LineCase{"FieldEndsAtComma", 10, "ext,ra", LoadOutcome::Loaded, preserveExtension, "ext"},
         LineCase{"QuotedField", 10, " \"a, b\" tail", LoadOutcome::Loaded, preserveExtension,
                  "a, b"},
-        LineCase{"UnclosedQuote", 10, "\"open", LoadOutcome::Loaded, preserveExtension, "open"},
         LineCase{"OneCharacterExtension", 10, "x", LoadOutcome::Loaded, preserveExtension, "bak"},
         LineCase{"OneAccentedCharacter", 10, "\xC3\xA9", LoadOutcome::Loaded, preserveExtension,
                  "bak"},
-        LineCase{"LogLimit999", 28, "999", LoadOutcome::Loaded, logLimit, "999 edit 1"},
         LineCase{"BlackPane", 31, " 0 ", LoadOutcome::Loaded, color0, systemColor},
-        LineCase{"PatternLinesAsWritten", 66, "*.DOC [Docs]", LoadOutcome::Loaded, patterns,
-                 "*.TXT [Texts];*.DOC [Docs];"},
         LineCase{"EmptyMarkerLine", 35, "", LoadOutcome::Loaded, logUser, "1"}),
     caseName);
 

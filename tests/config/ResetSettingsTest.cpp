@@ -17,6 +17,7 @@ const char* const question = "The program will close to be able to restore all s
 const char* const restored =
     "All settings restored. Program will close. Please restart Tidecopy...";
 
+// A settings store that has the update check turned off, and a program folder.
 class ResetSettingsTest : public ::testing::Test {
 protected:
     ResetSettingsTest() {

@@ -14,6 +14,7 @@ std::vector<std::string> splitCrLf(const std::string& text) {
     return lines;
 }
 
+// Saves a state unlike the first start and reads it back.
 class SaveINITest : public SettingsFixture {
 protected:
     // Every value unlike the first start.

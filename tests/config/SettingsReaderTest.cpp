@@ -16,6 +16,7 @@ struct NumberCase {
     bool fails;
 };
 
+// One number line followed by another line.
 class ReaderNumberTest : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(ReaderNumberTest, ReadsOrRefuses) {
@@ -54,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"-2147483648", true, -2147483648LL, none, false},
         NumberCase{"32768", false, 0, SettingsError::NumberOutOfRange, true},
         NumberCase{"40000", false, 0, SettingsError::NumberOutOfRange, true},
+        NumberCase{"-32769", false, 0, SettingsError::NumberOutOfRange, true},
         NumberCase{"40000", true, 40000, none, false},
         NumberCase{"2147483648", true, 0, SettingsError::NumberOutOfRange, true},
         NumberCase{"99999999999999999999999", true, 0, SettingsError::NumberOutOfRange, true},

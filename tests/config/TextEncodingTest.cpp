@@ -23,13 +23,4 @@ TEST(TextEncoding, StrictUtf8) {
     }
 }
 
-TEST(TextEncoding, CharacterCount) {
-    EXPECT_EQ(characterCount(""), 0u);
-    EXPECT_EQ(characterCount("bak"), 3u);
-    EXPECT_EQ(characterCount("\xC3\xA9"), 1u);
-    EXPECT_EQ(characterCount("\xE2\x82\xAC"
-                             "a"),
-              2u);
-}
-
 } // namespace

@@ -49,6 +49,7 @@ const std::vector<LineBoundValue> lineBoundValues = {
     {33, "chkOnlySubs", [](auto&, auto& s) { return number(s.chkOnlySubs.checked); }, "1"},
 };
 
+// The hand-written file cut after the line given as parameter.
 class TruncationTest : public SettingsFixture, public ::testing::WithParamInterface<int> {};
 
 TEST_P(TruncationTest, ValuesBeforeTheCutStayAndTheRecoveryRuns) {
