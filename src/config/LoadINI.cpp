@@ -6,6 +6,7 @@
 #include "config/SettingsReader.h"
 #include "config/TextEncoding.h"
 #include "config/UpdateColors.h"
+#include "log/LogOptions.h"
 #include "platform/Existence.h"
 
 #include <array>
@@ -214,8 +215,8 @@ std::error_code SettingsLoader::apply(bool haveFile, ProfileMode mode) {
         o.AutoProfile.clear();
         o.chkExecute = 0;
     }
-    if (const std::int32_t limit = o.logLimitValue(); limit >= smallestLogLimit) {
-        m_context.view.setLogMaxLength(limit);
+    if (const std::size_t limit = logMaxLengthFor(o.LogLimit); limit != 0) {
+        m_context.view.setLogMaxLength(static_cast<std::int32_t>(limit));
         o.chkeditLog = 1;
     }
     if (characterCount(o.PreserveExtension) < 2)

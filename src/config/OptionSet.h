@@ -37,13 +37,6 @@ struct OptionSet {
 
     // "Changed files" always tests at least the size.
     void keepChangedFilesTestingSize();
-
-    // The numeric value of LogLimit as the log applies it: leading blanks skipped, the
-    // digits that follow, 0 when there are none; beyond 32 bits it saturates.
-    std::int32_t logLimitValue() const;
 };
-
-// The smallest LogLimit value that limits the log; below it the log is unlimited.
-inline constexpr std::int32_t smallestLogLimit = 1000;
 
 } // namespace tidecopy

@@ -1,32 +1,27 @@
 #include "log/LogOptions.h"
 
-#include <charconv>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace tidecopy {
 
 namespace {
-
 constexpr std::int64_t smallestLogLimit = 1000;
-
-std::string_view withoutBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
+constexpr std::int64_t largestLogLimit = std::numeric_limits<std::int32_t>::max();
 } // namespace
 
 std::int64_t LogLimitValue(std::string_view LogLimit) {
-    std::string_view digits = withoutBlanks(LogLimit);
-    // from_chars takes a minus sign but not a plus sign.
-    if (digits.starts_with('+') && !digits.substr(1).starts_with('-'))
-        digits.remove_prefix(1);
-    std::int64_t value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc{} || end != digits.data() + digits.size())
+    std::size_t i = LogLimit.find_first_not_of(" \t");
+    if (i == std::string_view::npos)
         return 0;
-    return value;
+    bool negative = false;
+    if (LogLimit[i] == '-' || LogLimit[i] == '+')
+        negative = LogLimit[i++] == '-';
+    std::int64_t value = 0;
+    for (; i < LogLimit.size() && LogLimit[i] >= '0' && LogLimit[i] <= '9'; ++i)
+        value = std::min(value * 10 + (LogLimit[i] - '0'), largestLogLimit);
+    return negative ? -value : value;
 }
 
 std::size_t logMaxLengthFor(std::string_view LogLimit) {

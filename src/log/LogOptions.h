@@ -11,8 +11,9 @@ namespace tidecopy {
 // A preview keeps a detailed log; this bounds it for the preview's duration.
 inline constexpr std::size_t previewLogMaxLength = 256000;
 
-// The numeric value of a LogLimit text: a decimal number, optionally signed and
-// surrounded by blanks. Anything else, and a number too large to hold, is 0.
+// The numeric value of a LogLimit text, as the options dialog lets any characters in:
+// leading blanks skipped, an optional sign, then the digits up to the first other
+// character (" 20000 lines" is 20000); 0 without digits; at most 2^31 - 1.
 std::int64_t LogLimitValue(std::string_view LogLimit);
 
 // The log's maximum length for a LogLimit text: its value when that is 1000 or more,

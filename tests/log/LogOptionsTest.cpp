@@ -28,9 +28,10 @@ INSTANTIATE_TEST_SUITE_P(
                     LimitTextCase{"999", 999, 0}, LimitTextCase{"1000", 1000, 1000},
                     LimitTextCase{"9999999", 9999999, 9999999}, LimitTextCase{" 2000 ", 2000, 2000},
                     LimitTextCase{"+3000", 3000, 3000}, LimitTextCase{"-5000", -5000, 0},
-                    LimitTextCase{"+-5000", 0, 0}, LimitTextCase{"1000abc", 0, 0},
-                    LimitTextCase{"1 000", 0, 0}, LimitTextCase{"abc", 0, 0},
-                    LimitTextCase{"99999999999999999999", 0, 0}));
+                    LimitTextCase{"+-5000", 0, 0}, LimitTextCase{"1000abc", 1000, 1000},
+                    LimitTextCase{" 20000 lines", 20000, 20000}, LimitTextCase{"1 000", 1, 0},
+                    LimitTextCase{"abc", 0, 0},
+                    LimitTextCase{"99999999999999999999", 2147483647, 2147483647}));
 
 TEST(LogLimitText, FiveHundredLeavesTheLogUnlimitedAndOneThousandLimitsIt) {
     const std::string line = "From-> /data/proj/a.txt\r\n"; // 25 characters
