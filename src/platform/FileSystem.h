@@ -67,6 +67,9 @@ public:
     // True when the two files hold the same bytes.
     virtual Result<bool> compareContents(const std::string& first, const std::string& second,
                                          const CancelCheck& cancelled) = 0;
+    // Writes everything cached for the volume holding path through to its device, so a
+    // finished run survives a power cut.
+    virtual std::error_code flushVolume(const std::string& path) = 0;
 };
 
 } // namespace tidecopy

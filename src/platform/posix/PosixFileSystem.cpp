@@ -227,6 +227,13 @@ std::error_code PosixFileSystem::createNewFile(const std::string& path,
     return error;
 }
 
+std::error_code PosixFileSystem::flushVolume(const std::string& path) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.valid())
+        return lastNativeError();
+    return ::syncfs(fd.get()) == 0 ? std::error_code{} : lastNativeError();
+}
+
 bool PosixFileSystem::isWritableFolder(const std::string& folder) {
     return ::access(folder.c_str(), W_OK | X_OK) == 0;
 }

@@ -25,6 +25,7 @@ public:
     std::error_code copyFileData(const std::string& source, const std::string& newFile,
                                  const CancelCheck& cancelled) override;
     std::error_code flushAndDropCache(const std::string& path) override;
+    std::error_code flushVolume(const std::string& path) override;
     Result<bool> compareContents(const std::string& first, const std::string& second,
                                  const CancelCheck& cancelled) override;
 

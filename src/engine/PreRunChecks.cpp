@@ -1,0 +1,57 @@
+#include "engine/PreRunChecks.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tidecopy {
+
+namespace {
+
+std::string lowered(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+bool isWindowsFolder(const std::string& WindowsFolder, const std::string& folder,
+                     const PathStyle& style) {
+    return lowered(WindowsFolder) == lowered(style.withTrailingSeparator(folder));
+}
+
+std::string confirmationText(const MainState& state) {
+    return "You are about to backup/copy files from:\r\n" + state.Dir1 + "\r\n\r\n" +
+           (state.chkSubFolders.checked ? "And all its sub folders to:" : "To: ") + "\r\n" +
+           state.Dir2;
+}
+
+} // namespace
+
+bool passesPreRunChecks(RunKind kind, const MainState& state, const OptionSet& options,
+                        const std::string& WindowsFolder, const PathStyle& style,
+                        Prompts& prompts) {
+    if (state.Dir1 == state.Dir2) {
+        prompts.message("", "Source and Target folder can not be the same!", PromptButtons::Ok,
+                        PromptIcon::None);
+        return false;
+    }
+    if (isWindowsFolder(WindowsFolder, state.Dir1, style)) {
+        prompts.message("Operating System Protection",
+                        "Sorry, this program does not support copying the Windows folder.",
+                        PromptButtons::Ok, PromptIcon::Information);
+        return false;
+    }
+    if (isWindowsFolder(WindowsFolder, state.Dir2, style)) {
+        prompts.message("Operating System Protection",
+                        "Sorry, this program does not support copying files to the Windows folder.",
+                        PromptButtons::Ok, PromptIcon::Information);
+        return false;
+    }
+    if (kind == RunKind::Backup && options.chkConfirmationBackup != 0) {
+        const PromptAnswer answer = prompts.message(
+            "Backup", confirmationText(state), PromptButtons::YesNoCancel, PromptIcon::Information);
+        return answer == PromptAnswer::Yes;
+    }
+    return true;
+}
+
+} // namespace tidecopy

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "engine/RunTimeTexts.h"
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+
+namespace tidecopy {
+
+// What a run counted, for the lines that report it.
+struct RunCounts {
+    std::size_t listed = 0;    // FileList.Count
+    std::size_t selected = 0;  // FilesSelected
+    std::size_t existing = 0;  // ExistingCount
+    std::size_t preserved = 0; // PreservedCount
+};
+
+// RunSummary: the run's one-line result (without line end).
+std::string runSummaryText(RunKind kind, bool cancelled, const RunCounts& counts);
+
+// The up-to-date line (with CR LF) when every destination already existed; empty otherwise.
+std::string upToDateText(const RunCounts& counts);
+
+// "The time it took to make this backup was-> 00:01:05" (or "to preview-> "), with CR LF.
+std::string timeTakenText(RunKind kind, std::chrono::nanoseconds elapsed);
+
+// Logged instead of the after-backup actions when a run was cancelled or selected nothing
+// (no line end).
+inline constexpr const char* afterActionsSkippedText =
+    "Options: 'Closing program' or 'Shutdown PC' will not be executed because of one or more "
+    "errors/problems during backup.";
+
+} // namespace tidecopy

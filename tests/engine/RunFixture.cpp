@@ -1,0 +1,26 @@
+#include "RunFixture.h"
+
+namespace tidecopy::test {
+
+RunFixture::RunFixture()
+    : context{fs, volumes, power, clock, environment, prompts, host, options, state, log, flags} {
+    temp.makeFolder("src");
+    temp.makeFolder("dst");
+    temp.makeFolder("program/Logs");
+    environment.programFolder = temp / "program";
+    environment.dataFolder = temp / "program";
+    environment.configHome = temp / "config";
+    environment.windowsFolder = temp / "windows/";
+    environment.systemFolder = temp / "windows/system";
+    state.Dir1 = temp / "src";
+    state.Dir2 = temp / "dst";
+    state.chkRelative.checked = true;
+    options.chkConfirmationBackup = 0;
+}
+
+RunOutcome RunFixture::run(RunKind kind) {
+    BackupRun backup(context);
+    return backup.BackUpEngine(kind);
+}
+
+} // namespace tidecopy::test

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "engine/BackupRun.h"
+#include "support/CaseName.h"
+#include "support/FakeClock.h"
+#include "support/FakePower.h"
+#include "support/FaultyFileSystem.h"
+#include "support/RecordingRunHost.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace tidecopy::test {
+
+// One volume holding everything, with fixed figures.
+class FixedVolumes : public Volumes {
+public:
+    std::vector<Volume> list() override { return {{"/", "/dev/test", "ext4", "", false}}; }
+    Result<SpaceInfo> space(const std::string&) override {
+        return SpaceInfo{37'000'000'000, 120'000'000'000};
+    }
+};
+
+// A backup run between temp/src and temp/dst with every service faked or recorded.
+// The run starts without a confirmation question and in the relative form, so
+// destinations read dst/src/...
+class RunFixture : public testing::Test {
+protected:
+    RunFixture();
+
+    RunOutcome run(RunKind kind = RunKind::Backup);
+    std::string logText() const { return std::string(log.text()); }
+    std::string source(std::string_view relative) const {
+        return temp / ("src/" + std::string(relative));
+    }
+    std::string destination(std::string_view relative) const {
+        return temp / ("dst/" + std::string(relative));
+    }
+
+    TempFolder temp;
+    FaultyFileSystem fs;
+    FixedVolumes volumes;
+    FakePower power;
+    FakeClock clock;
+    Environment environment;
+    ScriptedPrompts prompts;
+    RecordingRunHost host;
+    OptionSet options;
+    MainState state;
+    ActivityLog log;
+    RunFlags flags;
+    RunContext context;
+};
+
+} // namespace tidecopy::test
