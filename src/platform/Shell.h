@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <system_error>
+
+namespace tidecopy {
+
+// Hands documents to the desktop. The real one starts programs, so tests use a fake.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Opens a document with the desktop's default application for it, without waiting.
+    virtual std::error_code openDocument(const std::string& path) = 0;
+};
+
+} // namespace tidecopy
