@@ -1,0 +1,41 @@
+#include "config/HistoryCommands.h"
+
+#include "platform/Errors.h"
+
+namespace tidecopy {
+
+HistoryCombo& historyOf(MainState& state, ActiveHistory history) {
+    return history == 1 ? state.cmbSourceHistory : state.cmbTargetHistory;
+}
+
+bool canRemoveSelectedEntry(const HistoryCombo& history) {
+    return history.selected >= 0 && history.selected < static_cast<int>(history.items.size());
+}
+
+void clearHistory(MainState& state, ActiveHistory history) {
+    HistoryCombo& combo = historyOf(state, history);
+    combo.items.clear();
+    combo.selected = -1;
+}
+
+void removeSelectedHistoryEntry(MainState& state, ActiveHistory history) {
+    if (history != 1 && history != 2)
+        return;
+    HistoryCombo& combo = historyOf(state, history);
+    if (!canRemoveSelectedEntry(combo))
+        return;
+    combo.items.erase(combo.items.begin() + combo.selected);
+    combo.selected = -1;
+}
+
+HistoryErrorMessage historyErrorMessage(const std::string& driveText, std::error_code error,
+                                        StartUpPhase phase) {
+    std::string text = "Could not access drive " + driveText;
+    if (phase == StartUpPhase::Loading)
+        text += " during recall of last used folders.\r\n\r\nPlease select another drive.";
+    else
+        text += "\r\n\r\n" + describeError(error);
+    return {"Error reading drive. Err Nr:" + std::to_string(error.value()), std::move(text)};
+}
+
+} // namespace tidecopy

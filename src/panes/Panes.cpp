@@ -1,0 +1,202 @@
+#include "panes/Panes.h"
+
+#include "config/MainState.h"
+#include "panes/DirSizeText.h"
+#include "panes/DisplayFormats.h"
+#include "panes/DriveTexts.h"
+#include "panes/FileInfoText.h"
+#include "panes/FreeSpaceText.h"
+#include "panes/SplitTheText.h"
+#include "platform/FileSystem.h"
+#include "platform/Prompts.h"
+#include "platform/Shell.h"
+
+#include <algorithm>
+
+namespace tidecopy {
+
+namespace {
+
+// The limit the panes give their display routines.
+constexpr int labelLength = 40;
+
+} // namespace
+
+Panes::Panes(PaneServices services, MainState& state)
+    : m_services(services)
+    , m_state(state) {
+    refreshDrives();
+}
+
+const std::vector<Volume>& Panes::refreshDrives() {
+    m_drives = m_services.volumes.list();
+    return m_drives;
+}
+
+std::string Panes::driveOf(const std::string& folder) {
+    const Volume* volume = volumeHolding(m_drives, folder);
+    if (volume == nullptr && !refreshDrives().empty())
+        volume = volumeHolding(m_drives, folder);
+    return volume != nullptr ? volume->mountPoint : m_services.style.rootOf(folder);
+}
+
+bool Panes::isDriveRoot(const std::string& folder) const {
+    if (m_services.style.isRoot(folder))
+        return true;
+    const std::string bare = m_services.style.withoutTrailingSeparator(folder);
+    return std::any_of(m_drives.begin(), m_drives.end(), [&](const Volume& volume) {
+        return m_services.style.withoutTrailingSeparator(volume.mountPoint) == bare;
+    });
+}
+
+void Panes::notify(int p, unsigned what) {
+    if (m_listener)
+        m_listener(PaneChange{p, what});
+}
+
+std::error_code Panes::setFolder(int p, const std::string& folder) {
+    const PathStyle& style = m_services.style;
+    if (style.rootOf(folder).empty())
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    const std::string path = style.withoutTrailingSeparator(folder);
+    Result<FolderContents> contents = readFolderContents(m_services.fs, style, path);
+    if (!contents) {
+        m_state.DriveErrorFlag = true;
+        return contents.error();
+    }
+    show(p, path, std::move(contents).value());
+    return {};
+}
+
+void Panes::openFolder(int p, const std::string& folder) {
+    if (setFolder(p, folder))
+        refreshFolder(p);
+}
+
+void Panes::refreshFolder(int p) {
+    PaneState& pane = paneAt(p);
+    Result<FolderContents> contents =
+        readFolderContents(m_services.fs, m_services.style, pane.folder);
+    if (contents) {
+        show(p, pane.folder, std::move(contents).value());
+        return;
+    }
+    // The lists and the pane's own labels keep what they showed.
+    m_labels.lblDirSize = dirSizeText(0, m_services.formats.thousandsSeparator);
+    m_activePane = p;
+    m_state.DriveErrorFlag = true;
+    notify(p, PaneUpdate::DirSize | PaneUpdate::ProgressCleared);
+}
+
+void Panes::show(int p, std::string folder, FolderContents contents) {
+    PaneState& pane = paneAt(p);
+    pane.folder = std::move(folder);
+    pane.contents = std::move(contents);
+    pane.selectedFile = -1;
+    pane.drive = driveOf(pane.folder);
+    m_folderOnDrive[pane.drive] = pane.folder;
+    (p == 1 ? m_state.Dir1 : m_state.Dir2) = pane.folder;
+    m_labels.lblDirSize =
+        dirSizeText(pane.contents.plainFileBytes, m_services.formats.thousandsSeparator);
+    m_activePane = p;
+    pane.lblTotalFiles = totalFileCountText(pane.contents.files.size());
+    pane.folderRenameDeleteEnabled = !isDriveRoot(pane.folder);
+    pane.lblFolderName = SplitTheText(pane.folder, m_services.style.separator(), labelLength);
+    notify(p, PaneUpdate::Drive | PaneUpdate::Lists | PaneUpdate::FolderName |
+                  PaneUpdate::TotalFiles | PaneUpdate::DirSize | PaneUpdate::ProgressCleared);
+    if (!pane.contents.files.empty())
+        selectFile(p, 0);
+}
+
+std::error_code Panes::chooseDrive(int p, const std::string& mountPoint) {
+    std::error_code error;
+    const auto remembered = m_folderOnDrive.find(mountPoint);
+    if (remembered == m_folderOnDrive.end() || setFolder(p, remembered->second))
+        error = setFolder(p, mountPoint);
+    m_activeDrive = p;
+    if (!error) {
+        m_labels.lblFreeSpace = GetFreeSpace(m_services.volumes, m_services.style, mountPoint);
+        notify(p, PaneUpdate::FreeSpace);
+        return {};
+    }
+    std::string text = mountPoint;
+    const auto chosen = std::find_if(m_drives.begin(), m_drives.end(),
+                                     [&](const Volume& v) { return v.mountPoint == mountPoint; });
+    if (chosen != m_drives.end())
+        text = driveListText(*chosen);
+    const PaneMessage message =
+        driveErrorMessage(p, driveTextInMessages(m_services.style, text), error);
+    m_services.prompts.message(message.title, message.text, PromptButtons::Ok, PromptIcon::Warning);
+    PaneState& pane = paneAt(p);
+    pane.drive = driveOf(pane.folder);
+    notify(p, PaneUpdate::Drive);
+    return error;
+}
+
+void Panes::selectFile(int p, int index) {
+    PaneState& pane = paneAt(p);
+    if (index < 0 || index >= static_cast<int>(pane.contents.files.size()))
+        return;
+    pane.selectedFile = index;
+    m_labels.lblFileInfo = GetFileSizeDateTime(m_services.fs, m_services.style, pane.folder,
+                                               pane.contents.files[static_cast<std::size_t>(index)],
+                                               labelLength, m_services.formats);
+    m_activePane = p;
+    notify(p, PaneUpdate::FileSelection | PaneUpdate::FileInfo);
+}
+
+std::string Panes::filePath(int p, int index) const {
+    const PaneState& state = pane(p);
+    if (index < 0 || index >= static_cast<int>(state.contents.files.size()))
+        return {};
+    return m_services.style.join(state.folder,
+                                 state.contents.files[static_cast<std::size_t>(index)]);
+}
+
+std::error_code Panes::openFile(int p, int index) {
+    const std::string path = filePath(p, index);
+    if (path.empty())
+        return std::make_error_code(std::errc::invalid_argument);
+    return m_services.shell.openDocument(path);
+}
+
+void Panes::showFreeSpace(int p) {
+    m_labels.lblFreeSpace = GetFreeSpace(m_services.volumes, m_services.style, pane(p).drive);
+    notify(p, PaneUpdate::FreeSpace);
+}
+
+void Panes::fillStartUpLabels() {
+    for (int p : {1, 2}) {
+        PaneState& state = paneAt(p);
+        state.lblTotalFiles = totalFileCountText(state.contents.files.size());
+        if (!state.folder.empty())
+            state.lblFolderName =
+                SplitTheText(state.folder, m_services.style.separator(), labelLength);
+        notify(p, PaneUpdate::TotalFiles | PaneUpdate::FolderName);
+    }
+    const PaneState& source = pane(1);
+    // The source folder was read when it was shown; reading it again would only cost.
+    m_labels.lblDirSize =
+        dirSizeText(source.contents.plainFileBytes, m_services.formats.thousandsSeparator);
+    m_labels.lblFreeSpace = GetFreeSpace(m_services.volumes, m_services.style, source.drive);
+    notify(1, PaneUpdate::DirSize | PaneUpdate::FreeSpace | PaneUpdate::ProgressCleared);
+}
+
+std::vector<std::string> Panes::ancestorsOf(const std::string& folder) const {
+    const PathStyle& style = m_services.style;
+    std::vector<std::string> chain;
+    std::string current = style.withoutTrailingSeparator(folder);
+    while (!current.empty()) {
+        chain.push_back(current);
+        if (style.isRoot(current))
+            break;
+        const std::string parent = style.withoutTrailingSeparator(style.folderPartOf(current));
+        if (parent == current)
+            break;
+        current = parent;
+    }
+    std::reverse(chain.begin(), chain.end());
+    return chain;
+}
+
+} // namespace tidecopy

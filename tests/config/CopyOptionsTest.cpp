@@ -1,0 +1,39 @@
+#include "config/CopyOptions.h"
+
+#include "support/ScriptedPrompts.h"
+
+#include <gtest/gtest.h>
+
+namespace tidecopy {
+namespace {
+
+TEST(CheckOptions, WarnsOnlyWhenNeitherConditionIsChecked) {
+    for (const bool newFiles : {false, true}) {
+        for (const bool changedFiles : {false, true}) {
+            MainState state;
+            state.chkOnlyNewFiles.checked = newFiles;
+            state.chkChangedFiles.checked = changedFiles;
+            test::ScriptedPrompts prompts;
+            const bool warn = !newFiles && !changedFiles;
+            if (warn)
+                prompts.expectMessage("Copy files Conditionally",
+                                      "Enable at least one condition please.", PromptButtons::Ok);
+            EXPECT_EQ(checkOptions(state, prompts), warn);
+            // The warning checks nothing itself.
+            EXPECT_EQ(state.chkOnlyNewFiles.checked, newFiles);
+        }
+    }
+}
+
+TEST(CopyMode, AlwaysDisablesTheConditionsAndConditionallyEnablesThem) {
+    MainState state;
+    state.selectCopyMode(CopyMode::AllCopy);
+    EXPECT_FALSE(state.chkOnlyNewFiles.enabled || state.chkChangedFiles.enabled ||
+                 state.chkPreserveFiles.enabled);
+    state.selectCopyMode(CopyMode::SelectiveCopy);
+    EXPECT_TRUE(state.chkOnlyNewFiles.enabled && state.chkChangedFiles.enabled &&
+                state.chkPreserveFiles.enabled);
+}
+
+} // namespace
+} // namespace tidecopy

@@ -1,0 +1,55 @@
+#include "config/HistoryCommands.h"
+
+#include <gtest/gtest.h>
+
+namespace tidecopy {
+namespace {
+
+MainState withHistories() {
+    MainState state;
+    state.cmbSourceHistory = {{"/a", "/b", "/c"}, 1};
+    state.cmbTargetHistory = {{"/x", "/y"}, -1};
+    return state;
+}
+
+TEST(HistoryCommands, ClearEmptiesOnlyTheActiveHistory) {
+    MainState state = withHistories();
+    clearHistory(state, 1);
+    EXPECT_TRUE(state.cmbSourceHistory.items.empty());
+    EXPECT_EQ(state.cmbSourceHistory.selected, -1);
+    EXPECT_EQ(state.cmbTargetHistory.items.size(), 2u);
+
+    state = withHistories();
+    clearHistory(state, 0); // any value but 1 means the destination history
+    EXPECT_EQ(state.cmbSourceHistory.items.size(), 3u);
+    EXPECT_TRUE(state.cmbTargetHistory.items.empty());
+}
+
+TEST(HistoryCommands, RemoveTakesOutTheSelectedEntryOnly) {
+    MainState state = withHistories();
+    EXPECT_TRUE(canRemoveSelectedEntry(state.cmbSourceHistory));
+    removeSelectedHistoryEntry(state, 1);
+    EXPECT_EQ(state.cmbSourceHistory.items, (std::vector<std::string>{"/a", "/c"}));
+    EXPECT_FALSE(canRemoveSelectedEntry(state.cmbSourceHistory));
+}
+
+TEST(HistoryCommands, RemoveWithoutASelectionOrAKnownSideDoesNothing) {
+    MainState state = withHistories();
+    EXPECT_FALSE(canRemoveSelectedEntry(state.cmbTargetHistory));
+    removeSelectedHistoryEntry(state, 2);
+    removeSelectedHistoryEntry(state, 3);
+    EXPECT_EQ(state, withHistories());
+}
+
+TEST(HistoryCommands, ErrorMessagesWithAndWithoutTheStartUpWording) {
+    const std::error_code missing = std::make_error_code(std::errc::no_such_file_or_directory);
+    const HistoryErrorMessage loading = historyErrorMessage("E:\\", missing, StartUpPhase::Loading);
+    EXPECT_EQ(loading.title, "Error reading drive. Err Nr:2");
+    EXPECT_EQ(loading.text, "Could not access drive E:\\ during recall of last used folders."
+                            "\r\n\r\nPlease select another drive.");
+    const HistoryErrorMessage done = historyErrorMessage("/media/usb", missing, StartUpPhase::Done);
+    EXPECT_EQ(done.text, "Could not access drive /media/usb\r\n\r\nNo such file or directory");
+}
+
+} // namespace
+} // namespace tidecopy

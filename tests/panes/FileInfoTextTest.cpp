@@ -1,0 +1,67 @@
+#include "panes/FileInfoText.h"
+
+#include "PaneFakes.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace tidecopy {
+namespace {
+
+struct FileInfoCase {
+    const char* name;
+    int limit;
+    std::uint64_t size;
+    const char* text;
+};
+
+class FileInfoTexts : public testing::TestWithParam<FileInfoCase> {};
+
+TEST_P(FileInfoTexts, NameDateAndKilobytesPlusOne) {
+    const FileInfoCase& c = GetParam();
+    EXPECT_EQ(fileInfoText(c.name, c.limit, "21/06/2016 14:03:07", c.size), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FileInfoTexts,
+    testing::Values(
+        FileInfoCase{"report.txt", 40, 12'900, "report.txt 21/06/2016 14:03:07 - 13kB"},
+        FileInfoCase{"empty", 40, 0, "empty 21/06/2016 14:03:07 - 1kB"},
+        FileInfoCase{"k", 40, 1'023, "k 21/06/2016 14:03:07 - 1kB"},
+        FileInfoCase{"k", 40, 1'024, "k 21/06/2016 14:03:07 - 2kB"},
+        // 41 characters with the limit 40: the first 37 and "...".
+        FileInfoCase{"abcdefghijklmnopqrstuvwxyz0123456789ABCDE", 40, 1,
+                     "abcdefghijklmnopqrstuvwxyz0123456789A... 21/06/2016 14:03:07 - 1kB"},
+        FileInfoCase{"abcdefghijklmnopqrstuvwxyz0123456789ABCD", 40, 1,
+                     "abcdefghijklmnopqrstuvwxyz0123456789ABCD 21/06/2016 14:03:07 - 1kB"},
+        // A limit of 3 or less never cuts.
+        FileInfoCase{"abcdef", 3, 1, "abcdef 21/06/2016 14:03:07 - 1kB"},
+        // Characters, not bytes: five two-byte letters fit a limit of 5.
+        FileInfoCase{"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 5, 1,
+                     "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9 21/06/2016 14:03:07 - 1kB"},
+        FileInfoCase{"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 5, 1,
+                     "\xC3\xA9\xC3\xA9... 21/06/2016 14:03:07 - 1kB"}));
+
+TEST(GetFileSizeDateTime, ReadsTheFileOfTheFolder) {
+    test::TempFolder temp;
+    const std::string file = temp.writeFile("f/report.txt", std::string(12'900, 'x'));
+    PosixFileSystem fs;
+    ASSERT_FALSE(fs.setModifiedTime(file, 1'466'517'787'000'000'000));
+    const DisplayFormats formats = test::fixedFormats();
+    EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), temp / "f", "report.txt", 40, formats),
+              "report.txt T1466517787 - 13kB");
+    EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), temp / "f/", "report.txt", 40, formats),
+              "report.txt T1466517787 - 13kB");
+}
+
+TEST(GetFileSizeDateTime, AFileGoneSinceTheListingShowsItsNameAlone) {
+    test::TempFolder temp;
+    PosixFileSystem fs;
+    EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), temp.path(), "gone.txt", 40,
+                                  test::fixedFormats()),
+              "gone.txt");
+}
+
+} // namespace
+} // namespace tidecopy

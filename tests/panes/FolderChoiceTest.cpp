@@ -1,0 +1,93 @@
+#include "panes/FolderChoice.h"
+
+#include "PaneFakes.h"
+#include "config/MainState.h"
+#include "panes/Panes.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace tidecopy {
+namespace {
+
+class FolderChoiceTest : public testing::Test {
+protected:
+    FolderChoiceTest() {
+        m_temp.makeFolder("home/Music");
+        m_temp.makeFolder("home/start");
+        volumes.add(m_temp.path());
+        panes.setFolder(1, m_temp / "home/start");
+        panes.setFolder(2, m_temp / "home/start");
+    }
+
+    test::TempFolder m_temp;
+    PosixFileSystem fs;
+    test::PaneVolumes volumes;
+    test::ScriptedPrompts prompts;
+    test::FakeShell shell;
+    DisplayFormats formats = test::fixedFormats();
+    MainState state;
+    Panes panes{PaneServices{fs, volumes, prompts, shell, formats, PathStyle::posix()}, state};
+};
+
+TEST_F(FolderChoiceTest, AHistoryEntryMovesItsPane) {
+    state.cmbTargetHistory = {{m_temp / "home/Music"}, 0};
+    ASSERT_FALSE(chooseHistoryEntry(panes, state, prompts, 2, StartUpPhase::Done));
+    EXPECT_EQ(state.Dir2, m_temp / "home/Music");
+    EXPECT_EQ(state.Dir1, m_temp / "home/start");
+}
+
+TEST_F(FolderChoiceTest, AMissingHistoryFolderIsReportedWithTheStartUpWording) {
+    state.cmbSourceHistory = {{m_temp / "gone"}, 0};
+    prompts.expectMessage("Error reading drive. Err Nr:2",
+                          "Could not access drive " + m_temp.path() +
+                              " during recall of last used folders.\r\n\r\n"
+                              "Please select another drive.",
+                          PromptButtons::Ok);
+    EXPECT_TRUE(chooseHistoryEntry(panes, state, prompts, 1, StartUpPhase::Loading));
+    EXPECT_EQ(state.Dir1, m_temp / "home/start");
+}
+
+TEST_F(FolderChoiceTest, AMissingHistoryFolderAfterStartUpNamesTheSystemError) {
+    state.cmbSourceHistory = {{m_temp / "gone"}, 0};
+    prompts.expectMessage("Error reading drive. Err Nr:2",
+                          "Could not access drive " + m_temp.path() +
+                              "\r\n\r\nNo such file or directory",
+                          PromptButtons::Ok);
+    EXPECT_TRUE(chooseHistoryEntry(panes, state, prompts, 1, StartUpPhase::Done));
+}
+
+TEST_F(FolderChoiceTest, NoSelectionOrAnEmptyEntryDoesNothing) {
+    state.cmbSourceHistory = {{""}, -1};
+    EXPECT_FALSE(chooseHistoryEntry(panes, state, prompts, 1, StartUpPhase::Done));
+    state.cmbSourceHistory.selected = 0;
+    EXPECT_FALSE(chooseHistoryEntry(panes, state, prompts, 1, StartUpPhase::Done));
+    EXPECT_EQ(state.Dir1, m_temp / "home/start");
+}
+
+TEST_F(FolderChoiceTest, PresetButtonsMoveTheirOwnPaneToTheUserFolder) {
+    std::vector<UserFolder> asked;
+    const UserFolderLookup lookUp = [&](UserFolder folder) {
+        asked.push_back(folder);
+        return folder == UserFolder::Music ? m_temp / "home/Music" : m_temp / "home/missing";
+    };
+    ASSERT_FALSE(choosePresetFolder(panes, 8, lookUp));
+    EXPECT_EQ(state.Dir2, m_temp / "home/Music");
+    EXPECT_EQ(state.Dir1, m_temp / "home/start");
+
+    // A user folder that does not exist leaves the pane unchanged.
+    EXPECT_TRUE(choosePresetFolder(panes, 1, lookUp));
+    EXPECT_EQ(state.Dir1, m_temp / "home/start");
+    EXPECT_EQ(asked, (std::vector<UserFolder>{UserFolder::Music, UserFolder::Documents}));
+}
+
+TEST_F(FolderChoiceTest, APresetTheSystemDoesNotNameLeavesThePaneUnchanged) {
+    EXPECT_TRUE(choosePresetFolder(panes, 5, [](UserFolder) { return std::string{}; }));
+    EXPECT_EQ(state.Dir2, m_temp / "home/start");
+    EXPECT_TRUE(choosePresetFolder(panes, 10, [](UserFolder) { return std::string{"/"}; }));
+}
+
+} // namespace
+} // namespace tidecopy

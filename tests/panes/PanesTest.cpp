@@ -1,0 +1,192 @@
+#include "panes/Panes.h"
+
+#include "PaneFakes.h"
+#include "config/MainState.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace tidecopy {
+namespace {
+
+using test::FsOperation;
+
+// Two "drives" inside the temporary folder: disk (holding the folders) and usb.
+class PanesTest : public testing::Test {
+protected:
+    PanesTest() {
+        m_temp.writeFile("disk/data/b.txt", "bb");
+        m_temp.writeFile("disk/data/A.txt", "a");
+        m_temp.writeFile("disk/data/.hidden", "h");
+        m_temp.makeFolder("disk/data/Sub");
+        m_temp.makeFolder("disk/data/.config");
+        m_temp.makeFolder("disk/data/empty");
+        m_temp.makeFolder("usb/photos");
+        volumes.add(m_temp / "disk", "", {37'000'000'000, 120'000'000'000});
+        volumes.add(m_temp / "usb", "STICK", {2'000'000'000, 8'000'000'000});
+        panes.setListener([this](const PaneChange& change) { changes.push_back(change); });
+    }
+
+    std::string path(std::string_view relative) const { return m_temp / relative; }
+
+    test::TempFolder m_temp;
+    test::FaultyFileSystem fs;
+    test::PaneVolumes volumes;
+    test::ScriptedPrompts prompts;
+    test::FakeShell shell;
+    DisplayFormats formats = test::fixedFormats();
+    MainState state;
+    Panes panes{PaneServices{fs, volumes, prompts, shell, formats, PathStyle::posix()}, state};
+    std::vector<PaneChange> changes;
+};
+
+TEST_F(PanesTest, OpeningAFolderFillsThePaneAndSelectsItsFirstFile) {
+    ASSERT_FALSE(panes.setFolder(1, path("disk/data/")));
+    const PaneState& pane = panes.pane(1);
+    EXPECT_EQ(pane.folder, path("disk/data"));
+    EXPECT_EQ(state.Dir1, path("disk/data"));
+    EXPECT_EQ(pane.drive, path("disk"));
+    EXPECT_EQ(pane.contents.files, (std::vector<std::string>{"A.txt", "b.txt"}));
+    EXPECT_EQ(pane.contents.subFolders, (std::vector<std::string>{".config", "empty", "Sub"}));
+    EXPECT_EQ(pane.lblTotalFiles, "Total file count = 2");
+    EXPECT_EQ(pane.selectedFile, 0);
+    EXPECT_TRUE(panes.labels().lblFileInfo.starts_with("A.txt T"));
+    EXPECT_TRUE(panes.labels().lblFileInfo.ends_with(" - 1kB"));
+    EXPECT_EQ(panes.labels().lblDirSize, "0Mb");
+    EXPECT_EQ(panes.ActivePane(), 1);
+    EXPECT_TRUE(pane.folderRenameDeleteEnabled);
+}
+
+TEST_F(PanesTest, NavigatingOnePaneLeavesTheOtherAlone) {
+    ASSERT_FALSE(panes.setFolder(1, path("disk/data")));
+    ASSERT_FALSE(panes.setFolder(2, path("usb")));
+    const PaneState destinationBefore = panes.pane(2);
+    changes.clear();
+
+    panes.openFolder(1, path("disk/data/Sub"));
+
+    EXPECT_EQ(panes.pane(2).folder, destinationBefore.folder);
+    EXPECT_EQ(panes.pane(2).lblFolderName, destinationBefore.lblFolderName);
+    EXPECT_EQ(panes.pane(2).lblTotalFiles, destinationBefore.lblTotalFiles);
+    EXPECT_EQ(state.Dir2, path("usb"));
+    ASSERT_FALSE(changes.empty());
+    for (const PaneChange& change : changes)
+        EXPECT_EQ(change.pane, 1);
+}
+
+TEST_F(PanesTest, AnEmptyFolderSelectsNothingAndKeepsTheFileInformation) {
+    ASSERT_FALSE(panes.setFolder(1, path("disk/data")));
+    const std::string info = panes.labels().lblFileInfo;
+    ASSERT_FALSE(panes.setFolder(1, path("disk/data/empty")));
+    EXPECT_EQ(panes.pane(1).lblTotalFiles, "Total file count = 0");
+    EXPECT_EQ(panes.pane(1).selectedFile, -1);
+    EXPECT_EQ(panes.labels().lblFileInfo, info);
+}
+
+TEST_F(PanesTest, RenameAndDeleteOfTheFolderAreOffAtADriveRootOnly) {
+    ASSERT_FALSE(panes.setFolder(2, path("usb")));
+    EXPECT_FALSE(panes.pane(2).folderRenameDeleteEnabled);
+    ASSERT_FALSE(panes.setFolder(2, path("usb/photos")));
+    EXPECT_TRUE(panes.pane(2).folderRenameDeleteEnabled);
+    ASSERT_FALSE(panes.setFolder(2, "/"));
+    EXPECT_FALSE(panes.pane(2).folderRenameDeleteEnabled);
+}
+
+TEST_F(PanesTest, AFolderThatCannotBeOpenedLeavesThePaneAsItWas) {
+    ASSERT_FALSE(panes.setFolder(1, path("disk/data")));
+    fs.failOn(FsOperation::ListFolder, "Sub", std::make_error_code(std::errc::permission_denied));
+    state.DriveErrorFlag = false;
+
+    panes.openFolder(1, path("disk/data/Sub"));
+
+    EXPECT_EQ(panes.pane(1).folder, path("disk/data"));
+    EXPECT_EQ(state.Dir1, path("disk/data"));
+    EXPECT_EQ(panes.pane(1).contents.files.size(), 2u);
+    EXPECT_TRUE(state.DriveErrorFlag);
+}
+
+TEST_F(PanesTest, AFolderThatCanNoLongerBeReadKeepsItsListsAndShowsNoSize) {
+    ASSERT_FALSE(panes.setFolder(1, path("disk/data")));
+    const std::string name = panes.pane(1).lblFolderName;
+    fs.failOn(FsOperation::ListFolder, "data", std::make_error_code(std::errc::io_error));
+
+    panes.refreshFolder(1);
+
+    EXPECT_EQ(panes.labels().lblDirSize, "0Mb");
+    EXPECT_EQ(panes.pane(1).lblFolderName, name);
+    EXPECT_EQ(panes.pane(1).lblTotalFiles, "Total file count = 2");
+    EXPECT_EQ(panes.pane(1).contents.files.size(), 2u);
+    EXPECT_TRUE(state.DriveErrorFlag);
+}
+
+TEST_F(PanesTest, ChoosingADriveShowsItsFreeSpaceAndReturnsToItsLastFolder) {
+    ASSERT_FALSE(panes.setFolder(2, path("usb/photos")));
+    ASSERT_FALSE(panes.setFolder(2, path("disk/data")));
+
+    ASSERT_FALSE(panes.chooseDrive(2, path("usb")));
+
+    EXPECT_EQ(panes.pane(2).folder, path("usb/photos"));
+    EXPECT_EQ(panes.ActiveDrive(), 2);
+    EXPECT_EQ(panes.labels().lblFreeSpace, path("usb") + " 2 Gb free of 8 Gb");
+}
+
+TEST_F(PanesTest, ADriveThatCannotBeReadIsReportedAndTheDriveListGoesBack) {
+    ASSERT_FALSE(panes.setFolder(1, path("disk/data")));
+    fs.failOn(FsOperation::ListFolder, "usb", std::make_error_code(std::errc::no_such_device));
+    prompts.expectMessage("Error reading Drive. Error Nr:19",
+                          "Could not access drive " + path("usb") +
+                              " [STICK]\r\n\r\nNo such device",
+                          PromptButtons::Ok);
+
+    EXPECT_TRUE(panes.chooseDrive(1, path("usb")));
+
+    EXPECT_EQ(panes.pane(1).drive, path("disk"));
+    EXPECT_EQ(panes.pane(1).folder, path("disk/data"));
+    EXPECT_EQ(panes.ActiveDrive(), 1);
+}
+
+TEST_F(PanesTest, TheDestinationPaneNamesItsDriveErrorInLowerCase) {
+    ASSERT_FALSE(panes.setFolder(2, path("disk/data")));
+    fs.failOn(FsOperation::ListFolder, "usb", std::make_error_code(std::errc::no_such_device));
+    prompts.expectMessage("Error reading drive. Error Nr:19",
+                          "Could not access drive " + path("usb") +
+                              " [STICK]\r\n\r\nNo such device",
+                          PromptButtons::Ok);
+    EXPECT_TRUE(panes.chooseDrive(2, path("usb")));
+    EXPECT_EQ(panes.ActiveDrive(), 2);
+}
+
+TEST_F(PanesTest, DoubleClickOpensTheFileOfThePaneFolder) {
+    ASSERT_FALSE(panes.setFolder(2, path("disk/data")));
+    ASSERT_FALSE(panes.openFile(2, 1));
+    EXPECT_EQ(shell.opened, std::vector<std::string>{path("disk/data/b.txt")});
+    EXPECT_TRUE(panes.openFile(2, 7));
+}
+
+TEST_F(PanesTest, SelectingAFileShowsItsInformationAndMakesThePaneActive) {
+    ASSERT_FALSE(panes.setFolder(1, path("disk/data")));
+    ASSERT_FALSE(panes.setFolder(2, path("disk/data")));
+    panes.selectFile(1, 1);
+    EXPECT_EQ(panes.ActivePane(), 1);
+    EXPECT_TRUE(panes.labels().lblFileInfo.starts_with("b.txt T"));
+}
+
+TEST_F(PanesTest, StartUpLabelsComeFromTheSourcePane) {
+    ASSERT_FALSE(panes.setFolder(1, path("usb/photos")));
+    ASSERT_FALSE(panes.setFolder(2, path("disk/data")));
+    panes.fillStartUpLabels();
+    EXPECT_EQ(panes.labels().lblFreeSpace, path("usb") + " 2 Gb free of 8 Gb");
+    EXPECT_EQ(panes.pane(1).lblTotalFiles, "Total file count = 0");
+    EXPECT_EQ(panes.pane(2).lblTotalFiles, "Total file count = 2");
+}
+
+TEST_F(PanesTest, TheFolderListShowsTheAncestorsFromTheRoot) {
+    EXPECT_EQ(panes.ancestorsOf("/home/user/"),
+              (std::vector<std::string>{"/", "/home", "/home/user"}));
+    EXPECT_EQ(panes.ancestorsOf("/"), std::vector<std::string>{"/"});
+}
+
+} // namespace
+} // namespace tidecopy
