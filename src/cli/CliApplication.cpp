@@ -1,0 +1,123 @@
+#include "cli/CliApplication.h"
+
+#include "cli/CliArguments.h"
+#include "cli/CliProfile.h"
+#include "cli/CliRunHost.h"
+#include "cli/ExitStatus.h"
+#include "cli/TerminalPrompts.h"
+#include "engine/BackupRun.h"
+#include "log/DailyLog.h"
+
+#include <ostream>
+
+namespace tidecopy::cli {
+
+namespace {
+
+ExitStatus exitStatusOf(const RunOutcome& outcome) {
+    switch (outcome.ending) {
+    case RunEnding::Refused:
+    case RunEnding::Declined:
+    case RunEnding::Cancelled:
+        return ExitStatus::NotRun;
+    case RunEnding::Finished:
+        break;
+    }
+    return outcome.failedFiles + outcome.integrityFailures > 0 ? ExitStatus::FilesFailed
+                                                               : ExitStatus::Success;
+}
+
+// Log lines end in CR LF; a terminal and a pipe want line feeds.
+void writeLogText(std::ostream& out, std::string_view text) {
+    for (char c : text)
+        if (c != '\r')
+            out.put(c);
+    out.flush();
+}
+
+ExitStatus runProfile(const CliArguments& arguments, Terminal& terminal, CliServices& services) {
+    const PathStyle style = PathStyle::native();
+    const std::optional<std::string> path =
+        resolveProfilePath(services.fs, style, services.environment, arguments.profile);
+    if (!path) {
+        terminal.err << "tidecopy-cli: cannot read profile '" << arguments.profile
+                     << "': no such file\n";
+        return ExitStatus::BadInput;
+    }
+    OptionSet options;
+    MainState state;
+    if (auto refused = loadProfileForRun(services.fs, services.volumes, style, services.environment,
+                                         *path, options, state, terminal.err))
+        return *refused;
+
+    CliRunHost host(terminal.err, terminal.errorIsTerminal);
+    TerminalPrompts prompts(terminal.in, terminal.err, terminal.inputIsTerminal,
+                            arguments.assumeYes ? TerminalPrompts::Answering::AssumeYes
+                                                : TerminalPrompts::Answering::Ask);
+    ActivityLog log;
+    log.setChangeListener([&](const LogChange& change) {
+        host.clearProgressLine();
+        writeLogText(terminal.out, change.added);
+    });
+    RunContext context{services.fs,
+                       services.volumes,
+                       services.power,
+                       services.clock,
+                       services.environment,
+                       prompts,
+                       host,
+                       options,
+                       state,
+                       log,
+                       services.flags,
+                       style};
+    BackupRun run(context,
+                  arguments.noAfterActions ? PowerActions::Suppressed : PowerActions::Allowed);
+    const RunOutcome outcome = run.BackUpEngine(
+        arguments.command == Command::Preview ? RunKind::Preview : RunKind::Backup);
+    host.clearProgressLine();
+    if (arguments.noAfterActions && options.ShutdownMode != 0 &&
+        outcome.ending == RunEnding::Finished && outcome.counts.selected > 0)
+        terminal.err
+            << "tidecopy-cli: log off, shut down or restart not done (--no-after-actions)\n";
+    // As the window does when it closes.
+    SaveDailyLog(services.fs, style, services.clock, services.environment.logsFolder(),
+                 options.chkLog != 0, log.text());
+    return exitStatusOf(outcome);
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string_view>& arguments, Terminal& terminal,
+           CliServices& services) {
+    const ParseOutcome parsed = parseArguments(arguments);
+    if (!parsed.error.empty()) {
+        terminal.err << "tidecopy-cli: " << parsed.error << "\n\n" << usageText();
+        return toInt(ExitStatus::BadInput);
+    }
+    switch (parsed.arguments.command) {
+    case Command::Help:
+        terminal.out << usageText();
+        return toInt(ExitStatus::Success);
+    case Command::Version:
+        terminal.out << "tidecopy-cli " << TIDECOPY_VERSION_MAJOR << '.' << TIDECOPY_VERSION_MINOR
+                     << '.' << TIDECOPY_VERSION_PATCH << '\n';
+        return toInt(ExitStatus::Success);
+    case Command::Show: {
+        const std::optional<std::string> path = resolveProfilePath(
+            services.fs, PathStyle::native(), services.environment, parsed.arguments.profile);
+        if (!path) {
+            terminal.err << "tidecopy-cli: cannot read profile '" << parsed.arguments.profile
+                         << "': no such file\n";
+            return toInt(ExitStatus::BadInput);
+        }
+        return toInt(showProfile(services.fs, *path, terminal.out, terminal.err));
+    }
+    case Command::Run:
+    case Command::Preview:
+        return toInt(runProfile(parsed.arguments, terminal, services));
+    }
+    return toInt(ExitStatus::BadInput);
+}
+
+} // namespace tidecopy::cli

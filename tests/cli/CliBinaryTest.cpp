@@ -1,0 +1,83 @@
+#include "CliProcess.h"
+#include "config/SaveINI.h"
+#include "support/TempFolder.h"
+
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace tidecopy::test {
+namespace {
+
+// The built tidecopy-cli, copied into a temporary program folder so that everything it
+// writes (Profiles/, Logs/) stays inside the test's own folder.
+class CliBinary : public testing::Test {
+protected:
+    CliBinary() {
+        temp.makeFolder("program/Profiles");
+        std::filesystem::copy_file(TIDECOPY_CLI_BINARY, program());
+        for (int i = 0; i < 3; ++i)
+            temp.writeFile("src/file" + std::to_string(i) + ".txt", "data");
+        temp.makeFolder("dst");
+        state.Dir1 = temp / "src";
+        state.Dir2 = temp / "dst";
+        state.chkRelative.checked = true;
+        // Never a power action from a test.
+        options.ShutdownMode = 0;
+    }
+    std::string program() const { return temp / "program/tidecopy-cli"; }
+    void saveProfile() {
+        temp.writeFile("program/Profiles/job.prof", settingsFileText(options, state));
+    }
+
+    TempFolder temp;
+    OptionSet options;
+    MainState state;
+};
+
+TEST_F(CliBinary, VersionAndUsage) {
+    CliProcess version(program(), {"--version"});
+    const CliProcess::Result shown = version.finish();
+    EXPECT_EQ(shown.exitStatus, 0);
+    EXPECT_EQ(shown.out, "tidecopy-cli 1.0.0\n");
+
+    CliProcess bad(program(), {});
+    const CliProcess::Result refused = bad.finish();
+    EXPECT_EQ(refused.exitStatus, 2);
+    EXPECT_NE(refused.err.find("Usage:"), std::string::npos);
+}
+
+TEST_F(CliBinary, RunAnswersOnTheTerminalAndCopies) {
+    options.chkConfirmationBackup = 1;
+    saveProfile();
+    CliProcess run(program(), {"run", "job"});
+    ASSERT_TRUE(run.waitForError("[y/n]"));
+    run.type("y\n");
+    const CliProcess::Result result = run.finish();
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_NE(result.out.find("\nAll Files Copied (3)\n"), std::string::npos) << result.out;
+    EXPECT_EQ(temp.readFile("dst/src/file2.txt"), "data");
+}
+
+TEST_F(CliBinary, InterruptCancelsTheRunAsTheCancelButtonDoes) {
+    // The destination-folder question comes after the listing, so Ctrl+C pressed while it
+    // waits cancels the copying itself.
+    options.chkConfirmationBackup = 0;
+    options.chkFolderExist = 1;
+    temp.makeFolder("dst/src");
+    saveProfile();
+    CliProcess run(program(), {"run", "job"});
+    ASSERT_TRUE(run.waitForError("Do you want to continue?", std::chrono::seconds(30)))
+        << run.finish().err;
+    run.signal(SIGINT);
+    run.type("y\n");
+    const CliProcess::Result result = run.finish();
+    EXPECT_EQ(result.exitStatus, 3) << result.err;
+    EXPECT_NE(result.out.find("\n* Backup Canceled - 1 of the 3 Files Copied.\n"),
+              std::string::npos)
+        << result.out;
+    EXPECT_FALSE(temp.exists("dst/src/file1.txt"));
+}
+
+} // namespace
+} // namespace tidecopy::test

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "cli/CliApplication.h"
+#include "config/SaveINI.h"
+#include "support/FakeClock.h"
+#include "support/FakePower.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace tidecopy::test {
+
+// One volume holding everything.
+class OneVolume : public Volumes {
+public:
+    std::vector<Volume> list() override { return {{"/", "/dev/test", "ext4", "", false}}; }
+    Result<SpaceInfo> space(const std::string&) override {
+        return SpaceInfo{1'000'000'000, 2'000'000'000};
+    }
+};
+
+// A program folder, a source tree and a destination inside a temporary folder, and a
+// profile between them that the test adjusts before saving it.
+class CliFixture : public testing::Test {
+protected:
+    CliFixture() {
+        temp.makeFolder("program/Profiles");
+        temp.makeFolder("program/Logs");
+        temp.writeFile("src/a.txt", "alpha");
+        temp.writeFile("src/sub/b.txt", "beta");
+        temp.makeFolder("dst");
+        environment = makeEnvironment(fs, temp / "program", temp / "config");
+        state.Dir1 = temp / "src";
+        state.Dir2 = temp / "dst";
+        state.chkRelative.checked = true;
+        options.chkConfirmationBackup = 0;
+    }
+
+    std::string saveProfile(const std::string& name = "job.prof") {
+        return temp.writeFile("program/Profiles/" + name, settingsFileText(options, state));
+    }
+
+    int cli(std::vector<std::string_view> arguments, std::string input = {},
+            bool inputIsTerminal = false) {
+        std::istringstream in(input);
+        out.str({});
+        err.str({});
+        cli::Terminal terminal{in, out, err, inputIsTerminal, false};
+        cli::CliServices services{fs, volumes, power, clock, environment, flags};
+        return cli::runCli(arguments, terminal, services);
+    }
+
+    TempFolder temp;
+    FaultyFileSystem fs;
+    OneVolume volumes;
+    FakePower power;
+    FakeClock clock;
+    Environment environment;
+    RunFlags flags;
+    OptionSet options;
+    MainState state;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+} // namespace tidecopy::test
