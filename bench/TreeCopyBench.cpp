@@ -1,13 +1,19 @@
 // Lists or copies a tree with the core, the way a backup run does (Recurse Folders,
-// Relative Path, Copy Files Always), and prints the seconds it took. Driven by
-// tree_bench.py, which compares it with find, cp -a and rsync -a.
+// Relative Path, Copy Files Always), and prints the seconds it took; and writes the
+// profiles the run benchmark hands to tidecopy-cli. Driven by tree_bench.py and
+// run_bench.py, which compare it with find, cp -a and rsync -a.
+#include "config/MainState.h"
+#include "config/OptionSet.h"
+#include "config/SaveINI.h"
 #include "engine/FileCopier.h"
 #include "engine/FolderWalk.h"
+#include "platform/Errors.h"
 #include "platform/posix/PosixFileSystem.h"
 
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -15,7 +21,9 @@ using namespace tidecopy;
 
 int usage() {
     std::fprintf(stderr, "usage: tidecopy-bench list <tree>\n"
-                         "       tidecopy-bench copy <tree> <destination>\n");
+                         "       tidecopy-bench copy <tree> <destination>\n"
+                         "       tidecopy-bench profile <out.prof> <source> <destination>"
+                         " --always|--conditional [--details]\n");
     return 2;
 }
 
@@ -27,12 +35,7 @@ FileList listTree(FileSystem& fs, const std::string& root) {
     return list;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    if (argc < 3)
-        return usage();
-    const std::string mode = argv[1];
+int listOrCopy(const std::string& mode, int argc, char** argv) {
     const std::string root = PathStyle::posix().withTrailingSeparator(argv[2]);
     PosixFileSystem fs;
     const auto start = std::chrono::steady_clock::now();
@@ -56,4 +59,62 @@ int main(int argc, char** argv) {
     std::printf("%s files=%zu failed=%zu seconds=%.3f\n", mode.c_str(), list.Count, failed,
                 elapsed.count());
     return failed == 0 ? 0 : 1;
+}
+
+// A profile that runs unattended and never acts on the machine: no confirmation, no
+// closing, no shutdown, no automation, no daily log file.
+int writeProfile(int argc, char** argv) {
+    if (argc < 6)
+        return usage();
+    OptionSet options;
+    options.chkConfirmationBackup = 0;
+    options.ShutdownMode = 0;
+    options.chkCloseProg = 0;
+    options.chkLog = 0;
+    options.chkExecute = 0;
+    MainState state;
+    state.chkSubFolders.checked = true;
+    state.chkRelative.checked = true;
+    state.Dir1 = argv[3];
+    state.Dir2 = argv[4];
+    bool modeGiven = false;
+    for (int i = 5; i < argc; ++i) {
+        const std::string_view flag = argv[i];
+        if (flag == "--always") {
+            state.selectCopyMode(CopyMode::AllCopy);
+            modeGiven = true;
+        } else if (flag == "--conditional") {
+            state.selectCopyMode(CopyMode::SelectiveCopy);
+            state.chkOnlyNewFiles.checked = true;
+            state.chkChangedFiles.checked = true;
+            options.DateCondition = 1;
+            options.chkSizeFiles = 1;
+            modeGiven = true;
+        } else if (flag == "--details") {
+            options.chkLogDetails = 1;
+        } else {
+            return usage();
+        }
+    }
+    if (!modeGiven)
+        return usage();
+    PosixFileSystem fs;
+    if (const std::error_code error =
+            fs.writeWholeFileAtomically(argv[2], settingsFileText(options, state))) {
+        std::fprintf(stderr, "tidecopy-bench: cannot write %s: %s\n", argv[2],
+                     describeError(error).c_str());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3)
+        return usage();
+    const std::string mode = argv[1];
+    if (mode == "profile")
+        return writeProfile(argc, argv);
+    return listOrCopy(mode, argc, argv);
 }
