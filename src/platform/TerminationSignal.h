@@ -7,4 +7,7 @@ namespace tidecopy {
 // an event loop can watch it. -1 when the platform has no such requests.
 int watchTerminationRequests();
 
+// Reads the requests waiting on the descriptor, so that it is quiet until the next one.
+void clearTerminationRequests(int descriptor);
+
 } // namespace tidecopy

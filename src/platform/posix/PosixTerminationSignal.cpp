@@ -32,4 +32,10 @@ int watchTerminationRequests() {
     return ends[0];
 }
 
+void clearTerminationRequests(int descriptor) {
+    char bytes[16];
+    while (::read(descriptor, bytes, sizeof bytes) > 0) {
+    }
+}
+
 } // namespace tidecopy

@@ -1,0 +1,301 @@
+#include "app/Form1.h"
+
+#include "app/ClickableImage.h"
+#include "app/ContextMenus.h"
+#include "app/ControlNaming.h"
+#include "app/QtDisplayFormats.h"
+#include "app/RunArea.h"
+#include "config/LoadINI.h"
+#include "config/MainWindowClose.h"
+#include "config/ui/CopyOptionsGroup.h"
+#include "log/ui/LogPanel.h"
+#include "log/ui/LogView.h"
+#include "panes/Panes.h"
+#include "panes/ui/DriveList.h"
+#include "panes/ui/PaneWidget.h"
+#include "platform/Shell.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QScreen>
+#include <QStyle>
+#include <QTime>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tidecopy {
+
+namespace {
+
+// Window positions are kept in twips so settings files stay interchangeable.
+constexpr int twipsPerPixel = 15;
+constexpr int clockIntervalMs = 1000;
+
+QLabel* makeStatusLabel(QWidget* parent, const char* name, const QString& tip) {
+    auto* label = new QLabel(parent);
+    nameControl(label, QLatin1String(name), tip);
+    label->setToolTip(tip);
+    label->setTextFormat(Qt::PlainText);
+    label->setFrameShape(QFrame::StyledPanel);
+    return label;
+}
+
+// A colour value: 0x00BBGGRR, or 0x800000nn naming a system colour (the list background).
+QColor colorOf(std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    if ((bits & 0x80000000u) != 0)
+        return QApplication::palette().color(QPalette::Base);
+    return QColor(static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
+                  static_cast<int>((bits >> 16) & 0xFF));
+}
+
+} // namespace
+
+Form1::Form1(Form1Services services, const std::string& initialFolder, QWidget* parent)
+    : QWidget(parent)
+    , m_services(std::move(services))
+    , m_panes(std::make_unique<Panes>(PaneServices{m_services.fs, m_services.volumes,
+                                                   m_services.prompts, m_services.shell,
+                                                   m_services.formats},
+                                      m_state))
+    , m_context{m_services.fs, m_services.volumes, m_services.environment, m_options, m_state,
+                *this} {
+    setObjectName("Form1");
+    setWindowTitle("Tidecopy");
+    setAccessibleName("Tidecopy");
+    buildWindow();
+    wireMenus();
+    m_panes->setListener([this](const PaneChange& change) { onPaneChange(change); });
+    for (int pane : {1, 2})
+        if (m_panes->setFolder(pane, initialFolder))
+            m_panes->setFolder(pane, "/");
+    adjustSize();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildWindow() {
+    for (int pane : {1, 2}) {
+        auto* widget = new PaneWidget(pane, *m_panes, m_state, this);
+        m_paneWidgets[static_cast<std::size_t>(pane - 1)] = widget;
+        connect(widget, &PaneWidget::historyChosen, this, &Form1::historyChosen);
+        connect(widget, &PaneWidget::presetPressed, this, &Form1::presetFolder);
+    }
+    m_copyOptions = new CopyOptionsGroup(m_state, m_services.prompts, this);
+    m_runArea = new RunArea(this);
+    connect(m_runArea, &RunArea::manualWanted, this, &Form1::openManual);
+    m_logPanel = new LogPanel(m_log, this);
+    m_lblDirSize = makeStatusLabel(this, "lblDirSize", "Folder size");
+    m_lblFreeSpace = makeStatusLabel(this, "lblFreeSpace", "Drive capacity");
+    m_lblFileInfo = makeStatusLabel(this, "lblFileInfo", "File size, date and time");
+    // Image1 plays a sound; sounds come with the run's issue.
+    auto* image1 = new ClickableImage("Image1", tr("Sound"),
+                                      style()->standardIcon(QStyle::SP_MediaVolume), this);
+
+    auto* panes = new QHBoxLayout;
+    panes->addWidget(paneWidget(1), 1);
+    panes->addWidget(paneWidget(2), 1);
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(m_copyOptions);
+    lower->addWidget(m_runArea);
+    lower->addWidget(m_logPanel, 1);
+    auto* status = new QHBoxLayout;
+    status->addWidget(image1);
+    status->addWidget(m_lblDirSize);
+    status->addWidget(m_lblFreeSpace, 1);
+    status->addWidget(m_lblFileInfo, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(panes, 3);
+    layout->addLayout(lower, 2);
+    layout->addLayout(status);
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName("Timer1");
+    m_timer1->setInterval(clockIntervalMs);
+    connect(m_timer1, &QTimer::timeout, this, &Form1::tickClock);
+}
+
+void Form1::wireMenus() {
+    m_historyMenu = makeHistoryMenu(this);
+    m_folderMenu = makeFolderMenu(this);
+    m_fileMenu = makeFileMenu(this);
+    m_driveMenu = makeDriveMenu(this);
+    m_logMenu = makeLogMenu(this);
+    m_optionsMenu = makeOptionsMenu(this);
+    connect(m_historyMenu, &QMenu::triggered, this,
+            [this](QAction* action) { onHistoryMenu(action->data().toInt()); });
+    for (PaneWidget* widget : m_paneWidgets) {
+        connect(widget, &PaneWidget::historyMenuWanted, this, [this](int pane, const QPoint& at) {
+            prepareHistoryMenu(pane);
+            m_historyMenu->popup(at);
+        });
+        connect(widget, &PaneWidget::folderMenuWanted, this, [this](int, const QPoint& at) {
+            // Paste (27) is shown only while a file is marked by the file menu's Copy.
+            menuItem(m_folderMenu, 27)->setVisible(false);
+            m_folderMenu->popup(at);
+        });
+        connect(widget, &PaneWidget::fileMenuWanted, this,
+                [this](int, const QPoint& at) { m_fileMenu->popup(at); });
+        connect(widget, &PaneWidget::driveMenuWanted, this,
+                [this](int, const QPoint& at) { m_driveMenu->popup(at); });
+    }
+    connect(m_logPanel, &LogPanel::logMenuWanted, this,
+            [this](const QPoint& at) { m_logMenu->popup(at); });
+    connect(m_copyOptions, &CopyOptionsGroup::optionsMenuWanted, this,
+            [this](const QPoint& at) { m_optionsMenu->popup(at); });
+}
+
+void Form1::Form_Load() {
+    LoadINI(m_context);
+    m_copyOptions->showState();
+    showHistories();
+    m_runArea->clearProgress();
+    m_panes->fillStartUpLabels();
+    m_startUp = StartUpPhase::Done;
+    tickClock();
+    m_timer1->start();
+    show();
+    QCoreApplication::processEvents();
+}
+
+void Form1::onPaneChange(const PaneChange& change) {
+    paneWidget(change.pane)->apply(change.what);
+    const StatusLabels& labels = m_panes->labels();
+    const std::pair<unsigned, std::pair<QLabel*, const std::string*>> shared[] = {
+        {PaneUpdate::DirSize, {m_lblDirSize, &labels.lblDirSize}},
+        {PaneUpdate::FreeSpace, {m_lblFreeSpace, &labels.lblFreeSpace}},
+        {PaneUpdate::FileInfo, {m_lblFileInfo, &labels.lblFileInfo}}};
+    for (const auto& [bit, target] : shared) {
+        if ((change.what & bit) == 0)
+            continue;
+        target.first->setText(QString::fromStdString(*target.second));
+        target.first->setAccessibleDescription(target.first->text());
+    }
+    if (change.what & PaneUpdate::ProgressCleared)
+        m_runArea->clearProgress();
+}
+
+void Form1::showHistories() {
+    for (PaneWidget* widget : m_paneWidgets)
+        widget->showHistory();
+}
+
+void Form1::historyChosen(int pane) {
+    m_activeHistory = pane;
+    chooseHistoryEntry(*m_panes, m_state, m_services.prompts, pane, m_startUp);
+}
+
+void Form1::presetFolder(int index) {
+    choosePresetFolder(*m_panes, index, m_services.userFolders);
+}
+
+void Form1::prepareHistoryMenu(int pane) {
+    menuItem(m_historyMenu, 20)->setEnabled(canRemoveSelectedEntry(historyOf(m_state, pane)));
+    m_activeHistory = pane;
+}
+
+void Form1::onHistoryMenu(int number) {
+    if (number == 10)
+        clearHistory(m_state, m_activeHistory);
+    else if (number == 20)
+        removeSelectedHistoryEntry(m_state, m_activeHistory);
+    showHistories();
+}
+
+void Form1::openManual() {
+    // A missing manual or viewer is not reported.
+    m_services.shell.openDocument(
+        PathStyle::native().join(m_services.environment.programFolder, "Manual.pdf"));
+}
+
+void Form1::tickClock() {
+    m_runArea->setClockText(timeWithSeconds(QTime::currentTime()));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!m_closed) {
+        m_closed = true;
+        m_timer1->stop();
+        m_logPanel->view()->flushEdits();
+        m_state.window.minimised = isMinimized();
+        m_state.window.left = x() * twipsPerPixel;
+        m_state.window.top = y() * twipsPerPixel;
+        Form_Unload(m_context, m_services.clock, m_log.text());
+    }
+    event->accept();
+}
+
+void Form1::setLogMaxLength(std::int32_t length) {
+    m_log.setMaxLength(static_cast<std::size_t>(std::max(length, 0)));
+}
+
+void Form1::unlockLog() {
+    m_logPanel->view()->setReadOnly(false);
+}
+
+TwipsSize Form1::screenSize() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->availableGeometry().size() : QSize();
+    return {size.width() * twipsPerPixel, size.height() * twipsPerPixel};
+}
+
+TwipsSize Form1::windowSize() {
+    const QSize size = frameGeometry().size();
+    return {size.width() * twipsPerPixel, size.height() * twipsPerPixel};
+}
+
+void Form1::moveWindow(std::int32_t left, std::int32_t top) {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();
+    move(origin + QPoint(left / twipsPerPixel, top / twipsPerPixel));
+}
+
+void Form1::setBackgroundColor(PaneControl control, std::int32_t color) {
+    const bool source = control == PaneControl::cmbSourceHistory ||
+                        control == PaneControl::Drive1 || control == PaneControl::Dir1 ||
+                        control == PaneControl::File1;
+    PaneWidget* widget = paneWidget(source ? 1 : 2);
+    QWidget* target = nullptr;
+    switch (control) {
+    case PaneControl::cmbSourceHistory:
+    case PaneControl::cmbTargetHistory:
+        target = widget->history();
+        break;
+    case PaneControl::Drive1:
+    case PaneControl::Drive2:
+        target = widget->driveList();
+        break;
+    case PaneControl::Dir1:
+    case PaneControl::Dir2:
+        target = widget->folderList();
+        break;
+    case PaneControl::File1:
+    case PaneControl::File2:
+        target = widget->fileList();
+        break;
+    }
+    widget->setListBackground(target, colorOf(color));
+}
+
+std::error_code Form1::selectHistoryEntry(PaneSide side, int position) {
+    const int pane = side == PaneSide::Source ? 1 : 2;
+    paneWidget(pane)->showHistory();
+    historyOf(m_state, pane).selected = position;
+    m_activeHistory = pane;
+    return chooseHistoryEntry(*m_panes, m_state, m_services.prompts, pane, m_startUp);
+}
+
+std::error_code Form1::setFolder(PaneSide side, const std::string& folder) {
+    return m_panes->setFolder(side == PaneSide::Source ? 1 : 2, folder);
+}
+
+void Form1::setDestinationDrive(const std::string& drive) {
+    m_panes->chooseDrive(2, drive);
+}
+
+} // namespace tidecopy

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "config/HistoryCommands.h"
+#include "config/MainState.h"
+#include "config/OptionSet.h"
+#include "config/SettingsContext.h"
+#include "config/SettingsView.h"
+#include "log/ActivityLog.h"
+#include "panes/DisplayFormats.h"
+#include "panes/FolderChoice.h"
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class QLabel;
+class QMenu;
+class QTimer;
+
+namespace tidecopy {
+
+class Clock;
+class CopyOptionsGroup;
+class LogPanel;
+class PaneWidget;
+class Panes;
+class Prompts;
+class RunArea;
+class Shell;
+struct PaneChange;
+
+// What the main window reaches the system through; main() builds the real ones, tests
+// fakes and temporary folders.
+struct Form1Services {
+    FileSystem& fs;
+    Volumes& volumes;
+    Shell& shell;
+    Prompts& prompts;
+    const Clock& clock;
+    const Environment& environment;
+    UserFolderLookup userFolders;
+    DisplayFormats formats;
+};
+
+// The main window: both panes, the copy options, the run area and the log. It holds
+// the window-wide state (option set, main state, activity log, panes), runs start-up
+// and shut-down, and is the settings loader's view of the window.
+class Form1 : public QWidget, public SettingsView {
+    Q_OBJECT
+public:
+    // Both panes start on initialFolder until the settings move them.
+    Form1(Form1Services services, const std::string& initialFolder, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Start-up: settings loaded, labels filled, window shown and drawn.
+    void Form_Load();
+
+    OptionSet& options() { return m_options; }
+    MainState& state() { return m_state; }
+    ActivityLog& log() { return m_log; }
+    Panes& panes() { return *m_panes; }
+    StartUpPhase startUpPhase() const { return m_startUp; }
+    QMenu* historyMenu() const { return m_historyMenu; }
+    // Opens the history menu for pane 1 or 2 without showing it (Image9 click).
+    void prepareHistoryMenu(int pane);
+    // A preset button (0 to 9).
+    void presetFolder(int index);
+    // The history selection of pane 1 or 2 was chosen.
+    void historyChosen(int pane);
+
+    // SettingsView
+    void setLogMaxLength(std::int32_t length) override;
+    void unlockLog() override;
+    TwipsSize screenSize() override;
+    TwipsSize windowSize() override;
+    void moveWindow(std::int32_t left, std::int32_t top) override;
+    void setBackgroundColor(PaneControl control, std::int32_t color) override;
+    std::error_code selectHistoryEntry(PaneSide side, int position) override;
+    std::error_code setFolder(PaneSide side, const std::string& folder) override;
+    void setDestinationDrive(const std::string& drive) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    void wireMenus();
+    void onPaneChange(const PaneChange& change);
+    void onHistoryMenu(int number);
+    void showHistories();
+    void openManual();
+    void tickClock();
+    PaneWidget* paneWidget(int pane) const { return m_paneWidgets[pane == 2 ? 1 : 0]; }
+
+    Form1Services m_services;
+    OptionSet m_options;
+    MainState m_state;
+    ActivityLog m_log;
+    std::unique_ptr<Panes> m_panes;
+    SettingsContext m_context;
+    StartUpPhase m_startUp = StartUpPhase::Loading;
+    ActiveHistory m_activeHistory = 1;
+    bool m_closed = false;
+
+    std::array<PaneWidget*, 2> m_paneWidgets{};
+    CopyOptionsGroup* m_copyOptions = nullptr;
+    RunArea* m_runArea = nullptr;
+    LogPanel* m_logPanel = nullptr;
+    QLabel* m_lblDirSize = nullptr;
+    QLabel* m_lblFreeSpace = nullptr;
+    QLabel* m_lblFileInfo = nullptr;
+    QTimer* m_timer1 = nullptr;
+    QMenu* m_historyMenu = nullptr;
+    QMenu* m_folderMenu = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_driveMenu = nullptr;
+    QMenu* m_logMenu = nullptr;
+    QMenu* m_optionsMenu = nullptr;
+};
+
+} // namespace tidecopy

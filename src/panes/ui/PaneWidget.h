@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QGroupBox>
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QListView;
+class QModelIndex;
+
+namespace tidecopy {
+
+class ClickableImage;
+class DriveList;
+class FileListModel;
+class FolderListModel;
+class Panes;
+class qdButtons_H;
+struct HistoryCombo;
+struct MainState;
+
+// One file-manager pane (frmSource for pane 1, frmTarget for pane 2): its history list
+// and preset buttons, drive, folder and file lists, its own labels and menu icons. It
+// passes the lists' events to the core panes and redraws what they report changed; the
+// menus and the history and preset commands are the window's.
+class PaneWidget : public QGroupBox {
+    Q_OBJECT
+public:
+    PaneWidget(int pane, Panes& panes, MainState& state, QWidget* parent = nullptr);
+
+    int pane() const { return m_pane; }
+    // Redraws what a change of the core pane names (PaneUpdate bits).
+    void apply(unsigned what);
+    // Shows the history list of the main state again.
+    void showHistory();
+    // Sets a pane-side background colour (history, drive, folder and file lists).
+    void setListBackground(QWidget* control, const QColor& color);
+
+    QComboBox* history() const { return m_history; }
+    DriveList* driveList() const { return m_drive; }
+    QListView* folderList() const { return m_folders; }
+    QListView* fileList() const { return m_files; }
+
+signals:
+    void historyChosen(int pane);
+    void presetPressed(int index);
+    void historyMenuWanted(int pane, const QPoint& at);
+    void folderMenuWanted(int pane, const QPoint& at);
+    void fileMenuWanted(int pane, const QPoint& at);
+    void driveMenuWanted(int pane, const QPoint& at);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    QLayout* buildLayout();
+    void showDrives();
+    void showLists();
+    void showSelectedFile();
+    HistoryCombo& historyState() const;
+
+    int m_pane;
+    Panes& m_panes;
+    MainState& m_state;
+    bool m_updating = false;
+
+    QComboBox* m_history = nullptr;
+    ClickableImage* m_historyIcon = nullptr;
+    std::array<qdButtons_H*, 5> m_presets{};
+    DriveList* m_drive = nullptr;
+    ClickableImage* m_driveIcon = nullptr;
+    QListView* m_folders = nullptr;
+    ClickableImage* m_folderIcon = nullptr;
+    QListView* m_files = nullptr;
+    ClickableImage* m_fileIcon = nullptr;
+    QLabel* m_folderName = nullptr;
+    QLabel* m_totalFiles = nullptr;
+    FolderListModel* m_folderModel = nullptr;
+    FileListModel* m_fileModel = nullptr;
+};
+
+} // namespace tidecopy

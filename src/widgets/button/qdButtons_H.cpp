@@ -1,0 +1,133 @@
+#include "widgets/button/qdButtons_H.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace tidecopy {
+
+namespace {
+
+// The mouse button numbers of the MouseDown event: 1 left, 2 right, 4 middle.
+int buttonNumber(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+// Shift 1, Ctrl 2, Alt 4, as the event reports them.
+int shiftState(Qt::KeyboardModifiers modifiers) {
+    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
+           (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
+           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
+} // namespace
+
+qdButtons_H::qdButtons_H(QWidget* parent)
+    : QAbstractButton(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    connect(this, &QAbstractButton::clicked, this, [this] { emit Click(); });
+}
+
+void qdButtons_H::setCaption(const QString& caption) {
+    m_caption = caption;
+    // The toolkit's text carries the access key (its "&" rules are the same).
+    setText(QString(caption).replace("||", " "));
+    QString spoken = caption;
+    spoken.replace("||", " ").replace("&&", "\x01").remove('&').replace('\x01', '&');
+    setAccessibleName(spoken);
+    updateGeometry();
+    update();
+}
+
+void qdButtons_H::setEnabledState(bool enabled) {
+    setEnabled(enabled);
+    update();
+}
+
+void qdButtons_H::setPicture(const QPixmap& picture) {
+    m_picture = picture;
+    setIcon(QIcon(picture));
+    updateGeometry();
+    update();
+}
+
+QString qdButtons_H::displayText() const {
+    return QString(m_caption).replace("||", "\n");
+}
+
+QSize qdButtons_H::sizeHint() const {
+    QStyleOptionButton option;
+    option.initFrom(this);
+    option.text = displayText();
+    const QFontMetrics metrics = fontMetrics();
+    QSize content = metrics.size(Qt::TextShowMnemonic, option.text);
+    if (!m_picture.isNull()) {
+        const QSize picture = iconSize();
+        content.rwidth() += picture.width() + (option.text.isEmpty() ? 0 : 4);
+        content.setHeight(std::max(content.height(), picture.height()));
+    }
+    return style()->sizeFromContents(QStyle::CT_PushButton, &option, content + QSize(12, 6), this);
+}
+
+QSize qdButtons_H::minimumSizeHint() const {
+    return sizeHint();
+}
+
+void qdButtons_H::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    option.initFrom(this);
+    option.text = displayText();
+    if (!m_picture.isNull()) {
+        option.icon = icon();
+        option.iconSize = iconSize();
+    }
+    if (isDown())
+        option.state |= QStyle::State_Sunken;
+    else
+        option.state |= QStyle::State_Raised;
+    painter.drawControl(QStyle::CE_PushButton, option);
+}
+
+void qdButtons_H::emitMouseDown(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit MouseDown(buttonNumber(event->button()), shiftState(event->modifiers()), at.x(), at.y());
+}
+
+void qdButtons_H::mousePressEvent(QMouseEvent* event) {
+    m_keyboardClick = false;
+    // The base class presses only for the left button; every button raises MouseDown.
+    QAbstractButton::mousePressEvent(event);
+    emitMouseDown(event);
+}
+
+void qdButtons_H::mouseDoubleClickEvent(QMouseEvent* event) {
+    m_keyboardClick = false;
+    QAbstractButton::mouseDoubleClickEvent(event);
+    emitMouseDown(event);
+}
+
+void qdButtons_H::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space)
+        m_keyboardClick = true;
+    QAbstractButton::keyPressEvent(event);
+}
+
+bool qdButtons_H::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut)
+        m_keyboardClick = true;
+    return QAbstractButton::event(event);
+}
+
+} // namespace tidecopy

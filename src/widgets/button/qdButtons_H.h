@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+
+namespace tidecopy {
+
+// The project's own push button, used for every push button of every window. It owns
+// its caption, enabled state and picture; windows act on MouseDown (any mouse button)
+// or, where named, on Click. The drawing here is plain; the full look comes later.
+class qdButtons_H : public QAbstractButton {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabledState)
+    Q_PROPERTY(QPixmap Picture READ Picture WRITE setPicture)
+
+public:
+    explicit qdButtons_H(QWidget* parent = nullptr);
+
+    QString Caption() const { return m_caption; }
+    // "&" marks the access key, "&&" shows one ampersand, "||" breaks the line.
+    void setCaption(const QString& caption);
+    bool Enabled() const { return isEnabled(); }
+    void setEnabledState(bool enabled);
+    QPixmap Picture() const { return m_picture; }
+    void setPicture(const QPixmap& picture);
+
+    // True while the last Click came from the keyboard (space or the access key), so a
+    // window that acts on MouseDown can still be driven without a mouse.
+    bool clickCameFromKeyboard() const { return m_keyboardClick; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void MouseDown(int button, int shift, int x, int y);
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    // The caption as drawn: "||" as a line break, ampersands as the toolkit reads them.
+    QString displayText() const;
+    void emitMouseDown(QMouseEvent* event);
+
+    QString m_caption;
+    QPixmap m_picture;
+    bool m_keyboardClick = false;
+};
+
+} // namespace tidecopy
