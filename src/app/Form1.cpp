@@ -5,6 +5,7 @@
 #include "app/ControlNaming.h"
 #include "app/QtDisplayFormats.h"
 #include "app/RunArea.h"
+#include "config/FolderHistory.h"
 #include "config/LoadINI.h"
 #include "config/MainWindowClose.h"
 #include "config/ui/CopyOptionsGroup.h"
@@ -188,6 +189,11 @@ void Form1::showHistories() {
 void Form1::historyChosen(int pane) {
     m_activeHistory = pane;
     chooseHistoryEntry(*m_panes, m_state, m_services.prompts, pane, m_startUp);
+}
+
+void Form1::AddToHistory() {
+    tidecopy::AddToHistory(m_state);
+    showHistories();
 }
 
 void Form1::presetFolder(int index) {

@@ -67,6 +67,8 @@ public:
     void presetFolder(int index);
     // The history selection of pane 1 or 2 was chosen.
     void historyChosen(int pane);
+    // After a successful backup: both pane folders join their histories.
+    void AddToHistory();
 
     // SettingsView
     void setLogMaxLength(std::int32_t length) override;

@@ -90,6 +90,9 @@ CopyOptionsGroup::CopyOptionsGroup(MainState& state, Prompts& prompts, QWidget* 
     m_cmbPattern->setAccessibleDescription(m_cmbPattern->toolTip());
     m_cmbPattern->setEditable(true);
     m_cmbPattern->setInsertPolicy(QComboBox::NoInsert);
+    // The text stays as typed: completing it to an item differing in case would hide
+    // what the filter rule decides.
+    m_cmbPattern->setCompleter(nullptr);
     connect(m_cmbPattern, &QComboBox::editTextChanged, this, [this](const QString& text) {
         if (!m_updating)
             m_state.cmbPattern.text = text.toStdString();

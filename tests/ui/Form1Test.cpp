@@ -1,0 +1,316 @@
+#include "app/Form1.h"
+
+#include "PaneFakes.h"
+#include "app/ContextMenus.h"
+#include "config/SaveINI.h"
+#include "panes/Panes.h"
+#include "panes/SplitTheText.h"
+#include "platform/Clock.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tidecopy {
+namespace {
+
+class FixedClock : public Clock {
+public:
+    LocalDateTime localNow() const override { return {2016, 6, 21, 10, 0, 0}; }
+    std::chrono::steady_clock::time_point steadyNow() const override { return {}; }
+};
+
+// A main window whose program folder, drives and user folders all lie in a temporary
+// folder: disk/ is a drive holding the folders, usb/ a drive that is not there.
+class Form1Test : public testing::Test {
+protected:
+    Form1Test() {
+        temp.writeFile("disk/start/b.txt", "bb");
+        temp.writeFile("disk/start/a.txt", std::string(3000, 'a'));
+        temp.makeFolder("disk/start/sub");
+        temp.makeFolder("disk/other");
+        temp.makeFolder("disk/Pictures");
+        temp.makeFolder("program/Logs");
+        volumes.add(temp / "disk", "", {2'000'000'000, 8'000'000'000});
+        volumes.add(temp / "usb", "STICK");
+        environment.programFolder = temp / "program";
+        environment.dataFolder = temp / "program";
+        environment.configHome = temp / "config";
+    }
+
+    std::unique_ptr<Form1> makeWindow() {
+        Form1Services services{fs,
+                               volumes,
+                               shell,
+                               prompts,
+                               clock,
+                               environment,
+                               [this](UserFolder folder) {
+                                   return folder == UserFolder::Pictures ? temp / "disk/Pictures"
+                                                                         : temp / "disk/none";
+                               },
+                               test::fixedFormats()};
+        return std::make_unique<Form1>(services, temp / "disk/start");
+    }
+
+    template <typename Widget>
+    Widget* find(Form1& window, const QString& name) {
+        auto* widget = window.findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+
+    // A folder as its pane's name label shows it.
+    static QString folderLabel(const std::string& folder) {
+        return QString::fromStdString(SplitTheText(folder, '/', 40)).replace("\r\n", "\n");
+    }
+
+    // A click on a check box's indicator.
+    static void clickCheckBox(QWidget* box) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
+
+    QString labelText(Form1& window, const QString& name) {
+        return find<QLabel>(window, name)->text();
+    }
+
+    // A settings file as closing the window would write it.
+    void writeSettings(bool recall) {
+        OptionSet options;
+        MainState state;
+        state.chkRecall.checked = recall;
+        state.Dir1 = temp / "disk/other";
+        state.Dir2 = temp / "disk/start/sub";
+        state.cmbSourceHistory = {{temp / "disk/other"}, -1};
+        state.window = {1500, 3000, false};
+        temp.writeFile("program/Tidecopy.ini", settingsFileText(options, state));
+    }
+
+    test::TempFolder temp;
+    PosixFileSystem fs;
+    test::PaneVolumes volumes;
+    test::FakeShell shell;
+    test::ScriptedPrompts prompts;
+    FixedClock clock;
+    Environment environment;
+};
+
+TEST_F(Form1Test, FirstStartShowsTheDefaultsCentredOnTheStartFolder) {
+    auto window = makeWindow();
+    window->Form_Load();
+    EXPECT_EQ(window->state().Dir1, temp / "disk/start");
+    EXPECT_EQ(window->state().Dir2, temp / "disk/start");
+    EXPECT_TRUE(find<QCheckBox>(*window, "chkRelative")->isChecked());
+    EXPECT_EQ(find<QComboBox>(*window, "cmbPattern")->count(), 3);
+    EXPECT_EQ(find<QComboBox>(*window, "cmbPattern")->currentText(), "*.* [All Files]");
+    EXPECT_EQ(labelText(*window, "lblTotalFiles(0)"), "Total file count = 2");
+    EXPECT_EQ(labelText(*window, "lblTotalFiles(1)"), "Total file count = 2");
+    EXPECT_EQ(labelText(*window, "lblFolderName(0)"), folderLabel(temp / "disk/start"));
+    EXPECT_EQ(labelText(*window, "lblFreeSpace"),
+              QString::fromStdString(temp / "disk") + " 2 Gb free of 8 Gb");
+    EXPECT_EQ(labelText(*window, "lblDirSize"), "0Mb");
+    EXPECT_TRUE(labelText(*window, "lblFileInfo").startsWith("a.txt T"));
+    EXPECT_EQ(window->startUpPhase(), StartUpPhase::Done);
+    // Centred as the window measured itself before it was shown; showing may still
+    // change its frame by a few pixels.
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_NEAR(window->x(), screen.x() + (screen.width() - window->frameGeometry().width()) / 2,
+                5);
+}
+
+TEST_F(Form1Test, RecallOnRestoresTheFoldersAndThePosition) {
+    writeSettings(true);
+    auto window = makeWindow();
+    window->Form_Load();
+    EXPECT_EQ(window->state().Dir1, temp / "disk/other");
+    EXPECT_EQ(window->state().Dir2, temp / "disk/start/sub");
+    EXPECT_EQ(labelText(*window, "lblTotalFiles(1)"), "Total file count = 0");
+    EXPECT_EQ(window->pos() - window->screen()->availableGeometry().topLeft(), QPoint(100, 200));
+    EXPECT_EQ(find<QComboBox>(*window, "cmbSourceHistory")->count(), 1);
+}
+
+TEST_F(Form1Test, RecallOffKeepsTheStartFolders) {
+    writeSettings(false);
+    auto window = makeWindow();
+    window->Form_Load();
+    EXPECT_EQ(window->state().Dir1, temp / "disk/start");
+    EXPECT_EQ(window->state().Dir2, temp / "disk/start");
+}
+
+TEST_F(Form1Test, ClickingAFolderUpdatesOnlyThatPanesLabels) {
+    auto window = makeWindow();
+    window->Form_Load();
+    auto* dir1 = find<QListView>(*window, "Dir1");
+    const QString targetName = labelText(*window, "lblFolderName(1)");
+    const QString targetCount = labelText(*window, "lblTotalFiles(1)");
+    QModelIndex sub;
+    for (int row = 0; row < dir1->model()->rowCount(); ++row)
+        if (dir1->model()->index(row, 0).data().toString() == "sub")
+            sub = dir1->model()->index(row, 0);
+    ASSERT_TRUE(sub.isValid());
+    QTest::mouseClick(dir1->viewport(), Qt::LeftButton, {}, dir1->visualRect(sub).center());
+    EXPECT_EQ(window->state().Dir1, temp / "disk/start/sub");
+    EXPECT_EQ(labelText(*window, "lblFolderName(0)"), folderLabel(temp / "disk/start/sub"));
+    EXPECT_EQ(labelText(*window, "lblTotalFiles(0)"), "Total file count = 0");
+    EXPECT_EQ(labelText(*window, "lblFolderName(1)"), targetName);
+    EXPECT_EQ(labelText(*window, "lblTotalFiles(1)"), targetCount);
+    EXPECT_EQ(find<QListView>(*window, "File2")->model()->rowCount(), 2);
+}
+
+TEST_F(Form1Test, ADriveThatIsNotThereIsReportedAndTheDriveListGoesBack) {
+    auto window = makeWindow();
+    window->Form_Load();
+    auto* drive1 = find<QComboBox>(*window, "Drive1");
+    ASSERT_EQ(drive1->itemText(1), QString::fromStdString(temp / "usb") + " [STICK]");
+    prompts.expectMessage("Error reading Drive. Error Nr:2",
+                          "Could not access drive " + (temp / "usb") +
+                              " [STICK]\r\n\r\nNo such file or directory",
+                          PromptButtons::Ok);
+    drive1->setCurrentIndex(1);
+    emit drive1->activated(1);
+    EXPECT_EQ(drive1->currentText(), QString::fromStdString(temp / "disk"));
+    EXPECT_EQ(window->state().Dir1, temp / "disk/start");
+}
+
+TEST_F(Form1Test, DoubleClickingAFileOpensIt) {
+    auto window = makeWindow();
+    window->Form_Load();
+    auto* file2 = find<QListView>(*window, "File2");
+    const QModelIndex second = file2->model()->index(1, 0);
+    QSignalSpy spy(file2, &QListView::doubleClicked);
+    const QPoint at = file2->visualRect(second).center();
+    QTest::mousePress(file2->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(file2->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(file2->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(shell.opened, std::vector<std::string>{temp / "disk/start/b.txt"});
+}
+
+TEST_F(Form1Test, HistoriesAddIgnoringCaseAndTheMenuClearsAndRemoves) {
+    auto window = makeWindow();
+    window->Form_Load();
+    window->state().cmbSourceHistory.items = {temp / "DISK/START"};
+    window->AddToHistory();
+    auto* source = find<QComboBox>(*window, "cmbSourceHistory");
+    auto* target = find<QComboBox>(*window, "cmbTargetHistory");
+    EXPECT_EQ(source->count(), 1);
+    EXPECT_EQ(target->count(), 1);
+
+    window->prepareHistoryMenu(2);
+    EXPECT_FALSE(menuItem(window->historyMenu(), 20)->isEnabled());
+    window->state().cmbTargetHistory.selected = 0;
+    window->prepareHistoryMenu(2);
+    ASSERT_TRUE(menuItem(window->historyMenu(), 20)->isEnabled());
+    menuItem(window->historyMenu(), 20)->trigger();
+    EXPECT_EQ(target->count(), 0);
+
+    window->prepareHistoryMenu(1);
+    menuItem(window->historyMenu(), 10)->trigger();
+    EXPECT_EQ(source->count(), 0);
+}
+
+TEST_F(Form1Test, ChoosingAHistoryEntryMovesThePane) {
+    auto window = makeWindow();
+    window->Form_Load();
+    window->state().cmbTargetHistory.items = {temp / "disk/other", temp / "disk/gone"};
+    window->AddToHistory();
+    auto* target = find<QComboBox>(*window, "cmbTargetHistory");
+    emit target->activated(1);
+    EXPECT_EQ(window->state().Dir2, temp / "disk/other");
+    prompts.expectMessage("Error reading drive. Err Nr:2",
+                          "Could not access drive " + (temp / "disk") +
+                              "\r\n\r\nNo such file or directory",
+                          PromptButtons::Ok);
+    emit target->activated(2);
+    EXPECT_EQ(window->state().Dir2, temp / "disk/other");
+}
+
+TEST_F(Form1Test, PresetButtonsMoveTheirPaneWhenTheFolderExists) {
+    auto window = makeWindow();
+    window->Form_Load();
+    QTest::mouseClick(find<QWidget>(*window, "cmdPresetFolders(7)"), Qt::LeftButton);
+    EXPECT_EQ(window->state().Dir2, temp / "disk/Pictures");
+    EXPECT_EQ(window->state().Dir1, temp / "disk/start");
+    QTest::mouseClick(find<QWidget>(*window, "cmdPresetFolders(1)"), Qt::LeftButton);
+    EXPECT_EQ(window->state().Dir1, temp / "disk/start");
+}
+
+TEST_F(Form1Test, TheFilterBoxAddsNewTextsFirst) {
+    auto window = makeWindow();
+    window->Form_Load();
+    auto* pattern = find<QComboBox>(*window, "cmbPattern");
+    pattern->lineEdit()->selectAll();
+    QTest::keyClicks(pattern->lineEdit(), "*.doc");
+    QTest::keyClick(pattern->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(pattern->count(), 4);
+    EXPECT_EQ(pattern->itemText(0), "*.doc");
+    pattern->lineEdit()->selectAll();
+    QTest::keyClicks(pattern->lineEdit(), "*.jpg [PICTURES]");
+    QTest::keyClick(pattern->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(pattern->count(), 4);
+    EXPECT_EQ(window->state().cmbPattern.text, "*.jpg [PICTURES]");
+}
+
+TEST_F(Form1Test, UncheckingBothConditionsWarnsOnce) {
+    auto window = makeWindow();
+    window->Form_Load();
+    clickCheckBox(find<QCheckBox>(*window, "chkOnlyNewFiles"));
+    prompts.expectMessage("Copy files Conditionally", "Enable at least one condition please.",
+                          PromptButtons::Ok);
+    clickCheckBox(find<QCheckBox>(*window, "chkChangedFiles"));
+    EXPECT_FALSE(window->state().chkOnlyNewFiles.checked);
+    EXPECT_FALSE(window->state().chkChangedFiles.checked);
+}
+
+TEST_F(Form1Test, CopyFilesAlwaysDisablesTheConditions) {
+    auto window = makeWindow();
+    window->Form_Load();
+    QTest::mouseClick(find<QWidget>(*window, "optAllCopy"), Qt::LeftButton);
+    EXPECT_TRUE(window->state().optAllCopy());
+    EXPECT_FALSE(find<QCheckBox>(*window, "chkChangedFiles")->isEnabled());
+    EXPECT_FALSE(find<QCheckBox>(*window, "chkPreserveFiles")->isEnabled());
+}
+
+TEST_F(Form1Test, ClosingWritesTheSettingsAndTheDailyLog) {
+    auto window = makeWindow();
+    window->Form_Load();
+    window->options().chkLog = 1;
+    window->log().append("*** BACKUP Started at 21/06/2016\r\n");
+    window->close();
+    EXPECT_TRUE(temp.exists("program/Tidecopy.ini"));
+    EXPECT_EQ(temp.readFile("program/Logs/Log 16-06-21 01.log"),
+              "*** BACKUP Started at 21/06/2016\r\n");
+}
+
+TEST_F(Form1Test, TheManualOpensFromTheProgramFolder) {
+    auto window = makeWindow();
+    window->Form_Load();
+    QTest::mouseClick(find<QWidget>(*window, "cmdHelp"), Qt::LeftButton);
+    EXPECT_EQ(shell.opened, std::vector<std::string>{temp / "program/Manual.pdf"});
+}
+
+TEST_F(Form1Test, ControlsOfLaterIssuesArePresentAndDisabled) {
+    auto window = makeWindow();
+    for (const char* name :
+         {"cmdBackItUp", "cmdPreview", "cmdCancel", "cmdSaveOpen(0)", "cmdSaveOpen(1)", "cmdAbout",
+          "cmdSysInfo", "cmdPreserveOptions", "cmdLogoption(0)", "cmdLogoption(4)"})
+        EXPECT_FALSE(find<QWidget>(*window, name)->isEnabled()) << name;
+    for (const char* name :
+         {"txtLog", "lblPercent", "picPercent", "imgPercent", "lblView1", "imgView1", "lblclock",
+          "frmSource", "frmTarget", "frmOptions", "frmLog", "Image1", "Image2(0)", "Image3(1)",
+          "Image4(0)", "Image7", "Image9(1)", "Image11"})
+        EXPECT_NE(window->findChild<QWidget*>(name), nullptr) << name;
+}
+
+} // namespace
+} // namespace tidecopy
