@@ -1,0 +1,100 @@
+// Opens a folder of many files in a pane, the way a click in the folder list does, and
+// prints the seconds until its lists and labels are drawn; beside it the bare listing
+// (the order of `ls -f | wc -l`) and the listing with the status queries the folder
+// size needs. Creates the folder first when it does not exist.
+// Usage: tidecopy-pane-bench <folder> [file-count, default 100000]
+#include "app/QtDisplayFormats.h"
+#include "config/MainState.h"
+#include "panes/FolderContents.h"
+#include "panes/Panes.h"
+#include "panes/ui/PaneWidget.h"
+#include "platform/Prompts.h"
+#include "platform/Shell.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixVolumes.h"
+
+#include <QApplication>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+using namespace tidecopy;
+using Clock = std::chrono::steady_clock;
+
+class SilentPrompts : public Prompts {
+public:
+    PromptAnswer message(const std::string&, const std::string&, PromptButtons,
+                         PromptIcon) override {
+        return PromptAnswer::Ok;
+    }
+    std::optional<std::string> input(const std::string&, const std::string&,
+                                     const std::string&) override {
+        return std::nullopt;
+    }
+};
+
+class NoShell : public Shell {
+public:
+    std::error_code openDocument(const std::string&) override { return {}; }
+};
+
+void makeFolder(const std::string& folder, long count) {
+    std::filesystem::create_directories(folder);
+    for (long i = 0; i < count; ++i)
+        std::ofstream(folder + "/file" + std::to_string(i) + ".dat") << i;
+}
+
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: tidecopy-pane-bench <folder> [file-count]\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const std::string folder = argv[1];
+    const long count = argc > 2 ? std::stol(argv[2]) : 100'000;
+    if (!std::filesystem::exists(folder))
+        makeFolder(folder, count);
+
+    PosixFileSystem fs;
+    PosixVolumes volumes;
+    SilentPrompts prompts;
+    NoShell shell;
+    const DisplayFormats formats = systemDisplayFormats();
+    MainState state;
+
+    auto start = Clock::now();
+    std::vector<FolderEntry> entries;
+    fs.listFolder(folder, entries);
+    std::printf("listing only:                %.3f s (%zu entries)\n", secondsSince(start),
+                entries.size());
+
+    start = Clock::now();
+    const auto contents = readFolderContents(fs, PathStyle::native(), folder);
+    std::printf("listing, sizes, sorting:     %.3f s\n", secondsSince(start));
+
+    Panes panes(PaneServices{fs, volumes, prompts, shell, formats}, state);
+    PaneWidget pane(1, panes, state);
+    panes.setListener([&](const PaneChange& change) { pane.apply(change.what); });
+    pane.resize(900, 700);
+    pane.show();
+    QApplication::processEvents();
+
+    start = Clock::now();
+    panes.setFolder(1, folder);
+    QApplication::processEvents();
+    std::printf("pane open, lists and labels: %.3f s (%zu files)\n", secondsSince(start),
+                panes.pane(1).contents.files.size());
+    return 0;
+}
