@@ -258,7 +258,8 @@ TwipsSize Form1::windowSize() {
 void Form1::moveWindow(std::int32_t left, std::int32_t top) {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();
-    move(origin + QPoint(left / twipsPerPixel, top / twipsPerPixel));
+    // A window larger than the screen keeps its title bar on it rather than centred.
+    move(origin + QPoint(std::max(left / twipsPerPixel, 0), std::max(top / twipsPerPixel, 0)));
 }
 
 void Form1::setBackgroundColor(PaneControl control, std::int32_t color) {
