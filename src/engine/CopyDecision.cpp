@@ -1,5 +1,6 @@
 #include "engine/CopyDecision.h"
 
+#include "platform/Enumeration.h"
 #include "platform/Existence.h"
 
 namespace tidecopy {
@@ -38,19 +39,38 @@ CopyDecision::CopyDecision(FileSystem& fs, const PathStyle& style, CopyDecisionO
     , m_style(style)
     , m_options(options) {}
 
+// One look at the target and at most one at the source serve all three rules, in their
+// order: a run with nothing to copy costs two lookups per file, not five.
 bool CopyDecision::shouldCopy(const std::string& source, const std::string& TargetFile) {
     if (!m_options.optSelectiveCopy)
         return true;
+    const bool dateRule = m_options.chkChangedFiles && m_options.DateCondition != 0;
+    const bool sizeRule = m_options.chkChangedFiles && m_options.chkSizeFiles;
+    if (!m_options.chkOnlyNewFiles && !dateRule && !sizeRule)
+        return false;
+    const Result<EntryInfo> target = m_fs.entryInfo(TargetFile);
     if (m_options.chkOnlyNewFiles) {
-        if (!FileExists(m_fs, m_style, TargetFile))
+        if (!isExistingFile(TargetFile, target))
             return true;
         ++m_existingCount;
     }
-    if (!m_options.chkChangedFiles)
+    if ((!dateRule && !sizeRule) || !target)
         return false;
-    if (m_options.DateCondition != 0 && CheckTimeAndDate(source, TargetFile))
+    const Result<EntryInfo> sourceInfo = m_fs.entryInfo(source);
+    if (!sourceInfo)
+        return false;
+    if (dateRule && dateRuleHolds(m_options.DateCondition, sourceInfo->modifiedNs,
+                                  target->modifiedNs, resolutionOfFolderOf(TargetFile)))
         return true;
-    return m_options.chkSizeFiles && CheckFileSize(source, TargetFile);
+    return sizeRule && target->size != sourceInfo->size;
+}
+
+// FileExists answered from a lookup already made. A name with wildcards is a search on
+// the platform, so it goes the general way.
+bool CopyDecision::isExistingFile(const std::string& path, const Result<EntryInfo>& info) {
+    if (path.empty() || m_style.endsWithSeparator(path) || hasWildcard(m_style.fileNameOf(path)))
+        return FileExists(m_fs, m_style, path);
+    return info && passesAttributeMask(info->attributes, AttributeMask::OrdinaryFilesOnly);
 }
 
 bool CopyDecision::CheckTimeAndDate(const std::string& TheSourceFile,
@@ -80,13 +100,18 @@ std::int64_t CopyDecision::resolutionOfFolderOf(const std::string& path) {
     if (m_options.timestampResolutionNs)
         return *m_options.timestampResolutionNs;
     const std::string_view folder = m_style.folderPartOf(path);
-    if (const auto known = m_resolutions.find(folder); known != m_resolutions.end())
-        return known->second;
-    // Unknown counts as fine-grained: the plain whole-second rule then applies.
-    const auto detected = m_fs.timestampResolutionNs(folder.empty() ? "." : std::string(folder));
-    const std::int64_t resolution = detected ? *detected : 1;
-    m_resolutions.emplace(std::string(folder), resolution);
-    return resolution;
+    // Files come folder by folder: the last folder answers most questions.
+    if (m_lastFolder && folder == m_lastFolder->first)
+        return m_lastFolder->second;
+    auto known = m_resolutions.find(folder);
+    if (known == m_resolutions.end()) {
+        // Unknown counts as fine-grained: the plain whole-second rule then applies.
+        const auto detected =
+            m_fs.timestampResolutionNs(folder.empty() ? "." : std::string(folder));
+        known = m_resolutions.emplace(std::string(folder), detected ? *detected : 1).first;
+    }
+    m_lastFolder = *known;
+    return known->second;
 }
 
 } // namespace tidecopy

@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace tidecopy {
 
@@ -45,6 +46,7 @@ public:
     bool CheckFileSize(const std::string& TheSourceFile, const std::string& TheTargetFile);
 
 private:
+    bool isExistingFile(const std::string& path, const Result<EntryInfo>& info);
     std::int64_t resolutionOfFolderOf(const std::string& path);
 
     FileSystem& m_fs;
@@ -52,6 +54,7 @@ private:
     CopyDecisionOptions m_options;
     std::size_t m_existingCount = 0;
     std::map<std::string, std::int64_t, std::less<>> m_resolutions;
+    std::optional<std::pair<std::string, std::int64_t>> m_lastFolder;
 };
 
 } // namespace tidecopy

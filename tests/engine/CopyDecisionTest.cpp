@@ -118,6 +118,21 @@ TEST_F(CopyDecisionTest, HiddenTargetCountsAsMissingForNewFiles) {
     EXPECT_EQ(decision.ExistingCount(), 0u);
 }
 
+TEST_F(CopyDecisionTest, FolderOfTheTargetsNameIsNoExistingFile) {
+    m_temp.makeFolder("dst/f.txt");
+    CopyDecision decision(m_fs, PathStyle::posix(), conditional(true, false, 0, false));
+    EXPECT_TRUE(decision.shouldCopy(m_source, m_target));
+    EXPECT_EQ(decision.ExistingCount(), 0u);
+}
+
+TEST_F(CopyDecisionTest, AnUnchangedFileIsLookedAtOnceOnEachSide) {
+    target("12345", t0);
+    CopyDecision decision(m_fs, PathStyle::posix(), conditional(true, true, 1, true));
+    EXPECT_FALSE(decision.shouldCopy(m_source, m_target));
+    EXPECT_EQ(decision.ExistingCount(), 1u);
+    EXPECT_EQ(m_fs.callCount(FsOperation::EntryInfo), 2);
+}
+
 TEST_F(CopyDecisionTest, UnreadableTargetIsNeverCopiedByTheChangedRules) {
     target("1", t0 - 5 * second);
     m_fs.failOn(FsOperation::EntryInfo, "dst/f.txt", std::make_error_code(std::errc::io_error));

@@ -65,9 +65,18 @@ std::error_code syncFolderOf(const std::string& path) {
     return {};
 }
 
+// The last name of a path, trailing separators ignored ("/a/.b/" names ".b"); a view,
+// since every lookup of a run comes through here.
+std::string_view entryNameOf(std::string_view path) {
+    const std::size_t rootLength = path.starts_with('/') ? 1 : 0;
+    while (path.size() > rootLength && path.back() == '/')
+        path.remove_suffix(1);
+    return PathStyle::posix().fileNameOf(path);
+}
+
 } // namespace
 
-std::uint32_t posixAttributesOf(const std::string& name, EntryType type) {
+std::uint32_t posixAttributesOf(std::string_view name, EntryType type) {
     std::uint32_t attributes = 0;
     if (!name.empty() && name.front() == '.')
         attributes |= FileAttribute::Hidden;
@@ -133,9 +142,7 @@ Result<EntryInfo> PosixFileSystem::entryInfo(const std::string& path) {
     info.modifiedNs =
         static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
     info.permissions = st.st_mode & 07777;
-    const std::string name(
-        PathStyle::posix().fileNameOf(PathStyle::posix().withoutTrailingSeparator(path)));
-    info.attributes = posixAttributesOf(name, info.type);
+    info.attributes = posixAttributesOf(entryNameOf(path), info.type);
     if ((st.st_mode & S_IWUSR) == 0)
         info.attributes |= FileAttribute::ReadOnly;
     return info;

@@ -2,6 +2,8 @@
 
 #include "platform/FileSystem.h"
 
+#include <string_view>
+
 namespace tidecopy {
 
 // The POSIX backend of FileSystem. Holds no state; one instance may serve every thread.
@@ -39,6 +41,6 @@ public:
 };
 
 // Hidden = leading dot; system = neither regular file, directory nor symbolic link.
-std::uint32_t posixAttributesOf(const std::string& name, EntryType type);
+std::uint32_t posixAttributesOf(std::string_view name, EntryType type);
 
 } // namespace tidecopy
