@@ -38,6 +38,11 @@ struct BackupRun::Progress {
     std::size_t selected = 0;
     std::size_t readErrors = 0;
     std::vector<CopiedFile> copied;
+    // The progress text hangs on the percentage and the time remaining only, which change
+    // far less often than files pass; it is written anew only when they do.
+    std::string progressText;
+    int shownPercentage = -1;
+    std::chrono::seconds shownRemaining{-1};
 };
 
 BackupRun::BackupRun(RunContext& context, PowerActions powerActions)
@@ -46,6 +51,16 @@ BackupRun::BackupRun(RunContext& context, PowerActions powerActions)
 
 void BackupRun::append(std::string_view text) {
     m_context.log.append(text);
+}
+
+void BackupRun::appendFromTo(const std::string& s, const std::string& TargetFile) {
+    constexpr std::string_view from = "From-> ";
+    constexpr std::string_view to = "\r\nTo-> ";
+    constexpr std::string_view lineEnd = "\r\n";
+    std::string text;
+    text.reserve(from.size() + s.size() + to.size() + TargetFile.size() + lineEnd.size());
+    text.append(from).append(s).append(to).append(TargetFile).append(lineEnd);
+    append(text);
 }
 
 void BackupRun::playSound(const char* fileName, SoundWait wait) {
@@ -187,14 +202,11 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
             append("Target folder exists. User canceled backup.\r\n");
             break;
         }
-        const auto elapsed = c.clock.steadyNow() - progress.start;
-        c.host.setProgressText(progressText(kind, i, count, elapsed));
-        c.host.progressChanged(progressPercentage(i, count),
-                               estimatedTimeRemaining(i, count, elapsed));
+        showProgress(kind, i, progress);
 
         if (progress.decision->shouldCopy(s, TargetFile)) {
             if (progress.detailedLog)
-                append("From-> " + s + "\r\nTo-> " + TargetFile + "\r\n");
+                appendFromTo(s, TargetFile);
             ++progress.selected;
             if (kind == RunKind::Backup) {
                 const CopyOutcome copied = progress.copier->GoAndCopyTheFile(s, TargetFile);
@@ -211,6 +223,22 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
         c.host.scrollLogToEnd();
         c.host.processEvents();
     }
+}
+
+// Step 21.6.
+void BackupRun::showProgress(RunKind kind, std::size_t i, Progress& progress) {
+    RunContext& c = m_context;
+    const std::size_t count = progress.list.Count;
+    const auto elapsed = c.clock.steadyNow() - progress.start;
+    const int percentage = progressPercentage(i, count);
+    const std::chrono::seconds remaining = estimatedTimeRemaining(i, count, elapsed);
+    if (percentage != progress.shownPercentage || remaining != progress.shownRemaining) {
+        progress.progressText = progressText(kind, percentage, remaining);
+        progress.shownPercentage = percentage;
+        progress.shownRemaining = remaining;
+    }
+    c.host.setProgressText(progress.progressText);
+    c.host.progressChanged(percentage, remaining);
 }
 
 // Steps 22 to 27: summary, integrity check, time, refreshed panes.

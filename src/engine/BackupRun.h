@@ -41,7 +41,10 @@ private:
     void report(RunKind kind, Progress& progress, RunOutcome& outcome);
     void finish(RunKind kind, RunOutcome& outcome);
     bool confirmDestinationFolder(Progress& progress);
+    void showProgress(RunKind kind, std::size_t i, Progress& progress);
     void append(std::string_view text);
+    // The detailed log's two lines for one selected file.
+    void appendFromTo(const std::string& s, const std::string& TargetFile);
     void playSound(const char* fileName, SoundWait wait);
     std::string nowText() const;
 

@@ -34,11 +34,18 @@ DestinationPath::DestinationPath(const PathStyle& style, const DestinationPathIn
 }
 
 std::string DestinationPath::TargetFile(std::string_view sourceFile) const {
+    std::string_view below;
     if (!m_inputs.chkSubFolders)
-        return m_strTarget + std::string(m_style.fileNameOf(sourceFile));
-    if (m_inputs.chkRelative)
-        return m_strTarget + std::string(tailFrom(sourceFile, m_relativeStart));
-    return m_strTarget + std::string(sourceFile.substr(m_style.rootOf(sourceFile).size()));
+        below = m_style.fileNameOf(sourceFile);
+    else if (m_inputs.chkRelative)
+        below = tailFrom(sourceFile, m_relativeStart);
+    else
+        below = sourceFile.substr(m_style.rootOf(sourceFile).size());
+    // Built in place: this runs once for every listed file.
+    std::string target;
+    target.reserve(m_strTarget.size() + below.size());
+    target.append(m_strTarget).append(below);
+    return target;
 }
 
 std::optional<std::string> DestinationPath::destinationFolderToConfirm() const {

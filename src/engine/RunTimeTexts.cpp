@@ -45,13 +45,19 @@ std::chrono::seconds estimatedTimeRemaining(std::size_t fileNumber, std::size_t 
     return std::chrono::seconds(std::llround(remaining.count()));
 }
 
+std::string progressText(RunKind kind, int percentage, std::chrono::seconds remaining) {
+    std::string text = kind == RunKind::Preview ? "Preview " : "";
+    text.append("Copying Files... ")
+        .append(std::to_string(percentage))
+        .append("% - Estimated Time Remaining ")
+        .append(FormatDuration(remaining.count()));
+    return text;
+}
+
 std::string progressText(RunKind kind, std::size_t fileNumber, std::size_t fileCount,
                          std::chrono::nanoseconds elapsed) {
-    const std::string prefix = kind == RunKind::Preview ? "Preview " : "";
-    return prefix + "Copying Files... " +
-           std::to_string(progressPercentage(fileNumber, fileCount)) + "%" +
-           " - Estimated Time Remaining " +
-           FormatDuration(estimatedTimeRemaining(fileNumber, fileCount, elapsed).count());
+    return progressText(kind, progressPercentage(fileNumber, fileCount),
+                        estimatedTimeRemaining(fileNumber, fileCount, elapsed));
 }
 
 std::string generalDateTimeText(const LocalDateTime& moment) {

@@ -34,6 +34,8 @@ std::chrono::seconds estimatedTimeRemaining(std::size_t fileNumber, std::size_t 
 // in a preview.
 std::string progressText(RunKind kind, std::size_t fileNumber, std::size_t fileCount,
                          std::chrono::nanoseconds elapsed);
+// The same text from the percentage and the time remaining.
+std::string progressText(RunKind kind, int percentage, std::chrono::seconds remaining);
 
 // The date and time a log line names: "2026-12-06 17:59:38".
 std::string generalDateTimeText(const LocalDateTime& moment);

@@ -163,6 +163,25 @@ TEST_F(BackupRunTest, ProgressReachesOneHundredPercentAndNeverMore) {
         << host.progressTexts[3];
 }
 
+TEST_F(BackupRunTest, ProgressTextFollowsTheTimeRemainingWithinOnePercent) {
+    // Files 2 and 3 of 200 both show 2 %; an hour passes between them.
+    for (int i = 0; i < 200; ++i)
+        temp.writeFile("src/f" + std::to_string(1000 + i), "x");
+    bool advanced = false;
+    host.onProcessEvents = [&] {
+        if (host.progressTexts.size() == 3 && !advanced) {
+            clock.advance(1h);
+            advanced = true;
+        }
+    };
+    run(RunKind::Preview);
+    ASSERT_GE(host.progressTexts.size(), 4u);
+    EXPECT_EQ(host.progressTexts[2],
+              "Preview Copying Files... 2% - Estimated Time Remaining 00:00:00");
+    EXPECT_EQ(host.progressTexts[3],
+              "Preview Copying Files... 2% - Estimated Time Remaining 65:40:00");
+}
+
 TEST_F(BackupRunTest, TimeLineCountsHoursMinutesAndSeconds) {
     temp.writeFile("src/a.txt", "alpha");
     host.onViewCaption = [&](const std::string& caption) {
