@@ -180,7 +180,8 @@ void FileCopier::undoPreservation(const std::string& target, const std::string& 
 }
 
 void FileCopier::removeLeftoverTemporaries(const std::string& folder) {
-    if (!m_clearedFolders.insert(folder).second)
+    // Looked up before inserting: most files go to a folder cleared already.
+    if (m_clearedFolders.contains(folder) || !m_clearedFolders.insert(folder).second)
         return;
     std::vector<FolderEntry> entries;
     if (m_fs.listFolder(folder.empty() ? "." : folder, entries))

@@ -1,6 +1,7 @@
 #include "engine/FileCopier.h"
 
 #include "EngineFiles.h"
+#include "support/CaseName.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 
@@ -248,6 +249,31 @@ TEST_F(FileCopierTest, FolderInTheWayIsAnError) {
     EXPECT_EQ(m_log, "File 'r.doc' Error Occured: Is a directory\r\n");
     EXPECT_TRUE(temporariesIn(dst("")).empty());
 }
+
+struct TrailingHoleCase {
+    const char* name;
+    std::string_view data;
+    off_t size;
+};
+
+class TrailingHole : public FileCopierTest,
+                     public ::testing::WithParamInterface<TrailingHoleCase> {};
+
+// No data reaches the end of these files: only the size itself gives them their length.
+TEST_P(TrailingHole, KeepsTheSize) {
+    const TrailingHoleCase& c = GetParam();
+    const std::string source = m_temp.writeFile("src/holes", c.data);
+    ASSERT_EQ(::truncate(source.c_str(), c.size), 0);
+    EXPECT_EQ(copier().GoAndCopyTheFile(source, dst("holes")), CopyOutcome::Copied);
+    std::string expected(c.data);
+    expected.resize(static_cast<std::size_t>(c.size), '\0');
+    EXPECT_EQ(read("holes"), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TrailingHole,
+                         ::testing::Values(TrailingHoleCase{"DataThenAHole", "head", 1 << 20},
+                                           TrailingHoleCase{"AllHole", "", 1 << 20}),
+                         caseName<TrailingHoleCase>);
 
 TEST_F(FileCopierTest, SparseFileOfFiveGibibytesKeepsItsDataAndHoles) {
     const std::uint64_t size = std::uint64_t{5} << 30;

@@ -131,10 +131,14 @@ std::error_code copyRange(CopyJob& job, std::uint64_t from, std::uint64_t to, Me
 }
 
 // Copies the data ranges only, so holes stay holes and a sparse file costs what its data
-// costs. EINVAL/EOPNOTSUPP from SEEK_DATA (no hole support) treat the file as all data.
-std::error_code copyData(CopyJob& job) {
+// costs. EINVAL/EOPNOTSUPP from SEEK_DATA (no hole support) treat the file as all data, as
+// does a file whose blocks cover its size (most files: no hole search for them).
+std::error_code copyData(CopyJob& job, bool holesPossible) {
     Method method = Method::CopyFileRange;
+    if (!holesPossible)
+        return copyRange(job, 0, job.size, method);
     std::uint64_t position = 0;
+    std::uint64_t end = 0; // how far the new file reaches without a truncate
     while (position < job.size) {
         if (isCancelled(job))
             return canceledError();
@@ -157,11 +161,19 @@ std::error_code copyData(CopyJob& job) {
         if (auto error = copyRange(job, from, to, method))
             return error;
         position = to;
+        end = std::min(to, job.size);
     }
     // A trailing hole, and the size itself when the file is all holes.
-    if (::ftruncate(job.out, static_cast<off_t>(job.size)) != 0)
+    if (end < job.size && ::ftruncate(job.out, static_cast<off_t>(job.size)) != 0)
         return lastNativeError();
     return {};
+}
+
+// Fewer blocks than the size needs: there may be holes to keep.
+bool mayHaveHoles(const struct stat& st) {
+    constexpr std::uint64_t statBlockSize = 512;
+    return static_cast<std::uint64_t>(st.st_blocks) * statBlockSize <
+           static_cast<std::uint64_t>(st.st_size);
 }
 
 // O_NONBLOCK: a FIFO handed over by mistake must not hang the run; O_NOFOLLOW: links are
@@ -216,7 +228,7 @@ std::error_code PosixFileSystem::copyFileData(const std::string& source, const s
     CopyJob job{in.get(), out.get(), static_cast<std::uint64_t>(st.st_size), 0, cancelled};
     std::error_code error;
     if (job.size > 0 && !tryClone(job, error) && !error)
-        error = copyData(job);
+        error = copyData(job, mayHaveHoles(st));
     if (::close(out.release()) != 0 && !error)
         error = lastNativeError();
     return error;
