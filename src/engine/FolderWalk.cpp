@@ -32,8 +32,11 @@ bool isWalkedFolder(const FolderEntry& entry, std::uint32_t mask) {
     return entry.type == EntryType::Directory && isSelected(entry, mask);
 }
 
-// A name without wildcards finds only itself, as the platform's search does.
+// A name without wildcards finds only itself, as the platform's search does. "*.*" and
+// "*" take every name; they are what almost every run lists with, so no match is tried.
 bool matchesPattern(std::string_view pattern, std::string_view name) {
+    if (pattern == "*.*" || pattern == "*")
+        return true;
     return hasWildcard(pattern) ? matchesWildcard(pattern, name) : pattern == name;
 }
 
