@@ -1,0 +1,15 @@
+# The built manual must be a PDF of more than one page: a fault in the page layout shows
+# as everything drawn on one page, or as no page at all.
+if(NOT EXISTS "${PDF}")
+  message(FATAL_ERROR "${PDF} was not built")
+endif()
+file(READ "${PDF}" signature LIMIT 5)
+if(NOT signature STREQUAL "%PDF-")
+  message(FATAL_ERROR "${PDF} does not start with %PDF-")
+endif()
+file(STRINGS "${PDF}" pages REGEX "/Type /Page$")
+list(LENGTH pages count)
+if(count LESS 2)
+  message(FATAL_ERROR "${PDF} has ${count} page(s), expected more than one")
+endif()
+message(STATUS "${PDF}: ${count} pages")
