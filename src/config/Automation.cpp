@@ -1,0 +1,15 @@
+#include "config/Automation.h"
+
+#include "config/LoadINI.h"
+
+namespace tidecopy {
+
+bool LoadAutomationProfile(SettingsContext& settings) {
+    if (settings.options.chkExecute == 0)
+        return false;
+    LoadINI(settings, settings.style.join(settings.environment.profilesFolder(),
+                                          settings.options.AutoProfile));
+    return true;
+}
+
+} // namespace tidecopy
