@@ -1,0 +1,299 @@
+#!/usr/bin/env python3
+"""Times whole backup runs of tidecopy-cli against cp -a and rsync -a on generated trees
+and prints medians and ratios:
+
+  1. full backup (Copy Files Always) against cp -a;
+  2. re-run with nothing changed (Copy Files Conditionally) against rsync -a;
+  3. 1 % of the files changed against rsync -a;
+  4. per-file cost of the no-change run at two tree sizes;
+  5. detailed log on against off for the full backup, and peak memory of the largest run.
+
+Every tool runs on the same tree with warm caches, stdin not a terminal and stdout to
+/dev/null. Destinations are removed and the disk synced before each timed full copy, and
+the disk is synced before every other timed run, outside the timing. The script prints
+figures only; it never passes or fails a target. Everything it writes stays in its own
+temporary folder.
+"""
+import argparse
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+import gen_tree  # noqa: E402
+
+SMALL_MAX = 16 * 1024
+LARGE_SIZE = 64 * 2**20
+
+
+class Measure:
+    """One finished child process: wall seconds and peak resident memory."""
+
+    def __init__(self, seconds, max_rss_kib, output):
+        self.seconds = seconds
+        self.max_rss_kib = max_rss_kib
+        self.output = output
+
+
+def run(command, capture=False):
+    """Runs command with stdin from /dev/null and stdout to /dev/null (or a file, to read
+    back), and reads the child's own resource usage."""
+    with tempfile.TemporaryFile() as err, tempfile.TemporaryFile() as out:
+        start = time.perf_counter()
+        child = subprocess.Popen(command, stdin=subprocess.DEVNULL,
+                                 stdout=out if capture else subprocess.DEVNULL, stderr=err)
+        _, status, usage = os.wait4(child.pid, 0)
+        seconds = time.perf_counter() - start
+        child.returncode = os.waitstatus_to_exitcode(status)
+        if child.returncode != 0:
+            err.seek(0)
+            sys.exit("%s failed with status %d:\n%s" % (" ".join(command), child.returncode,
+                                                         err.read().decode(errors="replace")))
+        out.seek(0)
+        return Measure(seconds, usage.ru_maxrss, out.read().decode(errors="replace"))
+
+
+def emptied(folder):
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    return folder
+
+
+class Bench:
+    def __init__(self, args, work):
+        self.args = args
+        self.work = work
+        self.bench = os.path.join(args.bin, "tidecopy-bench")
+        self.cli = os.path.join(args.bin, "tidecopy-cli")
+
+    def path(self, *parts):
+        return os.path.join(self.work, *parts)
+
+    def profile(self, name, source, destination, *flags):
+        out = self.path(name + ".prof")
+        subprocess.run([self.bench, "profile", out, source, destination, *flags], check=True)
+        return out
+
+    def tidecopy(self, profile, capture=False):
+        return run([self.cli, "run", profile], capture)
+
+    def generate(self, name, files, folders, large_files):
+        root = self.path(name)
+        started = time.perf_counter()
+        _, total = gen_tree.generate_flat(root, files, folders, SMALL_MAX, large_files,
+                                          LARGE_SIZE, self.args.seed)
+        print("tree %s: %d files in %d folders (+%d of 64 MiB), %.1f MiB, made in %.0f s"
+              % (name, files + large_files, folders, large_files, total / 2**20,
+                 time.perf_counter() - started), flush=True)
+        return root
+
+
+def median(measures):
+    return statistics.median(m.seconds for m in measures)
+
+
+def summary_line(log):
+    """The run's result line, to show what a run did."""
+    lines = [line for line in log.splitlines() if line.strip()]
+    for line in lines:
+        if "Copied" in line or "up-to-date" in line:
+            return line
+    return lines[-1] if lines else ""
+
+
+def full_backup(b, tree):
+    """Figures 1 and 5 (log): fresh destination each time, synced before the clock starts."""
+    dest = b.path("dest-full")
+    plain = b.profile("always", tree, dest, "--always")
+    detailed = b.profile("always-details", tree, dest, "--always", "--details")
+    tools = {
+        "tidecopy-cli": lambda: b.tidecopy(plain),
+        "tidecopy-cli details": lambda: b.tidecopy(detailed),
+        "cp -a": lambda: run(["cp", "-a", tree, dest + "/"]),
+        "cp -a; sync": lambda: run(["sh", "-c", 'cp -a "$1" "$2/" && sync', "-", tree, dest]),
+    }
+    times = {name: [] for name in tools}
+    for round_number in range(b.args.runs + 1):
+        for name, tool in tools.items():
+            emptied(dest)
+            os.sync()
+            measure = tool()
+            if round_number > 0:  # the first round only warms the caches
+                times[name].append(measure)
+    shutil.rmtree(dest, ignore_errors=True)
+    os.sync()
+    return times
+
+
+def rsync_copy(tree, dest_rs):
+    run(["rsync", "-a", tree, emptied(dest_rs) + "/"])
+    return dest_rs
+
+
+def prepared_pair(b, tree, name):
+    """A tidecopy destination and an rsync destination, both complete copies of tree."""
+    dest_tc = emptied(b.path(name + "-tidecopy"))
+    conditional = b.profile(name, tree, dest_tc, "--conditional")
+    b.tidecopy(conditional)
+    dest_rs = rsync_copy(tree, b.path(name + "-rsync"))
+    os.sync()
+    return conditional, dest_tc, dest_rs
+
+
+def no_change(b, tree, conditional, dest_rs):
+    """Figure 2 (and 4): both destinations complete; nothing to copy."""
+    rsync = ["rsync", "-a", tree, dest_rs + "/"]
+    print("  no-change run says: %s" % summary_line(b.tidecopy(conditional, capture=True).output))
+    run(rsync)
+    times = {"tidecopy-cli": [], "rsync -a": []}
+    for _ in range(b.args.runs):
+        os.sync()
+        times["tidecopy-cli"].append(b.tidecopy(conditional))
+        os.sync()
+        times["rsync -a"].append(run(rsync))
+    return times
+
+
+def changed_files(tree, count):
+    """count small files spread evenly over the tree, the same ones every round."""
+    files = sorted(os.path.join(folder, name) for folder, _, names in os.walk(tree)
+                   for name in names if name.startswith("f"))
+    step = max(len(files) // count, 1)
+    return files[::step][:count]
+
+
+def touch(files, round_number):
+    """New content of the same size and a new whole-second modification time."""
+    moment = int(time.time()) + 10 * (round_number + 1)
+    for path in files:
+        with open(path, "r+b") as handle:
+            data = handle.read()
+            handle.seek(0)
+            handle.write(bytes((byte + round_number + 1) & 0xFF for byte in data))
+        os.utime(path, (moment, moment))
+
+
+def one_percent(b, tree, conditional, dest_rs):
+    """Figure 3: the same files changed before each round; each tool copies them."""
+    files = changed_files(tree, b.args.files // 100)
+    rsync = ["rsync", "-a", tree, dest_rs + "/"]
+    times = {"tidecopy-cli": [], "rsync -a": []}
+    for round_number in range(b.args.runs):
+        touch(files, round_number)
+        os.sync()
+        measure = b.tidecopy(conditional, capture=round_number == 0)
+        if round_number == 0:
+            print("  1 %% run says: %s (%d files changed)" % (summary_line(measure.output),
+                                                           len(files)))
+        times["tidecopy-cli"].append(measure)
+        os.sync()
+        times["rsync -a"].append(run(rsync))
+    return times
+
+
+def scaling(b):
+    """Figure 4 and the memory figure: no-change runs on two tree sizes, same files per
+    folder; the full backup of the larger tree with the detailed log gives peak memory."""
+    results = {}
+    for files in b.args.scale_files:
+        name = "tree%d" % files
+        tree = b.generate(name, files, max(files // 100, 1), 0)
+        dest_tc = emptied(b.path(name + "-tidecopy"))
+        detailed = b.profile(name + "-full", tree, dest_tc, "--always", "--details")
+        full = b.tidecopy(detailed)
+        conditional = b.profile(name + "-conditional", tree, dest_tc, "--conditional")
+        dest_rs = rsync_copy(tree, b.path(name + "-rsync"))
+        os.sync()
+        times = no_change(b, tree, conditional, dest_rs)
+        results[files] = (full, times)
+        for folder in (tree, dest_tc, dest_rs):
+            shutil.rmtree(folder, ignore_errors=True)
+        os.sync()
+    return results
+
+
+def ratio_row(label, value, baseline, target):
+    print("%-46s %9.3f s %9.3f s %7.2fx  (target <= %.2fx)"
+          % (label, value, baseline, value / baseline, target))
+
+
+def report_runs(title, times):
+    print(title)
+    for name, measures in times.items():
+        seconds = sorted(m.seconds for m in measures)
+        print("  %-22s median %8.3f s  runs %s" % (name, median(measures),
+                                                    " ".join("%.3f" % s for s in seconds)))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--bin", default=os.path.join(HERE, "..", "build", "bin"),
+                        help="folder holding tidecopy-cli and tidecopy-bench")
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--files", type=int, default=20000)
+    parser.add_argument("--folders", type=int, default=200)
+    parser.add_argument("--large-files", type=int, default=4)
+    parser.add_argument("--scale-files", type=int, nargs=2, default=[10000, 80000])
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--work", default=None, help="where the temporary folder goes")
+    args = parser.parse_args()
+
+    work = tempfile.mkdtemp(prefix="tidecopy-run-bench-", dir=args.work)
+    try:
+        b = Bench(args, work)
+        tree = b.generate("tree", args.files, args.folders, args.large_files)
+
+        full = full_backup(b, tree)
+        report_runs("full backup (Copy Files Always):", full)
+        conditional, dest_tc, dest_rs = prepared_pair(b, tree, "dest")
+        unchanged = no_change(b, tree, conditional, dest_rs)
+        report_runs("no-change run (conditional):", unchanged)
+        changed = one_percent(b, tree, conditional, dest_rs)
+        report_runs("1 % of the files changed:", changed)
+        for folder in (tree, dest_tc, dest_rs):
+            shutil.rmtree(folder, ignore_errors=True)
+        os.sync()
+        scaled = scaling(b)
+        small, large = args.scale_files
+        for files in (small, large):
+            report_runs("no-change run, %d files:" % files, scaled[files][1])
+
+        print()
+        print("%-46s %11s %11s %8s" % ("figure", "tidecopy", "baseline", "ratio"))
+        ratio_row("1. full backup vs cp -a", median(full["tidecopy-cli"]),
+                  median(full["cp -a"]), 1.0)
+        print("%-46s %11s %9.3f s  (cp -a followed by sync, for reference)"
+              % ("", "", median(full["cp -a; sync"])))
+        ratio_row("2. no change vs rsync -a", median(unchanged["tidecopy-cli"]),
+                  median(unchanged["rsync -a"]), 0.5)
+        ratio_row("3. 1 % changed vs rsync -a", median(changed["tidecopy-cli"]),
+                  median(changed["rsync -a"]), 0.5)
+        per_file = {files: median(scaled[files][1]["tidecopy-cli"]) / files * 1e6
+                    for files in (small, large)}
+        rsync_per_file = {files: median(scaled[files][1]["rsync -a"]) / files * 1e6
+                          for files in (small, large)}
+        print("%-46s %8.2f us %8.2f us %7.2fx  (target <= 1.30x)"
+              % ("4. per file, no change, %d vs %d files" % (large, small), per_file[large],
+                 per_file[small], per_file[large] / per_file[small]))
+        print("%-46s %8.2f us %8.2f us %7.2fx  (rsync -a, for reference)"
+              % ("", rsync_per_file[large], rsync_per_file[small],
+                 rsync_per_file[large] / rsync_per_file[small]))
+        ratio_row("5. full backup, detailed log on vs off", median(full["tidecopy-cli details"]),
+                  median(full["tidecopy-cli"]), 1.10)
+        full_large, times_large = scaled[large]
+        peak_no_change = max(m.max_rss_kib for m in times_large["tidecopy-cli"])
+        print("%-46s %8.1f MiB (full backup, detailed log), %.1f MiB (no change)  "
+              "(target <= 100 MiB)" % ("   peak memory, %d files" % large,
+                                       full_large.max_rss_kib / 1024, peak_no_change / 1024))
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
