@@ -225,7 +225,7 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
     }
 }
 
-// Step 21.6.
+// Step 21.6: the progress text, and the percentage with the time remaining.
 void BackupRun::showProgress(RunKind kind, std::size_t i, Progress& progress) {
     RunContext& c = m_context;
     const std::size_t count = progress.list.Count;
