@@ -1,7 +1,6 @@
 #include "engine/CopyDecision.h"
 
 #include "platform/Enumeration.h"
-#include "platform/Existence.h"
 
 namespace tidecopy {
 
@@ -65,11 +64,10 @@ bool CopyDecision::shouldCopy(const std::string& source, const std::string& Targ
     return sizeRule && target->size != sourceInfo->size;
 }
 
-// FileExists answered from a lookup already made. A name with wildcards is a search on
-// the platform, so it goes the general way.
+// FileExists answered from the lookup already made.
 bool CopyDecision::isExistingFile(const std::string& path, const Result<EntryInfo>& info) {
-    if (path.empty() || m_style.endsWithSeparator(path) || hasWildcard(m_style.fileNameOf(path)))
-        return FileExists(m_fs, m_style, path);
+    if (path.empty() || m_style.endsWithSeparator(path))
+        return false;
     return info && passesAttributeMask(info->attributes, AttributeMask::OrdinaryFilesOnly);
 }
 

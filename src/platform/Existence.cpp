@@ -2,34 +2,36 @@
 
 #include "platform/Enumeration.h"
 
-#include <vector>
-
 namespace tidecopy {
 
 namespace {
+
 constexpr std::size_t maxFileNameLength = 512;
+
+// The entry itself, never a pattern: on POSIX "*" and "?" are ordinary characters of a
+// name, and "f?.txt" must not count as existing because "fa.txt" does.
+bool existsWithin(FileSystem& fs, const std::string& path, std::uint32_t mask) {
+    const Result<EntryInfo> info = fs.entryInfo(path);
+    return info && passesAttributeMask(info->attributes, mask);
 }
+
+} // namespace
 
 bool FileExists(FileSystem& fs, const PathStyle& style, std::string_view path) {
     if (path.empty() || style.endsWithSeparator(path))
         return false;
-    std::vector<std::string> names;
-    return !enumerateMatching(fs, style, path, AttributeMask::OrdinaryFilesOnly, names) &&
-           !names.empty();
+    return existsWithin(fs, std::string(path), AttributeMask::OrdinaryFilesOnly);
 }
 
 bool FileOrDirExists(FileSystem& fs, const PathStyle& style, std::string_view strDest) {
     if (strDest.empty())
         return false;
-    std::string path(strDest);
-    if (style.endsWithSeparator(path) && !style.isRoot(path))
-        path = style.withoutTrailingSeparator(path);
+    const std::string path = style.withoutTrailingSeparator(strDest);
     if (style.isRoot(path)) {
         auto info = fs.entryInfo(path);
         return info && info->type == EntryType::Directory;
     }
-    std::vector<std::string> names;
-    return !enumerateMatching(fs, style, path, AttributeMask::Folders, names) && !names.empty();
+    return existsWithin(fs, path, AttributeMask::Folders);
 }
 
 std::string FileNameOf(const PathStyle& style, std::string_view path) {

@@ -125,6 +125,15 @@ TEST_F(CopyDecisionTest, FolderOfTheTargetsNameIsNoExistingFile) {
     EXPECT_EQ(decision.ExistingCount(), 0u);
 }
 
+TEST_F(CopyDecisionTest, NameWithWildcardCharactersIsNoPatternForNewFiles) {
+    // On POSIX "?" is part of a name: f?.txt is new even though fa.txt is backed up.
+    m_temp.writeFile("src/f?.txt", "x");
+    m_temp.writeFile("dst/fa.txt", "x");
+    CopyDecision decision(m_fs, PathStyle::posix(), conditional(true, false, 0, false));
+    EXPECT_TRUE(decision.shouldCopy(m_temp / "src/f?.txt", m_temp / "dst/f?.txt"));
+    EXPECT_EQ(decision.ExistingCount(), 0u);
+}
+
 TEST_F(CopyDecisionTest, AnUnchangedFileIsLookedAtOnceOnEachSide) {
     target("12345", t0);
     CopyDecision decision(m_fs, PathStyle::posix(), conditional(true, true, 1, true));

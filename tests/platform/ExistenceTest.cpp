@@ -21,6 +21,7 @@ class Existence : public testing::TestWithParam<ExistenceCase> {
 protected:
     void SetUp() override {
         temp.writeFile("file.txt", "x");
+        temp.writeFile("fa.txt", "x");
         temp.writeFile(".hidden", "x");
         temp.writeFile("folder/inner.txt", "x");
         temp.makeFolder(".hiddenfolder");
@@ -47,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ExistenceCase{"pipe", false, false}, ExistenceCase{"link", true, true},
                     ExistenceCase{"dangling", true, true}, ExistenceCase{"missing", false, false},
                     ExistenceCase{"file.txt/x", false, false},
-                    ExistenceCase{"FILE.TXT", false, false}, ExistenceCase{"", false, false}));
+                    ExistenceCase{"FILE.TXT", false, false}, ExistenceCase{"f?.txt", false, false},
+                    ExistenceCase{"*", false, false}, ExistenceCase{"", false, false}));
 
 TEST(ExistenceErrors, AnyErrorAnswersFalse) {
     test::TempFolder temp;
