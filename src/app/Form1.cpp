@@ -5,9 +5,15 @@
 #include "app/ControlNaming.h"
 #include "app/QtDisplayFormats.h"
 #include "app/RunArea.h"
+#include "app/RunResults.h"
+#include "app/Sound.h"
+#include "app/WindowRun.h"
+#include "app/WindowRunHost.h"
+#include "config/Automation.h"
 #include "config/FolderHistory.h"
 #include "config/LoadINI.h"
 #include "config/MainWindowClose.h"
+#include "config/ProfileCommands.h"
 #include "config/ui/CopyOptionsGroup.h"
 #include "log/ui/LogPanel.h"
 #include "log/ui/LogView.h"
@@ -19,10 +25,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <QTime>
@@ -65,7 +73,11 @@ Form1::Form1(Form1Services services, const std::string& initialFolder, QWidget* 
                                                    m_services.formats},
                                       m_state))
     , m_context{m_services.fs, m_services.volumes, m_services.environment, m_options, m_state,
-                *this} {
+                *this}
+    , m_runHost(std::make_unique<WindowRunHost>(*this))
+    , m_profiles(std::make_unique<ProfileCommands>(
+          m_context, m_services.prompts, m_services.clock,
+          [this](std::string_view text) { m_log.append(text); })) {
     setObjectName("Form1");
     setWindowTitle("Tidecopy");
     setAccessibleName("Tidecopy");
@@ -78,7 +90,10 @@ Form1::Form1(Form1Services services, const std::string& initialFolder, QWidget* 
     adjustSize();
 }
 
-Form1::~Form1() = default;
+// The run goes first: its worker may still be waiting for the window.
+Form1::~Form1() {
+    delete m_run;
+}
 
 void Form1::buildWindow() {
     for (int pane : {1, 2}) {
@@ -90,13 +105,32 @@ void Form1::buildWindow() {
     m_copyOptions = new CopyOptionsGroup(m_state, m_services.prompts, this);
     m_runArea = new RunArea(this);
     connect(m_runArea, &RunArea::manualWanted, this, &Form1::openManual);
+    connect(m_runArea, &RunArea::backupPressed, this, [this] {
+        m_flags.PreviewMode = false;
+        startRun(RunKind::Backup);
+    });
+    connect(m_runArea, &RunArea::previewPressed, this, [this] {
+        m_flags.PreviewMode = true;
+        startRun(RunKind::Preview);
+    });
+    connect(m_runArea, &RunArea::cancelPressed, this, &Form1::cancelRun);
+    connect(m_runArea, &RunArea::openProfilePressed, this, &Form1::openProfile);
+    connect(m_runArea, &RunArea::saveProfilePressed, this, &Form1::saveProfile);
     m_logPanel = new LogPanel(m_log, this);
+    m_run = new WindowRun(WindowRunServices{m_services.fs, m_services.volumes, m_services.power,
+                                            m_services.clock, m_services.environment,
+                                            m_services.pauses},
+                          *m_runHost, m_services.prompts, m_log, this);
+    connect(m_run, &WindowRun::finished, this, &Form1::runEnded);
     m_lblDirSize = makeStatusLabel(this, "lblDirSize", "Folder size");
     m_lblFreeSpace = makeStatusLabel(this, "lblFreeSpace", "Drive capacity");
     m_lblFileInfo = makeStatusLabel(this, "lblFileInfo", "File size, date and time");
-    // Image1 plays a sound; sounds come with the run's issue.
     auto* image1 = new ClickableImage("Image1", tr("Sound"),
                                       style()->standardIcon(QStyle::SP_MediaVolume), this);
+    connect(image1, &ClickableImage::clicked, this, [this] {
+        if (m_options.chkNoSoundEffect == 0)
+            PlaySoundFile("s0.wav", SoundWait::Asynchronous);
+    });
 
     auto* panes = new QHBoxLayout;
     panes->addWidget(paneWidget(1), 1);
@@ -153,8 +187,7 @@ void Form1::wireMenus() {
 
 void Form1::Form_Load() {
     LoadINI(m_context);
-    m_copyOptions->showState();
-    showHistories();
+    showLoadedSettings();
     m_runArea->clearProgress();
     m_panes->fillStartUpLabels();
     m_startUp = StartUpPhase::Done;
@@ -162,6 +195,91 @@ void Form1::Form_Load() {
     m_timer1->start();
     show();
     QCoreApplication::processEvents();
+    if (LoadAutomationProfile(m_context)) {
+        showLoadedSettings();
+        startRun(RunKind::Backup);
+    }
+}
+
+void Form1::showLoadedSettings() {
+    m_copyOptions->showState();
+    showHistories();
+}
+
+void Form1::startRun(RunKind kind) {
+    // A second press can come before the run has disabled the buttons.
+    if (m_run->running() || m_closed)
+        return;
+    m_logPanel->view()->flushEdits();
+    m_run->start({kind, m_options, m_state, m_flags.PreviewMode, m_flags.CountdownCancelled});
+}
+
+bool Form1::runInProgress() const {
+    return m_run->running();
+}
+
+void Form1::cancelRun() {
+    m_run->cancel();
+    m_runArea->setBackupAndPreviewEnabled(true);
+    m_runArea->setAnimationRunning(false);
+}
+
+void Form1::runEnded() {
+    takeRunResults(m_run->state(), m_run->options(), m_state, m_options);
+    m_flags.PreviewMode = m_run->flags().PreviewMode;
+    m_flags.CountdownCancelled = m_run->flags().CountdownCancelled;
+    if (!m_closed)
+        showLoadedSettings();
+    emit runFinished();
+    if (m_closeAfterRun && !m_closed)
+        close();
+}
+
+void Form1::refreshPaneForRun(int pane) {
+    m_refreshingForRun = true;
+    m_panes->refreshFolder(pane);
+    m_refreshingForRun = false;
+}
+
+void Form1::closeProgramFromRun() {
+    takeRunResults(m_run->state(), m_run->options(), m_state, m_options);
+    m_closingFromRun = true;
+    close();
+}
+
+void Form1::PlaySoundFile(const std::string& fileName, SoundWait wait) {
+    if (m_flags.PreviewMode)
+        return;
+    const std::string path =
+        PathStyle::native().join(m_services.environment.programFolder, fileName);
+    if (wait == SoundWait::Asynchronous) {
+        m_services.sound.play(path, {});
+        return;
+    }
+    auto ended = std::make_shared<bool>(false);
+    QEventLoop loop;
+    QPointer<QEventLoop> waiting(&loop);
+    m_services.sound.play(path, [ended, waiting] {
+        *ended = true;
+        if (waiting)
+            waiting->quit();
+    });
+    if (!*ended)
+        loop.exec();
+}
+
+void Form1::openProfile() {
+    if (const std::optional<std::string> name = m_profiles->openProfile()) {
+        showLoadedSettings();
+        m_runArea->setProfileName(QString::fromStdString(*name));
+    }
+}
+
+void Form1::saveProfile() {
+    m_logPanel->view()->flushEdits();
+    rememberWindowPosition();
+    if (const std::optional<std::string> name = m_profiles->saveProfile())
+        m_runArea->setProfileName(QString::fromStdString(*name));
 }
 
 void Form1::onPaneChange(const PaneChange& change) {
@@ -177,7 +295,7 @@ void Form1::onPaneChange(const PaneChange& change) {
         target.first->setText(QString::fromStdString(*target.second));
         target.first->setAccessibleDescription(target.first->text());
     }
-    if (change.what & PaneUpdate::ProgressCleared)
+    if ((change.what & PaneUpdate::ProgressCleared) && !m_refreshingForRun)
         m_runArea->clearProgress();
 }
 
@@ -223,14 +341,26 @@ void Form1::tickClock() {
     m_runArea->setClockText(timeWithSeconds(QTime::currentTime()));
 }
 
+void Form1::rememberWindowPosition() {
+    m_state.window.minimised = isMinimized();
+    m_state.window.left = x() * twipsPerPixel;
+    m_state.window.top = y() * twipsPerPixel;
+}
+
 void Form1::closeEvent(QCloseEvent* event) {
+    // Closed while a run goes on: the run is cancelled and the window closes when it
+    // has ended, so the settings file gets what the run leaves.
+    if (m_run->running() && !m_closingFromRun) {
+        m_closeAfterRun = true;
+        cancelRun();
+        event->ignore();
+        return;
+    }
     if (!m_closed) {
         m_closed = true;
         m_timer1->stop();
         m_logPanel->view()->flushEdits();
-        m_state.window.minimised = isMinimized();
-        m_state.window.left = x() * twipsPerPixel;
-        m_state.window.top = y() * twipsPerPixel;
+        rememberWindowPosition();
         Form_Unload(m_context, m_services.clock, m_log.text());
     }
     event->accept();

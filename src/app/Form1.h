@@ -1,10 +1,14 @@
 #pragma once
 
+#include "app/QueuedRunHost.h"
 #include "config/HistoryCommands.h"
 #include "config/MainState.h"
 #include "config/OptionSet.h"
 #include "config/SettingsContext.h"
 #include "config/SettingsView.h"
+#include "engine/RunFlags.h"
+#include "engine/RunHost.h"
+#include "engine/RunTimeTexts.h"
 #include "log/ActivityLog.h"
 #include "panes/DisplayFormats.h"
 #include "panes/FolderChoice.h"
@@ -24,9 +28,14 @@ class CopyOptionsGroup;
 class LogPanel;
 class PaneWidget;
 class Panes;
+class Power;
+class ProfileCommands;
 class Prompts;
 class RunArea;
 class Shell;
+class Sound;
+class WindowRun;
+class WindowRunHost;
 struct PaneChange;
 
 // What the main window reaches the system through; main() builds the real ones, tests
@@ -40,11 +49,15 @@ struct Form1Services {
     const Environment& environment;
     UserFolderLookup userFolders;
     DisplayFormats formats;
+    Power& power;
+    Sound& sound;
+    RunPauses pauses = RunPauses::Real;
 };
 
 // The main window: both panes, the copy options, the run area and the log. It holds
-// the window-wide state (option set, main state, activity log, panes), runs start-up
-// and shut-down, and is the settings loader's view of the window.
+// the window-wide state (option set, main state, activity log, panes, run flags), runs
+// start-up and shut-down, backups on a worker thread and the profile commands, and is
+// the settings loader's view of the window.
 class Form1 : public QWidget, public SettingsView {
     Q_OBJECT
 public:
@@ -52,8 +65,15 @@ public:
     Form1(Form1Services services, const std::string& initialFolder, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Start-up: settings loaded, labels filled, window shown and drawn.
+    // Start-up: settings loaded, labels filled, window shown and drawn; then the
+    // automation's backup starts when chkExecute is on.
     void Form_Load();
+
+    // A backup or preview on the worker thread; ignored while one is going on.
+    void startRun(RunKind kind);
+    bool runInProgress() const;
+    // Plays a sound file of the program folder; nothing while PreviewMode is set.
+    void PlaySoundFile(const std::string& fileName, SoundWait wait);
 
     OptionSet& options() { return m_options; }
     MainState& state() { return m_state; }
@@ -81,10 +101,26 @@ public:
     std::error_code setFolder(PaneSide side, const std::string& folder) override;
     void setDestinationDrive(const std::string& drive) override;
 
+signals:
+    // A run has ended and the window has taken its results back.
+    void runFinished();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend class WindowRunHost;
+
+    void cancelRun();
+    void runEnded();
+    void refreshPaneForRun(int pane);
+    // The after-backup close: the run's changes are taken back first, so the settings
+    // file holds them.
+    void closeProgramFromRun();
+    void openProfile();
+    void saveProfile();
+    void showLoadedSettings();
+    void rememberWindowPosition();
     void buildWindow();
     void wireMenus();
     void onPaneChange(const PaneChange& change);
@@ -103,6 +139,13 @@ private:
     StartUpPhase m_startUp = StartUpPhase::Loading;
     ActiveHistory m_activeHistory = 1;
     bool m_closed = false;
+    RunFlags m_flags;
+    std::unique_ptr<WindowRunHost> m_runHost;
+    WindowRun* m_run = nullptr;
+    std::unique_ptr<ProfileCommands> m_profiles;
+    bool m_closeAfterRun = false;    // the window was closed during a run
+    bool m_closingFromRun = false;   // the run's after-backup actions close it
+    bool m_refreshingForRun = false; // a run's refresh leaves its progress shown
 
     std::array<PaneWidget*, 2> m_paneWidgets{};
     CopyOptionsGroup* m_copyOptions = nullptr;

@@ -1,12 +1,13 @@
 #include "app/RunArea.h"
 
+#include "app/AnimationFrames.h"
 #include "app/ControlNaming.h"
 #include "widgets/button/qdButtons_H.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
-#include <QStyle>
 #include <QTimer>
 
 namespace tidecopy {
@@ -15,6 +16,7 @@ namespace {
 
 // The animation's frame interval while a run prepares.
 constexpr int animationIntervalMs = 300;
+constexpr int animationSize = 16;
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& spoken,
                   const QString& text = {}) {
@@ -34,24 +36,35 @@ qdButtons_H* RunArea::makeButton(const QString& name, const QString& caption, bo
     return button;
 }
 
+void RunArea::onPress(qdButtons_H* button, void (RunArea::*signal)()) {
+    connect(button, &qdButtons_H::MouseDown, this, signal);
+    connect(button, &qdButtons_H::Click, this, [this, button, signal] {
+        if (button->clickCameFromKeyboard())
+            emit(this->*signal)();
+    });
+}
+
 RunArea::RunArea(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+    , m_imgani1(imgani1Frames(animationSize, palette())) {
     setObjectName("RunArea");
-    m_cmdBackItUp = makeButton("cmdBackItUp", "Copy The Files", false);
-    m_cmdPreview = makeButton("cmdPreview", "Preview", false);
+    m_cmdBackItUp = makeButton("cmdBackItUp", "Copy The Files", true);
+    m_cmdPreview = makeButton("cmdPreview", "Preview", true);
     m_cmdCancel = makeButton("cmdCancel", "Cancel", false);
-    m_cmdOpenProfile = makeButton(elementName("cmdSaveOpen", 0), "Open", false);
+    m_cmdOpenProfile = makeButton(elementName("cmdSaveOpen", 0), "Open", true);
     m_cmdOpenProfile->setToolTip("Open Backup/Restore Profiles");
-    m_cmdSaveProfile = makeButton(elementName("cmdSaveOpen", 1), "Save", false);
+    m_cmdSaveProfile = makeButton(elementName("cmdSaveOpen", 1), "Save", true);
     m_cmdSaveProfile->setToolTip("save a profile using the current settings and folders");
     m_cmdAbout = makeButton("cmdAbout", "About", false);
     m_cmdSysInfo = makeButton("cmdSysInfo", "System Info", false);
     m_cmdHelp = makeButton("cmdHelp", "Manual", true);
-    connect(m_cmdHelp, &qdButtons_H::MouseDown, this, &RunArea::manualWanted);
-    connect(m_cmdHelp, &qdButtons_H::Click, this, [this] {
-        if (m_cmdHelp->clickCameFromKeyboard())
-            emit manualWanted();
-    });
+    onPress(m_cmdHelp, &RunArea::manualWanted);
+    onPress(m_cmdBackItUp, &RunArea::backupPressed);
+    onPress(m_cmdPreview, &RunArea::previewPressed);
+    onPress(m_cmdOpenProfile, &RunArea::openProfilePressed);
+    onPress(m_cmdSaveProfile, &RunArea::saveProfilePressed);
+    // Cancel alone acts on a completed click.
+    connect(m_cmdCancel, &qdButtons_H::Click, this, &RunArea::cancelPressed);
 
     m_lblPercent = makeLabel(this, "lblPercent", tr("Progress"));
     m_picPercent = new QFrame(this);
@@ -63,13 +76,15 @@ RunArea::RunArea(QWidget* parent)
     m_imgPercent->setAutoFillBackground(true);
     m_imgPercent->setBackgroundRole(QPalette::Highlight);
     m_imgPercent->setGeometry(0, 0, 0, m_picPercent->height());
+    m_picPercent->installEventFilter(this);
     m_lblView1 = makeLabel(this, "lblView1", tr("Run state"));
     m_imgView1 = makeLabel(this, "imgView1", tr("Run animation"));
-    m_imgView1->setPixmap(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(16, 16));
+    m_imgView1->setFixedSize(animationSize, animationSize);
     m_imgView1->hide();
     m_tmrAni1 = new QTimer(this);
     m_tmrAni1->setObjectName("tmrAni1");
     m_tmrAni1->setInterval(animationIntervalMs);
+    connect(m_tmrAni1, &QTimer::timeout, this, &RunArea::showNextFrame);
     m_lblProfile = makeLabel(this, "lblProfile", tr("Profile"), "Default");
     m_lblclock = makeLabel(this, "lblclock", tr("Clock"), "00:00:00");
 
@@ -94,12 +109,77 @@ RunArea::RunArea(QWidget* parent)
 
 void RunArea::clearProgress() {
     m_lblPercent->clear();
-    m_imgPercent->resize(0, m_picPercent->height());
+    m_progressValue = 0;
+    showProgress();
 }
 
-void RunArea::setProgress(long long value, long long scale) {
-    const int width = scale > 0 ? static_cast<int>(m_picPercent->width() * value / scale) : 0;
-    m_imgPercent->resize(width, m_picPercent->height());
+void RunArea::setProgressScale(long long scale) {
+    m_progressScale = scale;
+    showProgress();
+}
+
+void RunArea::setProgressValue(long long value) {
+    m_progressValue = value;
+    showProgress();
+}
+
+void RunArea::showProgress() {
+    const long long width =
+        m_progressScale > 0 ? std::min(m_picPercent->width() * m_progressValue / m_progressScale,
+                                       static_cast<long long>(m_picPercent->width()))
+                            : 0;
+    m_imgPercent->resize(static_cast<int>(width), m_picPercent->height());
+}
+
+bool RunArea::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_picPercent && event->type() == QEvent::Resize)
+        showProgress();
+    return QWidget::eventFilter(watched, event);
+}
+
+void RunArea::setProgressText(const QString& text) {
+    m_lblPercent->setText(text);
+    m_lblPercent->setAccessibleDescription(text);
+}
+
+void RunArea::setViewCaption(const QString& text) {
+    m_lblView1->setText(text);
+    m_lblView1->setAccessibleDescription(text);
+}
+
+void RunArea::setProfileName(const QString& text) {
+    m_lblProfile->setText(text);
+    m_lblProfile->setAccessibleDescription(text);
+}
+
+void RunArea::setBackupAndPreviewEnabled(bool enabled) {
+    m_cmdBackItUp->setEnabledState(enabled);
+    m_cmdPreview->setEnabledState(enabled);
+}
+
+void RunArea::setCancelEnabled(bool enabled) {
+    m_cmdCancel->setEnabledState(enabled);
+}
+
+void RunArea::setProfileButtonsEnabled(bool enabled) {
+    m_cmdOpenProfile->setEnabledState(enabled);
+    m_cmdSaveProfile->setEnabledState(enabled);
+}
+
+void RunArea::setAnimationRunning(bool running) {
+    if (running) {
+        m_tmrAni1->start();
+        return;
+    }
+    m_tmrAni1->stop();
+    m_imgView1->hide();
+}
+
+void RunArea::showNextFrame() {
+    if (m_imgView1->isHidden())
+        m_imgView1->show();
+    m_imgView1->setPixmap(m_imgani1[m_frame]);
+    m_frame = (m_frame + 1) % m_imgani1.size();
 }
 
 void RunArea::setClockText(const QString& text) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
+#include <array>
 
 class QFrame;
 class QLabel;
@@ -12,8 +14,8 @@ class qdButtons_H;
 
 // The run and progress area: Copy The Files, Preview and Cancel, the progress text and
 // bar, the animation, the profile buttons and the profile name, About, System Info,
-// Manual and the clock. The run's own wiring comes with its issue; until then its
-// controls are present and disabled.
+// Manual and the clock. It shows what it is told and reports the presses; the window
+// decides.
 class RunArea : public QWidget {
     Q_OBJECT
 public:
@@ -21,17 +23,40 @@ public:
 
     // lblPercent empty and imgPercent of width 0.
     void clearProgress();
-    // imgPercent's width as a share of picPercent's.
-    void setProgress(long long value, long long scale);
+    // picPercent's scale and imgPercent's width within it.
+    void setProgressScale(long long scale);
+    void setProgressValue(long long value);
+    void setProgressText(const QString& text); // lblPercent
+    void setViewCaption(const QString& text);  // lblView1
+    void setProfileName(const QString& text);  // lblProfile
     void setClockText(const QString& text);
+
+    void setBackupAndPreviewEnabled(bool enabled);
+    void setCancelEnabled(bool enabled);
+    void setProfileButtonsEnabled(bool enabled);
+    // tmrAni1: running, it shows imgView1 and the next frame on each tick; stopped, it
+    // hides imgView1.
+    void setAnimationRunning(bool running);
 
     qdButtons_H* cmdHelp() const { return m_cmdHelp; }
 
 signals:
     void manualWanted();
+    void backupPressed();      // cmdBackItUp
+    void previewPressed();     // cmdPreview
+    void cancelPressed();      // cmdCancel
+    void openProfilePressed(); // cmdSaveOpen(0)
+    void saveProfilePressed(); // cmdSaveOpen(1)
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     qdButtons_H* makeButton(const QString& name, const QString& caption, bool enabled);
+    // The button acts on MouseDown, and on a click made with the keyboard.
+    void onPress(qdButtons_H* button, void (RunArea::*signal)());
+    void showNextFrame();
+    void showProgress();
 
     qdButtons_H* m_cmdBackItUp;
     qdButtons_H* m_cmdPreview;
@@ -49,6 +74,10 @@ private:
     QTimer* m_tmrAni1;
     QLabel* m_lblProfile;
     QLabel* m_lblclock;
+    std::array<QPixmap, 5> m_imgani1;
+    std::size_t m_frame = 0;
+    long long m_progressScale = 0;
+    long long m_progressValue = 0;
 };
 
 } // namespace tidecopy

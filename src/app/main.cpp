@@ -1,11 +1,13 @@
 #include "app/Form1.h"
 #include "app/QtDisplayFormats.h"
 #include "app/QtPrompts.h"
+#include "app/QtSound.h"
 #include "platform/Clock.h"
 #include "platform/Environment.h"
 #include "platform/TerminationSignal.h"
 #include "platform/UserFolders.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixPower.h"
 #include "platform/posix/PosixShell.h"
 #include "platform/posix/PosixVolumes.h"
 
@@ -23,6 +25,8 @@ int main(int argc, char** argv) {
     tidecopy::PosixShell shell;
     tidecopy::SystemClock clock;
     tidecopy::QtPrompts prompts;
+    tidecopy::PosixPower power;
+    tidecopy::QtSound sound;
     const std::string configHome = tidecopy::userConfigHome();
     const tidecopy::Environment environment =
         tidecopy::makeEnvironment(fs, tidecopy::executableFolder(), configHome);
@@ -37,7 +41,9 @@ int main(int argc, char** argv) {
                                          return tidecopy::lookUpUserFolder(fs, configHome, home,
                                                                            folder);
                                      },
-                                     tidecopy::systemDisplayFormats()};
+                                     tidecopy::systemDisplayFormats(),
+                                     power,
+                                     sound};
 
     tidecopy::Form1 form(services, QDir::currentPath().toStdString());
     prompts.setOwner(&form);

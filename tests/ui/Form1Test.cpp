@@ -1,14 +1,8 @@
 #include "app/Form1.h"
 
-#include "PaneFakes.h"
+#include "Form1Fixture.h"
 #include "app/ContextMenus.h"
-#include "config/SaveINI.h"
 #include "panes/Panes.h"
-#include "panes/SplitTheText.h"
-#include "platform/Clock.h"
-#include "platform/posix/PosixFileSystem.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempFolder.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,86 +18,8 @@
 namespace tidecopy {
 namespace {
 
-class FixedClock : public Clock {
-public:
-    LocalDateTime localNow() const override { return {2016, 6, 21, 10, 0, 0}; }
-    std::chrono::steady_clock::time_point steadyNow() const override { return {}; }
-};
-
-// A main window whose program folder, drives and user folders all lie in a temporary
-// folder: disk/ is a drive holding the folders, usb/ a drive that is not there.
-class Form1Test : public testing::Test {
-protected:
-    Form1Test() {
-        temp.writeFile("disk/start/b.txt", "bb");
-        temp.writeFile("disk/start/a.txt", std::string(3000, 'a'));
-        temp.makeFolder("disk/start/sub");
-        temp.makeFolder("disk/other");
-        temp.makeFolder("disk/Pictures");
-        temp.makeFolder("program/Logs");
-        volumes.add(temp / "disk", "", {2'000'000'000, 8'000'000'000});
-        volumes.add(temp / "usb", "STICK");
-        environment.programFolder = temp / "program";
-        environment.dataFolder = temp / "program";
-        environment.configHome = temp / "config";
-    }
-
-    std::unique_ptr<Form1> makeWindow() {
-        Form1Services services{fs,
-                               volumes,
-                               shell,
-                               prompts,
-                               clock,
-                               environment,
-                               [this](UserFolder folder) {
-                                   return folder == UserFolder::Pictures ? temp / "disk/Pictures"
-                                                                         : temp / "disk/none";
-                               },
-                               test::fixedFormats()};
-        return std::make_unique<Form1>(services, temp / "disk/start");
-    }
-
-    template <typename Widget>
-    Widget* find(Form1& window, const QString& name) {
-        auto* widget = window.findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-
-    // A folder as its pane's name label shows it.
-    static QString folderLabel(const std::string& folder) {
-        return QString::fromStdString(SplitTheText(folder, '/', 40)).replace("\r\n", "\n");
-    }
-
-    // A click on a check box's indicator.
-    static void clickCheckBox(QWidget* box) {
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-    }
-
-    QString labelText(Form1& window, const QString& name) {
-        return find<QLabel>(window, name)->text();
-    }
-
-    // A settings file as closing the window would write it.
-    void writeSettings(bool recall) {
-        OptionSet options;
-        MainState state;
-        state.chkRecall.checked = recall;
-        state.Dir1 = temp / "disk/other";
-        state.Dir2 = temp / "disk/start/sub";
-        state.cmbSourceHistory = {{temp / "disk/other"}, -1};
-        state.window = {1500, 3000, false};
-        temp.writeFile("program/Tidecopy.ini", settingsFileText(options, state));
-    }
-
-    test::TempFolder temp;
-    PosixFileSystem fs;
-    test::PaneVolumes volumes;
-    test::FakeShell shell;
-    test::ScriptedPrompts prompts;
-    FixedClock clock;
-    Environment environment;
-};
+// The fixture lives in Form1Fixture.h, shared with the run tests.
+class Form1Test : public Form1Fixture {};
 
 TEST_F(Form1Test, FirstStartShowsTheDefaultsCentredOnTheStartFolder) {
     auto window = makeWindow();
@@ -301,15 +217,19 @@ TEST_F(Form1Test, TheManualOpensFromTheProgramFolder) {
 
 TEST_F(Form1Test, ControlsOfLaterIssuesArePresentAndDisabled) {
     auto window = makeWindow();
-    for (const char* name :
-         {"cmdBackItUp", "cmdPreview", "cmdCancel", "cmdSaveOpen(0)", "cmdSaveOpen(1)", "cmdAbout",
-          "cmdSysInfo", "cmdPreserveOptions", "cmdLogoption(0)", "cmdLogoption(4)"})
+    for (const char* name : {"cmdCancel", "cmdAbout", "cmdSysInfo", "cmdPreserveOptions",
+                             "cmdLogoption(0)", "cmdLogoption(4)"})
         EXPECT_FALSE(find<QWidget>(*window, name)->isEnabled()) << name;
+    for (const char* name : {"cmdBackItUp", "cmdPreview", "cmdSaveOpen(0)", "cmdSaveOpen(1)"})
+        EXPECT_TRUE(find<QWidget>(*window, name)->isEnabled()) << name;
     for (const char* name :
          {"txtLog", "lblPercent", "picPercent", "imgPercent", "lblView1", "imgView1", "lblclock",
-          "frmSource", "frmTarget", "frmOptions", "frmLog", "Image1", "Image2(0)", "Image3(1)",
-          "Image4(0)", "Image7", "Image9(1)", "Image11"})
-        EXPECT_NE(window->findChild<QWidget*>(name), nullptr) << name;
+          "lblProfile", "frmSource", "frmTarget", "frmOptions", "frmLog", "Image1", "Image2(0)",
+          "Image3(1)", "Image4(0)", "Image7", "Image9(1)", "Image11"}) {
+        const auto* widget = window->findChild<QWidget*>(name);
+        ASSERT_NE(widget, nullptr) << name;
+        EXPECT_FALSE(widget->accessibleName().isEmpty()) << name;
+    }
 }
 
 } // namespace

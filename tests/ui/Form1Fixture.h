@@ -1,0 +1,150 @@
+#pragma once
+
+#include "FakeSound.h"
+#include "PaneFakes.h"
+#include "app/Form1.h"
+#include "config/SaveINI.h"
+#include "panes/SplitTheText.h"
+#include "platform/Clock.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "support/FakePower.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+
+#include <QLabel>
+#include <QTest>
+#include <atomic>
+#include <condition_variable>
+#include <gtest/gtest.h>
+#include <memory>
+#include <mutex>
+
+namespace tidecopy {
+
+namespace test {
+
+// The real file system, except that copying a file whose path holds the gate's text
+// waits until the test opens the gate: a run held in the middle of its files.
+class GatedFileSystem : public PosixFileSystem {
+public:
+    void closeGate(std::string pathContains) {
+        std::lock_guard lock(m_mutex);
+        m_gate = std::move(pathContains);
+        m_open = false;
+    }
+    void openGate() {
+        std::lock_guard lock(m_mutex);
+        m_open = true;
+        m_changed.notify_all();
+    }
+    bool reached() const { return m_reached; }
+
+    std::error_code copyFileData(const std::string& source, const std::string& newFile,
+                                 const CancelCheck& cancelled) override {
+        {
+            std::unique_lock lock(m_mutex);
+            if (!m_gate.empty() && source.find(m_gate) != std::string::npos) {
+                m_reached = true;
+                m_changed.wait(lock, [this] { return m_open; });
+            }
+        }
+        return PosixFileSystem::copyFileData(source, newFile, cancelled);
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::string m_gate;
+    bool m_open = true;
+    std::atomic<bool> m_reached{false};
+};
+
+} // namespace test
+
+class FixedClock : public Clock {
+public:
+    LocalDateTime localNow() const override { return {2016, 6, 21, 10, 0, 0}; }
+    std::chrono::steady_clock::time_point steadyNow() const override { return {}; }
+};
+
+// A main window whose program folder, drives and user folders all lie in a temporary
+// folder: disk/ is a drive holding the folders, usb/ a drive that is not there.
+class Form1Fixture : public testing::Test {
+protected:
+    Form1Fixture() {
+        temp.writeFile("disk/start/b.txt", "bb");
+        temp.writeFile("disk/start/a.txt", std::string(3000, 'a'));
+        temp.makeFolder("disk/start/sub");
+        temp.makeFolder("disk/other");
+        temp.makeFolder("disk/Pictures");
+        temp.makeFolder("program/Logs");
+        volumes.add(temp / "disk", "", {2'000'000'000, 8'000'000'000});
+        volumes.add(temp / "usb", "STICK");
+        environment.programFolder = temp / "program";
+        environment.dataFolder = temp / "program";
+        environment.configHome = temp / "config";
+    }
+
+    std::unique_ptr<Form1> makeWindow() {
+        Form1Services services{fs,
+                               volumes,
+                               shell,
+                               prompts,
+                               clock,
+                               environment,
+                               [this](UserFolder folder) {
+                                   return folder == UserFolder::Pictures ? temp / "disk/Pictures"
+                                                                         : temp / "disk/none";
+                               },
+                               test::fixedFormats(),
+                               power,
+                               sound,
+                               RunPauses::Skipped};
+        return std::make_unique<Form1>(services, temp / "disk/start");
+    }
+
+    template <typename Widget>
+    Widget* find(Form1& window, const QString& name) {
+        auto* widget = window.findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+
+    // A folder as its pane's name label shows it.
+    static QString folderLabel(const std::string& folder) {
+        return QString::fromStdString(SplitTheText(folder, '/', 40)).replace("\r\n", "\n");
+    }
+
+    // A click on a check box's indicator.
+    static void clickCheckBox(QWidget* box) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
+
+    QString labelText(Form1& window, const QString& name) {
+        return find<QLabel>(window, name)->text();
+    }
+
+    // A settings file as closing the window would write it.
+    void writeSettings(bool recall) {
+        OptionSet options;
+        MainState state;
+        state.chkRecall.checked = recall;
+        state.Dir1 = temp / "disk/other";
+        state.Dir2 = temp / "disk/start/sub";
+        state.cmbSourceHistory = {{temp / "disk/other"}, -1};
+        state.window = {1500, 3000, false};
+        temp.writeFile("program/Tidecopy.ini", settingsFileText(options, state));
+    }
+
+    test::TempFolder temp;
+    test::GatedFileSystem fs;
+    test::PaneVolumes volumes;
+    test::FakeShell shell;
+    test::ScriptedPrompts prompts;
+    FixedClock clock;
+    Environment environment;
+    test::FakePower power;
+    test::FakeSound sound;
+};
+
+} // namespace tidecopy

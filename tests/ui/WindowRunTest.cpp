@@ -1,0 +1,340 @@
+#include "Form1Fixture.h"
+#include "engine/ui/frmMessage.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QTimer>
+
+namespace tidecopy {
+namespace {
+
+// Backups, previews, profiles and automation from the main window, on real folders of
+// the temporary drive disk/: src/ is backed up into dst/.
+class WindowRunTest : public Form1Fixture {
+protected:
+    WindowRunTest() {
+        temp.writeFile("disk/src/a.txt", "aaa");
+        temp.writeFile("disk/src/sub/b.txt", "bbbb");
+        temp.makeFolder("disk/dst");
+        temp.makeFolder("program/Profiles");
+    }
+
+    std::unique_ptr<Form1> startedWindow() {
+        auto window = makeWindow();
+        window->Form_Load();
+        window->setFolder(PaneSide::Source, temp / "disk/src");
+        window->setFolder(PaneSide::Destination, temp / "disk/dst");
+        return window;
+    }
+
+    // Presses a button of the window and waits until the run it starts has ended.
+    void runBy(Form1& window, const char* button) {
+        QSignalSpy ended(&window, &Form1::runFinished);
+        QTest::mouseClick(find<QWidget>(window, button), Qt::LeftButton);
+        waitForRun(window, ended);
+    }
+    static void waitForRun(Form1& window, QSignalSpy& ended) {
+        if (window.runInProgress() || ended.isEmpty()) {
+            ASSERT_TRUE(ended.wait(20000)) << "the run did not end";
+        }
+    }
+
+    void expectConfirmation() {
+        prompts.expectMessage("Backup",
+                              "You are about to backup/copy files from:\r\n" + (temp / "disk/src") +
+                                  "\r\n\r\nAnd all its sub folders to:\r\n" + (temp / "disk/dst"),
+                              PromptButtons::YesNoCancel, PromptAnswer::Yes);
+    }
+
+    // Acts on the top-level window of that name as soon as it shows, from within
+    // whatever event loop runs then (a modal dialog's own). Watches as long as owner
+    // lives.
+    static void whenShown(QObject* owner, const QString& name, std::function<void(QWidget*)> act) {
+        auto* poll = new QTimer(owner);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, name, act = std::move(act)] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (widget->objectName() == name && widget->isVisible()) {
+                    poll->stop();
+                    act(widget);
+                    return;
+                }
+        });
+        poll->start(5);
+    }
+
+    // Settings that start the automation with the profile auto.prof, which backs src/
+    // up into dst/ with the given options.
+    void writeAutomation(const OptionSet& profileOptions) {
+        OptionSet settings;
+        settings.chkExecute = 1;
+        settings.AutoProfile = "auto.prof";
+        temp.writeFile("program/Tidecopy.ini", settingsFileText(settings, MainState{}));
+        MainState job;
+        job.Dir1 = temp / "disk/src";
+        job.Dir2 = temp / "disk/dst";
+        job.chkRelative.checked = true;
+        temp.writeFile("program/Profiles/auto.prof", settingsFileText(profileOptions, job));
+    }
+    static OptionSet automated(std::int16_t onlyOnce) {
+        OptionSet options;
+        options.chkExecute = 1;
+        options.chkOnlyonce = onlyOnce;
+        options.AutoProfile = "auto.prof";
+        options.chkConfirmationBackup = 0;
+        options.chkLog = 1;
+        return options;
+    }
+
+    std::string settingsLines(const char* recurse = "Enabled") const {
+        return "Settings:\r\n- Source Folder-> " + (temp / "disk/src") +
+               "\r\n- Destination Folder-> " + (temp / "disk/dst") +
+               "\r\n- Copy Files Conditionally\r\n- Recurse Folders " + recurse +
+               "\r\n- Relative Path Enabled\r\n- Recall Last Backup Disabled\r\n"
+               "- Preserve Files Disabled\r\n- Filter Pattern *.* [All Files]\r\n"
+               "- Check Integrity of Files Disabled\r\n";
+    }
+};
+
+TEST_F(WindowRunTest, APreviewLogsEveryFileItWouldCopyAndTouchesNothing) {
+    auto window = startedWindow();
+    runBy(*window, "cmdPreview");
+    EXPECT_EQ(window->log().text(),
+              "\r\n*** Preview BACKUP Started at 2016-06-21 10:00:00\r\n" + settingsLines() +
+                  "- Closing Program Disabled\r\n- Shutting Down PC Disabled\r\n"
+                  "- Execute Backup Profile Disabled\r\n"
+                  "* Preparing backup...reading folders and files...Please wait...\r\n"
+                  "* Copying files at 2016-06-21 10:00:00\r\n"
+                  "From-> " +
+                  (temp / "disk/src/sub/b.txt") + "\r\nTo-> " + (temp / "disk/dst/src/sub/b.txt") +
+                  "\r\nFrom-> " + (temp / "disk/src/a.txt") + "\r\nTo-> " +
+                  (temp / "disk/dst/src/a.txt") +
+                  "\r\n2 Files will be copied.\r\nThe time it took to preview-> 00:00:01\r\n\r\n");
+    EXPECT_FALSE(temp.exists("disk/dst/src"));
+    EXPECT_TRUE(sound.played.empty());
+    EXPECT_EQ(labelText(*window, "lblPercent"), "2 Files will be copied.");
+    EXPECT_EQ(find<QComboBox>(*window, "cmbSourceHistory")->count(), 0);
+    EXPECT_EQ(window->log().maxLength(), 0u);
+}
+
+TEST_F(WindowRunTest, ABackupCopiesLogsPlaysItsSoundsAndAddsTheFoldersToTheHistories) {
+    auto window = startedWindow();
+    expectConfirmation();
+    runBy(*window, "cmdBackItUp");
+    EXPECT_EQ(window->log().text(),
+              "\r\n*** BACKUP Started at 2016-06-21 10:00:00\r\n" + settingsLines() +
+                  "- Closing Program Disabled\r\n- Shutting Down PC Disabled\r\n"
+                  "- Execute Backup Profile Disabled\r\n"
+                  "* Preparing backup...reading folders and files...Please wait...\r\n"
+                  "* Copying files at 2016-06-21 10:00:00... Please wait...\r\n"
+                  "All Files Copied (2)\r\n"
+                  "The time it took to make this backup was-> 00:00:01\r\n\r\n");
+    EXPECT_EQ(temp.readFile("disk/dst/src/a.txt"), "aaa");
+    EXPECT_EQ(temp.readFile("disk/dst/src/sub/b.txt"), "bbbb");
+    EXPECT_EQ(sound.played,
+              (std::vector<std::string>{temp / "program/s1.wav", temp / "program/s2.wav"}));
+    EXPECT_EQ(labelText(*window, "lblPercent"), "All Files Copied (2)");
+    EXPECT_EQ(labelText(*window, "lblTotalFiles(1)"), "Total file count = 0");
+    EXPECT_EQ(labelText(*window, "lblFreeSpace"),
+              QString::fromStdString(temp / "disk") + " 2 Gb free of 8 Gb");
+    auto* sourceHistory = find<QComboBox>(*window, "cmbSourceHistory");
+    ASSERT_EQ(sourceHistory->count(), 1);
+    EXPECT_EQ(sourceHistory->itemText(0), QString::fromStdString(temp / "disk/src"));
+    EXPECT_EQ(window->state().cmbTargetHistory.items, std::vector<std::string>{temp / "disk/dst"});
+}
+
+TEST_F(WindowRunTest, CancelInTheMiddleLeavesWholeFilesAndAWindowReadyForTheNextRun) {
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"})
+        temp.writeFile(std::string("disk/src/") + name, name);
+    fs.closeGate("c.txt");
+    auto window = startedWindow();
+    window->state().chkSubFolders.checked = false;
+    // Opens the gate whatever happens below, so the window can wait for its worker.
+    struct GateOpener {
+        test::GatedFileSystem& fs;
+        ~GateOpener() { fs.openGate(); }
+    } opener{fs};
+    prompts.expectMessage("Backup",
+                          "You are about to backup/copy files from:\r\n" + (temp / "disk/src") +
+                              "\r\n\r\nTo: \r\n" + (temp / "disk/dst"),
+                          PromptButtons::YesNoCancel, PromptAnswer::Yes);
+    QSignalSpy ended(window.get(), &Form1::runFinished);
+    QTest::mouseClick(find<QWidget>(*window, "cmdBackItUp"), Qt::LeftButton);
+
+    auto* cancel = find<QWidget>(*window, "cmdCancel");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fs.reached() && cancel->isEnabled(); }, 20000));
+    for (const char* name : {"cmdBackItUp", "cmdPreview", "cmdSaveOpen(0)", "cmdSaveOpen(1)",
+                             "frmSource", "frmTarget", "frmOptions"})
+        EXPECT_FALSE(find<QWidget>(*window, name)->isEnabled()) << name;
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_TRUE(find<QWidget>(*window, "cmdBackItUp")->isEnabled());
+    fs.openGate();
+    waitForRun(*window, ended);
+
+    EXPECT_EQ(temp.readFile("disk/dst/a.txt"), "a.txt");
+    EXPECT_EQ(temp.readFile("disk/dst/b.txt"), "b.txt");
+    // The file under way is either whole or not there; nothing half-made is left.
+    if (temp.exists("disk/dst/c.txt")) {
+        EXPECT_EQ(temp.readFile("disk/dst/c.txt"), "c.txt");
+    }
+    std::vector<FolderEntry> left;
+    fs.listFolder(temp / "disk/dst", left);
+    for (const FolderEntry& entry : left)
+        EXPECT_TRUE(entry.name == "a.txt" || entry.name == "b.txt" || entry.name == "c.txt")
+            << entry.name;
+    EXPECT_EQ(labelText(*window, "lblPercent"), "* Backup Canceled - 3 of the 4 Files Copied.");
+    EXPECT_TRUE(window->log().text().ends_with(
+        "* Backup Canceled - 3 of the 4 Files Copied.\r\n"
+        "The time it took to make this backup was-> 00:00:01\r\n\r\n"));
+    EXPECT_EQ(sound.played.back(), temp / "program/s3.wav");
+    for (const char* name : {"cmdBackItUp", "cmdPreview", "cmdSaveOpen(0)", "cmdSaveOpen(1)",
+                             "frmSource", "frmTarget", "frmOptions"})
+        EXPECT_TRUE(find<QWidget>(*window, name)->isEnabled()) << name;
+    EXPECT_FALSE(find<QWidget>(*window, "imgView1")->isVisible());
+    EXPECT_EQ(window->state().cmbSourceHistory.items.size(), 0u);
+}
+
+TEST_F(WindowRunTest, ClosingDuringARunCancelsItAndClosesWhenItHasEnded) {
+    fs.closeGate("b.txt"); // the walk lists sub/b.txt first
+    auto window = startedWindow();
+    struct GateOpener {
+        test::GatedFileSystem& fs;
+        ~GateOpener() { fs.openGate(); }
+    } opener{fs};
+    expectConfirmation();
+    QSignalSpy ended(window.get(), &Form1::runFinished);
+    QTest::mouseClick(find<QWidget>(*window, "cmdBackItUp"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fs.reached(); }, 20000));
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(temp.exists("program/Tidecopy.ini"));
+    fs.openGate();
+    waitForRun(*window, ended);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(temp.exists("program/Tidecopy.ini"));
+    EXPECT_FALSE(temp.exists("disk/dst/src/a.txt"));
+}
+
+TEST_F(WindowRunTest, AProfileSavedFromTheWindowOpensAgain) {
+    auto window = startedWindow();
+    window->options().chkLogUser = 1;
+    const FileDialogRequest dialog{
+        "",
+        {{"Backup/Restore Profiles (*.prof)", "*.prof"}, {"All Files (*.*)", "*.*"}},
+        temp / "program/Profiles",
+        ""};
+    FileDialogRequest save = dialog;
+    save.title = "Save File";
+    save.proposedName = "Tidecopy 16-06-21.prof";
+    prompts.expectSaveFile(save, temp / "program/Profiles/job.one.prof");
+    QTest::mouseClick(find<QWidget>(*window, "cmdSaveOpen(1)"), Qt::LeftButton);
+    EXPECT_EQ(labelText(*window, "lblProfile"), "job");
+
+    window->setFolder(PaneSide::Source, temp / "disk/other");
+    window->options().PreserveExtension = "changed";
+    FileDialogRequest open = dialog;
+    open.title = "Open File";
+    prompts.expectOpenFile(open, temp / "program/Profiles/job.one.prof");
+    QTest::mouseClick(find<QWidget>(*window, "cmdSaveOpen(0)"), Qt::LeftButton);
+    EXPECT_EQ(window->state().Dir1, temp / "disk/src");
+    EXPECT_EQ(window->options().PreserveExtension, "bak");
+    EXPECT_EQ(labelText(*window, "lblProfile"), "job");
+    EXPECT_EQ(window->log().text(),
+              "User saved profile job.one.prof\r\nUser opened profile job.one.prof\r\n");
+}
+
+TEST_F(WindowRunTest, OneTimeAutomationRunsItsProfileShutsDownAfterTheLogAndIsUsedUp) {
+    OptionSet profile = automated(1);
+    profile.ShutdownMode = 2;
+    writeAutomation(profile);
+    bool logWrittenFirst = false;
+    power.onRequest = [&](PowerAction) {
+        logWrittenFirst = temp.exists("program/Logs/Log 16-06-21 01.log") &&
+                          temp.readFile("program/Logs/Log 16-06-21 01.log")
+                              .ends_with("Shutdown PC Enabled: executing command...\r\n");
+    };
+    {
+        auto window = makeWindow();
+        whenShown(window.get(), "frmMessage",
+                  [](QWidget*) { ADD_FAILURE() << "no countdown for one time"; });
+        QSignalSpy ended(window.get(), &Form1::runFinished);
+        window->Form_Load();
+        waitForRun(*window, ended);
+        EXPECT_EQ(temp.readFile("disk/dst/src/sub/b.txt"), "bbbb");
+        EXPECT_EQ(power.requests, std::vector<PowerAction>{PowerAction::ShutDown});
+        EXPECT_TRUE(logWrittenFirst);
+        EXPECT_EQ(labelText(*window, "lblProfile"), "Default");
+        window->close();
+    }
+    auto again = makeWindow();
+    again->Form_Load();
+    EXPECT_EQ(again->options().chkExecute, 0);
+    EXPECT_FALSE(again->runInProgress());
+}
+
+TEST_F(WindowRunTest, StoppingTheCountdownKeepsTheProgramOpen) {
+    OptionSet profile = automated(0);
+    profile.chkCloseProg = 1;
+    writeAutomation(profile);
+    QString shownText;
+    auto window = makeWindow();
+    whenShown(window.get(), "frmMessage", [&](QWidget* dialog) {
+        shownText = dialog->findChild<QLabel*>("Label1")->text();
+        QTest::mouseClick(dialog->findChild<QWidget*>("qdButtons_H1"), Qt::LeftButton);
+    });
+    QSignalSpy ended(window.get(), &Form1::runFinished);
+    window->Form_Load();
+    waitForRun(*window, ended);
+    EXPECT_EQ(shownText, "Press Stop to cancel the Automation Process...");
+    EXPECT_TRUE(window->log().text().ends_with(
+        "Close Program Enabled: Closing Tidecopy Manually Canceled...\r\n"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->options().chkExecute, 1);
+    EXPECT_FALSE(temp.exists("program/Tidecopy.ini.new"));
+}
+
+TEST_F(WindowRunTest, ACountdownThatRunsOutClosesTheProgramWithItsSettings) {
+    OptionSet profile = automated(0);
+    profile.chkCloseProg = 1;
+    writeAutomation(profile);
+    std::vector<QString> seconds;
+    auto window = makeWindow();
+    whenShown(window.get(), "frmMessage", [&](QWidget* dialog) {
+        auto* countdown = qobject_cast<frmMessage*>(dialog);
+        for (int tick = 0; tick < 9; ++tick) {
+            countdown->Timer1_Timer();
+            seconds.push_back(dialog->findChild<QLabel*>("Label2")->text());
+        }
+    });
+    QSignalSpy ended(window.get(), &Form1::runFinished);
+    window->Form_Load();
+    waitForRun(*window, ended);
+    ASSERT_EQ(seconds.size(), 9u);
+    EXPECT_EQ(seconds.front(), "Process will continue in 8 seconds...");
+    EXPECT_EQ(seconds.back(), "Process will continue in 0 seconds...");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(temp.readFile("program/Logs/Log 16-06-21 01.log")
+                    .ends_with("Close Program Enabled: Closing Tidecopy...\r\n"));
+    // The settings file holds the histories the run added before it closed the program.
+    EXPECT_NE(temp.readFile("program/Tidecopy.ini").find(temp / "disk/dst"), std::string::npos);
+}
+
+TEST_F(WindowRunTest, TheSoundIconIsSilentWithoutSoundEffectsAndAfterAPreview) {
+    struct Case {
+        std::int16_t chkNoSoundEffect;
+        bool previewFirst;
+        std::size_t played;
+    };
+    for (const Case& c : {Case{0, false, 1}, Case{1, false, 0}, Case{0, true, 0}}) {
+        sound.played.clear();
+        auto window = startedWindow();
+        window->options().chkNoSoundEffect = c.chkNoSoundEffect;
+        if (c.previewFirst)
+            runBy(*window, "cmdPreview");
+        QTest::mouseClick(find<QWidget>(*window, "Image1"), Qt::LeftButton);
+        EXPECT_EQ(sound.played.size(), c.played) << c.chkNoSoundEffect << c.previewFirst;
+    }
+}
+
+} // namespace
+} // namespace tidecopy
