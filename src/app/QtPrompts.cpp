@@ -2,6 +2,7 @@
 
 #include "app/ControlNaming.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -41,6 +42,19 @@ QMessageBox::StandardButtons buttonsOf(PromptButtons buttons) {
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
+}
+
+// A type list entry as the toolkit reads it: the patterns in the last parentheses,
+// separated by blanks. "*.*" means every file, as on Windows, not only names with a dot.
+QString nameFilterOf(const FileFilter& filter) {
+    QStringList patterns;
+    for (const QString& pattern : QString::fromStdString(filter.pattern).split(';'))
+        patterns << (pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern);
+    QString description = QString::fromStdString(filter.description);
+    const QString shown = '(' + QString::fromStdString(filter.pattern) + ')';
+    if (description.endsWith(shown))
+        description.chop(shown.size());
+    return description.trimmed() + " (" + patterns.join(' ') + ')';
 }
 
 PromptAnswer answerOf(int button) {
@@ -83,6 +97,36 @@ std::optional<std::string> QtPrompts::input(const std::string& title, const std:
     if (!accepted)
         return std::nullopt;
     return text.toStdString();
+}
+
+std::optional<std::string> QtPrompts::fileDialog(DialogKind kind,
+                                                 const FileDialogRequest& request) {
+    QFileDialog dialog(m_owner, QString::fromStdString(request.title),
+                       QString::fromStdString(request.initialFolder));
+    dialog.setObjectName(QStringLiteral("PromptFileDialog"));
+    QStringList filters;
+    for (const FileFilter& filter : request.filters)
+        filters << nameFilterOf(filter);
+    dialog.setNameFilters(filters);
+    // The open dialog takes names of files that are not there; the caller checks them.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(kind == DialogKind::Open ? QFileDialog::AcceptOpen
+                                                  : QFileDialog::AcceptSave);
+    // Replacing an existing file is the caller's question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!request.proposedName.empty())
+        dialog.selectFile(QString::fromStdString(request.proposedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+std::optional<std::string> QtPrompts::openFile(const FileDialogRequest& request) {
+    return fileDialog(DialogKind::Open, request);
+}
+
+std::optional<std::string> QtPrompts::saveFile(const FileDialogRequest& request) {
+    return fileDialog(DialogKind::Save, request);
 }
 
 } // namespace tidecopy

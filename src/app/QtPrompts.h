@@ -6,8 +6,8 @@ class QWidget;
 
 namespace tidecopy {
 
-// Message and input boxes of the window, owned by the main window. A box without a
-// title carries the program's name.
+// Message and input boxes and the file dialogs of the window, owned by the main window.
+// A box without a title carries the program's name.
 class QtPrompts : public Prompts {
 public:
     explicit QtPrompts(QWidget* owner = nullptr)
@@ -18,8 +18,13 @@ public:
                          PromptIcon icon) override;
     std::optional<std::string> input(const std::string& title, const std::string& prompt,
                                      const std::string& defaultText) override;
+    std::optional<std::string> openFile(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFile(const FileDialogRequest& request) override;
 
 private:
+    enum class DialogKind { Open, Save };
+    std::optional<std::string> fileDialog(DialogKind kind, const FileDialogRequest& request);
+
     QWidget* m_owner;
 };
 
