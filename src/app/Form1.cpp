@@ -36,6 +36,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace tidecopy {
 
@@ -197,6 +198,7 @@ void Form1::Form_Load() {
     QCoreApplication::processEvents();
     if (LoadAutomationProfile(m_context)) {
         showLoadedSettings();
+        m_automationRunning = true;
         startRun(RunKind::Backup);
     }
 }
@@ -226,6 +228,8 @@ void Form1::cancelRun() {
 
 void Form1::runEnded() {
     takeRunResults(m_run->state(), m_run->options(), m_state, m_options);
+    if (std::exchange(m_automationRunning, false))
+        useUpOneTimeAutomation(m_options);
     m_flags.PreviewMode = m_run->flags().PreviewMode;
     m_flags.CountdownCancelled = m_run->flags().CountdownCancelled;
     if (!m_closed)

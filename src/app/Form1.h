@@ -143,9 +143,10 @@ private:
     std::unique_ptr<WindowRunHost> m_runHost;
     WindowRun* m_run = nullptr;
     std::unique_ptr<ProfileCommands> m_profiles;
-    bool m_closeAfterRun = false;    // the window was closed during a run
-    bool m_closingFromRun = false;   // the run's after-backup actions close it
-    bool m_refreshingForRun = false; // a run's refresh leaves its progress shown
+    bool m_closeAfterRun = false;     // the window was closed during a run
+    bool m_automationRunning = false; // the run was started by the automation at start-up
+    bool m_closingFromRun = false;    // the run's after-backup actions close it
+    bool m_refreshingForRun = false;  // a run's refresh leaves its progress shown
 
     std::array<PaneWidget*, 2> m_paneWidgets{};
     CopyOptionsGroup* m_copyOptions = nullptr;

@@ -12,4 +12,9 @@ bool LoadAutomationProfile(SettingsContext& settings) {
     return true;
 }
 
+void useUpOneTimeAutomation(OptionSet& options) {
+    if (options.chkOnlyonce != 0)
+        options.chkExecute = 0;
+}
+
 } // namespace tidecopy

@@ -10,4 +10,8 @@ namespace tidecopy {
 // LoadINI's missing file, and the run still starts.
 bool LoadAutomationProfile(SettingsContext& settings);
 
+// After the automation's run: a one-time automation is used up whether or not an
+// after-backup action followed, so it does not run again at the next start.
+void useUpOneTimeAutomation(OptionSet& options);
+
 } // namespace tidecopy

@@ -272,6 +272,22 @@ TEST_F(WindowRunTest, OneTimeAutomationRunsItsProfileShutsDownAfterTheLogAndIsUs
     EXPECT_FALSE(again->runInProgress());
 }
 
+TEST_F(WindowRunTest, OneTimeAutomationWithoutAfterActionsIsUsedUpToo) {
+    writeAutomation(automated(1));
+    {
+        auto window = makeWindow();
+        QSignalSpy ended(window.get(), &Form1::runFinished);
+        window->Form_Load();
+        waitForRun(*window, ended);
+        EXPECT_EQ(temp.readFile("disk/dst/src/sub/b.txt"), "bbbb");
+        window->close();
+    }
+    auto again = makeWindow();
+    again->Form_Load();
+    EXPECT_EQ(again->options().chkExecute, 0);
+    EXPECT_FALSE(again->runInProgress());
+}
+
 TEST_F(WindowRunTest, StoppingTheCountdownKeepsTheProgramOpen) {
     OptionSet profile = automated(0);
     profile.chkCloseProg = 1;
