@@ -3,6 +3,7 @@
 // (the order of `ls -f | wc -l`) and the listing with the status queries the folder
 // size needs. Creates the folder first when it does not exist.
 // Usage: tidecopy-pane-bench <folder> [file-count, default 100000]
+#include "BenchServices.h"
 #include "app/QtDisplayFormats.h"
 #include "config/MainState.h"
 #include "panes/FolderContents.h"
@@ -23,24 +24,8 @@
 namespace {
 
 using namespace tidecopy;
+using namespace tidecopy::bench;
 using Clock = std::chrono::steady_clock;
-
-class SilentPrompts : public Prompts {
-public:
-    PromptAnswer message(const std::string&, const std::string&, PromptButtons,
-                         PromptIcon) override {
-        return PromptAnswer::Ok;
-    }
-    std::optional<std::string> input(const std::string&, const std::string&,
-                                     const std::string&) override {
-        return std::nullopt;
-    }
-};
-
-class NoShell : public Shell {
-public:
-    std::error_code openDocument(const std::string&) override { return {}; }
-};
 
 void makeFolder(const std::string& folder, long count) {
     std::filesystem::create_directories(folder);

@@ -6,6 +6,7 @@
 // <work-folder>, which it leaves behind.
 // Usage: tidecopy-window-stall-bench <work-folder> [small-files, default 20000]
 //                                    [large-file MiB, default 2048]
+#include "BenchServices.h"
 #include "app/Form1.h"
 #include "app/QtDisplayFormats.h"
 #include "app/Sound.h"
@@ -30,30 +31,8 @@
 namespace {
 
 using namespace tidecopy;
+using namespace tidecopy::bench;
 namespace fs = std::filesystem;
-
-class SilentPrompts : public Prompts {
-public:
-    PromptAnswer message(const std::string& title, const std::string& text, PromptButtons,
-                         PromptIcon) override {
-        std::fprintf(stderr, "unexpected message: [%s] %s\n", title.c_str(), text.c_str());
-        return PromptAnswer::Yes;
-    }
-    std::optional<std::string> input(const std::string&, const std::string&,
-                                     const std::string&) override {
-        return std::nullopt;
-    }
-};
-
-class NoShell : public Shell {
-public:
-    std::error_code openDocument(const std::string&) override { return {}; }
-};
-
-class NoPower : public Power {
-public:
-    std::error_code request(PowerAction) override { return {}; }
-};
 
 class NoSound : public Sound {
 public:

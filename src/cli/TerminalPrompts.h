@@ -19,6 +19,9 @@ public:
                          PromptIcon icon) override;
     std::optional<std::string> input(const std::string& title, const std::string& prompt,
                                      const std::string& defaultText) override;
+    // A terminal has no file dialogs: the command line names its files.
+    std::optional<std::string> openFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> saveFile(const FileDialogRequest&) override { return std::nullopt; }
 
 private:
     PromptAnswer ask(PromptButtons buttons);

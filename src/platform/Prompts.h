@@ -41,8 +41,8 @@ public:
     // The platform's open and save dialogs: the chosen file's full path, nullopt when the
     // user cancels. They ask nothing themselves (the save dialog does not warn about an
     // existing file). A front end without file dialogs (the terminal) answers cancelled.
-    virtual std::optional<std::string> openFile(const FileDialogRequest&) { return std::nullopt; }
-    virtual std::optional<std::string> saveFile(const FileDialogRequest&) { return std::nullopt; }
+    virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
 };
 
 } // namespace tidecopy
