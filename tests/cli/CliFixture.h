@@ -4,6 +4,7 @@
 #include "config/SaveINI.h"
 #include "support/FakeClock.h"
 #include "support/FakePower.h"
+#include "support/FakeVolumes.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 
@@ -12,20 +13,12 @@
 
 namespace tidecopy::test {
 
-// One volume holding everything.
-class OneVolume : public Volumes {
-public:
-    std::vector<Volume> list() override { return {{"/", "/dev/test", "ext4", "", false}}; }
-    Result<SpaceInfo> space(const std::string&) override {
-        return SpaceInfo{1'000'000'000, 2'000'000'000};
-    }
-};
-
 // A program folder, a source tree and a destination inside a temporary folder, and a
 // profile between them that the test adjusts before saving it.
 class CliFixture : public testing::Test {
 protected:
     CliFixture() {
+        volumes.add("/", "", {1'000'000'000, 2'000'000'000});
         temp.makeFolder("program/Profiles");
         temp.makeFolder("program/Logs");
         temp.writeFile("src/a.txt", "alpha");
@@ -54,7 +47,7 @@ protected:
 
     TempFolder temp;
     FaultyFileSystem fs;
-    OneVolume volumes;
+    FakeVolumes volumes;
     FakePower power;
     FakeClock clock;
     Environment environment;

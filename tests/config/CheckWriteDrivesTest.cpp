@@ -1,6 +1,6 @@
 #include "config/CheckWriteDrives.h"
 
-#include "FakeVolumes.h"
+#include "support/FakeVolumes.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 
@@ -26,7 +26,7 @@ protected:
     CheckWriteDrivesTest() {
         programFolder = tmp.makeFolder("system/opt/tidecopy");
         volumes.add(tmp / "system");
-        volumes.add(tmp.makeFolder("cdrom"), true);
+        volumes.addReadOnly(tmp.makeFolder("cdrom"));
         volumes.add(tmp.makeFolder("usb"));
         volumes.add(tmp.makeFolder("backup"));
         volumes.add(tmp.makeFolder("spare"));

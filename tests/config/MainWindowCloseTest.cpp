@@ -5,26 +5,14 @@
 #include "config/SettingsContext.h"
 #include "platform/Clock.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "support/FakeClock.h"
+#include "support/FakeVolumes.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace tidecopy {
 namespace {
-
-class FixedClock : public Clock {
-public:
-    LocalDateTime localNow() const override { return {2016, 6, 21, 10, 0, 0}; }
-    std::chrono::steady_clock::time_point steadyNow() const override { return {}; }
-};
-
-class NoVolumes : public Volumes {
-public:
-    std::vector<Volume> list() override { return {}; }
-    Result<SpaceInfo> space(const std::string&) override {
-        return std::make_error_code(std::errc::not_supported);
-    }
-};
 
 class FormUnload : public testing::Test {
 protected:
@@ -35,13 +23,13 @@ protected:
     }
     test::TempFolder m_temp;
     PosixFileSystem fs;
-    NoVolumes volumes;
+    test::FakeVolumes volumes;
     Environment environment;
     OptionSet options;
     MainState state;
     test::RecordingSettingsView view;
     SettingsContext context{fs, volumes, environment, options, state, view};
-    FixedClock clock;
+    test::FakeClock clock{LocalDateTime{2016, 6, 21, 10, 0, 0}};
     const std::string logText = "*** BACKUP Started at 21/06/2016\r\n";
 };
 

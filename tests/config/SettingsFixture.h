@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FakeVolumes.h"
 #include "RecordingSettingsView.h"
 #include "config/LoadINI.h"
 #include "config/SaveINI.h"
+#include "support/FakeVolumes.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 

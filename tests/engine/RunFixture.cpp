@@ -4,6 +4,7 @@ namespace tidecopy::test {
 
 RunFixture::RunFixture()
     : context{fs, volumes, power, clock, environment, prompts, host, options, state, log, flags} {
+    volumes.add("/", "", {37'000'000'000, 120'000'000'000});
     temp.makeFolder("src");
     temp.makeFolder("dst");
     temp.makeFolder("program/Logs");

@@ -4,6 +4,7 @@
 #include "support/CaseName.h"
 #include "support/FakeClock.h"
 #include "support/FakePower.h"
+#include "support/FakeVolumes.h"
 #include "support/FaultyFileSystem.h"
 #include "support/RecordingRunHost.h"
 #include "support/ScriptedPrompts.h"
@@ -12,15 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace tidecopy::test {
-
-// One volume holding everything, with fixed figures.
-class FixedVolumes : public Volumes {
-public:
-    std::vector<Volume> list() override { return {{"/", "/dev/test", "ext4", "", false}}; }
-    Result<SpaceInfo> space(const std::string&) override {
-        return SpaceInfo{37'000'000'000, 120'000'000'000};
-    }
-};
 
 // A backup run between temp/src and temp/dst with every service faked or recorded.
 // The run starts without a confirmation question and in the relative form, so
@@ -40,7 +32,7 @@ protected:
 
     TempFolder temp;
     FaultyFileSystem fs;
-    FixedVolumes volumes;
+    FakeVolumes volumes;
     FakePower power;
     FakeClock clock;
     Environment environment;

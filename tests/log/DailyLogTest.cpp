@@ -1,6 +1,7 @@
 #include "log/DailyLog.h"
 
 #include "platform/posix/PosixFileSystem.h"
+#include "support/FakeClock.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -8,17 +9,6 @@
 
 namespace tidecopy {
 namespace {
-
-class FixedClock : public Clock {
-public:
-    explicit FixedClock(LocalDateTime now)
-        : m_now(now) {}
-    LocalDateTime localNow() const override { return m_now; }
-    std::chrono::steady_clock::time_point steadyNow() const override { return {}; }
-
-private:
-    LocalDateTime m_now;
-};
 
 const LocalDateTime june21st2016{2016, 6, 21, 23, 59, 58};
 const std::string twentyCharacters = "* Backup done.\r\nOK\r\n";
@@ -37,7 +27,7 @@ protected:
 
     test::TempFolder temp;
     PosixFileSystem fs;
-    FixedClock clock{june21st2016};
+    test::FakeClock clock{june21st2016};
     std::string logs;
 };
 
@@ -106,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DailyLogFolder, AMissingLogsFolderIsNotCreated) {
     test::TempFolder temp;
     PosixFileSystem fs;
-    const FixedClock clock{june21st2016};
+    const test::FakeClock clock{june21st2016};
     SaveDailyLog(fs, PathStyle::posix(), clock, temp / "Logs", true, twentyCharacters);
     EXPECT_FALSE(temp.exists("Logs"));
     EXPECT_TRUE(std::filesystem::is_empty(temp.path()));

@@ -24,7 +24,7 @@ protected:
 
     test::TempFolder m_temp;
     PosixFileSystem fs;
-    test::PaneVolumes volumes;
+    test::FakeVolumes volumes;
     test::ScriptedPrompts prompts;
     test::FakeShell shell;
     DisplayFormats formats = test::fixedFormats();

@@ -1,5 +1,7 @@
 #include "panes/FreeSpaceText.h"
 
+#include "support/FakeVolumes.h"
+
 #include <gtest/gtest.h>
 
 namespace tidecopy {
@@ -31,21 +33,10 @@ INSTANTIATE_TEST_SUITE_P(
         FreeSpaceCase{18'000'000'000'000'000'000ull, 18'000'000'000'000'000'000ull,
                       "C: 18000000000 Gb free of 18000000000 Gb"}));
 
-class FixedVolumes : public Volumes {
-public:
-    std::vector<Volume> list() override {
-        return {{"/", "/dev/a", "ext4", "", false},
-                {"/media/usb", "/dev/b", "vfat", "STICK", false}};
-    }
-    Result<SpaceInfo> space(const std::string& path) override {
-        if (path.starts_with("/media/usb"))
-            return SpaceInfo{2'000'000'000, 8'000'000'000};
-        return std::make_error_code(std::errc::io_error);
-    }
-};
-
 TEST(GetFreeSpace, StartsWithTheMountPointOnPosixAndTheDriveOnWindows) {
-    FixedVolumes volumes;
+    test::FakeVolumes volumes;
+    volumes.add("/");
+    volumes.add("/media/usb", "STICK", {2'000'000'000, 8'000'000'000});
     EXPECT_EQ(GetFreeSpace(volumes, PathStyle::posix(), "/media/usb/backup"),
               "/media/usb 2 Gb free of 8 Gb");
     EXPECT_EQ(GetFreeSpace(volumes, PathStyle::posix(), "/home"), "/ 0 Mb free of 0 Mb");

@@ -2,7 +2,7 @@
 
 #include "panes/DisplayFormats.h"
 #include "platform/Shell.h"
-#include "platform/Volumes.h"
+#include "support/FakeVolumes.h"
 
 #include <map>
 #include <string>
@@ -11,28 +11,6 @@
 namespace tidecopy::test {
 
 // Volumes that are folders of the test's temporary folder, with planted free space.
-class PaneVolumes : public Volumes {
-public:
-    std::vector<Volume> volumes;
-    std::map<std::string, SpaceInfo> spaces;
-
-    void add(std::string mountPoint, std::string label = {}, SpaceInfo space = {}) {
-        Volume volume;
-        volume.mountPoint = mountPoint;
-        volume.fileSystemType = "ext4";
-        volume.label = std::move(label);
-        spaces[mountPoint] = space;
-        volumes.push_back(std::move(volume));
-    }
-    std::vector<Volume> list() override { return volumes; }
-    Result<SpaceInfo> space(const std::string& path) override {
-        const Volume* volume = volumeHolding(volumes, path);
-        if (volume == nullptr)
-            return std::make_error_code(std::errc::no_such_device);
-        return spaces[volume->mountPoint];
-    }
-};
-
 // Records the documents it is asked to open; starts nothing.
 class FakeShell : public Shell {
 public:

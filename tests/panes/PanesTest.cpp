@@ -33,7 +33,7 @@ protected:
 
     test::TempFolder m_temp;
     test::FaultyFileSystem fs;
-    test::PaneVolumes volumes;
+    test::FakeVolumes volumes;
     test::ScriptedPrompts prompts;
     test::FakeShell shell;
     DisplayFormats formats = test::fixedFormats();

@@ -9,6 +9,10 @@ namespace tidecopy::test {
 // A clock that stands still until a test moves it.
 class FakeClock : public Clock {
 public:
+    FakeClock() = default;
+    explicit FakeClock(const LocalDateTime& local)
+        : m_local(local) {}
+
     LocalDateTime localNow() const override { return m_local; }
     std::chrono::steady_clock::time_point steadyNow() const override { return m_steady; }
 

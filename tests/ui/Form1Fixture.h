@@ -7,6 +7,7 @@
 #include "panes/SplitTheText.h"
 #include "platform/Clock.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "support/FakeClock.h"
 #include "support/FakePower.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
@@ -60,12 +61,6 @@ private:
 };
 
 } // namespace test
-
-class FixedClock : public Clock {
-public:
-    LocalDateTime localNow() const override { return {2016, 6, 21, 10, 0, 0}; }
-    std::chrono::steady_clock::time_point steadyNow() const override { return {}; }
-};
 
 // A main window whose program folder, drives and user folders all lie in a temporary
 // folder: disk/ is a drive holding the folders, usb/ a drive that is not there.
@@ -138,10 +133,10 @@ protected:
 
     test::TempFolder temp;
     test::GatedFileSystem fs;
-    test::PaneVolumes volumes;
+    test::FakeVolumes volumes;
     test::FakeShell shell;
     test::ScriptedPrompts prompts;
-    FixedClock clock;
+    test::FakeClock clock{LocalDateTime{2016, 6, 21, 10, 0, 0}};
     Environment environment;
     test::FakePower power;
     test::FakeSound sound;

@@ -1,12 +1,12 @@
 #include "SettingsFuzzEntry.h"
 
-#include "FakeVolumes.h"
 #include "RecordingSettingsView.h"
 #include "config/LoadINI.h"
 #include "config/SaveINI.h"
 #include "config/SettingsFormat.h"
 #include "config/TextEncoding.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "support/FakeVolumes.h"
 
 namespace tidecopy::fuzz {
 
