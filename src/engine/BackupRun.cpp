@@ -88,7 +88,7 @@ RunOutcome BackupRun::BackUpEngine(RunKind kind) {
     return outcome;
 }
 
-// Steps 5 to 16: controls, log header, settings, listing.
+// Preparing: controls, log header, settings, listing.
 void BackupRun::prepare(RunKind kind, Progress& progress) {
     RunContext& c = m_context;
     c.host.setBusyPointer(true);
@@ -145,7 +145,7 @@ void BackupRun::prepare(RunKind kind, Progress& progress) {
     c.host.pause(pauseAfterListing);
 }
 
-// Step 21.5: asked once, on the first file, when the destination folder exists already.
+// Asked once, on the first file, when the destination folder exists already.
 bool BackupRun::confirmDestinationFolder(Progress& progress) {
     RunContext& c = m_context;
     if (progress.folderQuestionAsked || c.options.chkFolderExist == 0)
@@ -161,7 +161,7 @@ bool BackupRun::confirmDestinationFolder(Progress& progress) {
     return answer == PromptAnswer::Yes;
 }
 
-// Steps 17 to 21: the decision and the copy, file by file.
+// The decision and the copy, file by file.
 void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome) {
     RunContext& c = m_context;
     c.flags.CancelRequested = false;
@@ -225,7 +225,7 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
     }
 }
 
-// Step 21.6: the progress text, and the percentage with the time remaining.
+// The progress text, and the percentage with the time remaining.
 void BackupRun::showProgress(RunKind kind, std::size_t i, Progress& progress) {
     RunContext& c = m_context;
     const std::size_t count = progress.list.Count;
@@ -241,7 +241,7 @@ void BackupRun::showProgress(RunKind kind, std::size_t i, Progress& progress) {
     c.host.progressChanged(percentage, remaining);
 }
 
-// Steps 22 to 27: summary, integrity check, time, refreshed panes.
+// Reporting: summary, integrity check, time, refreshed panes.
 void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
     RunContext& c = m_context;
     const bool cancelled = c.flags.CancelRequested;
@@ -292,7 +292,7 @@ void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
         outcome.ending = RunEnding::Finished;
 }
 
-// Steps 28 to 31: controls back, preview limits restored, the after-backup actions.
+// Ending: controls back, preview limits restored, the after-backup actions.
 void BackupRun::finish(RunKind kind, RunOutcome& outcome) {
     RunContext& c = m_context;
     c.host.setBusyPointer(false);
