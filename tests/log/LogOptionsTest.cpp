@@ -1,7 +1,5 @@
 #include "log/LogOptions.h"
 
-#include "log/ActivityLog.h"
-
 #include <gtest/gtest.h>
 #include <string>
 
@@ -32,18 +30,6 @@ INSTANTIATE_TEST_SUITE_P(
                     LimitTextCase{" 20000 lines", 20000, 20000}, LimitTextCase{"1 000", 1, 0},
                     LimitTextCase{"abc", 0, 0},
                     LimitTextCase{"99999999999999999999", 2147483647, 2147483647}));
-
-TEST(LogLimitText, FiveHundredLeavesTheLogUnlimitedAndOneThousandLimitsIt) {
-    const std::string line = "From-> /data/proj/a.txt\r\n"; // 25 characters
-    const std::pair<const char*, std::size_t> cases[] = {{"500", 80 * 25}, {"1000", 1000}};
-    for (const auto& [LogLimit, expected] : cases) {
-        ActivityLog log;
-        log.setMaxLength(logMaxLengthFor(LogLimit));
-        for (int i = 0; i < 80; ++i)
-            log.append(line);
-        EXPECT_EQ(log.characterCount(), expected) << LogLimit;
-    }
-}
 
 } // namespace
 } // namespace tidecopy
