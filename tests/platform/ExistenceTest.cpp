@@ -62,8 +62,6 @@ TEST(ExistenceErrors, AnyErrorAnswersFalse) {
 
 TEST(FileNameOf, TakesTheLastComponentUpTo512Characters) {
     EXPECT_EQ(FileNameOf(PathStyle::windows(), "D:\\b\\r.doc"), "r.doc");
-    EXPECT_EQ(FileNameOf(PathStyle::posix(), "/b/r.doc"), "r.doc");
-    EXPECT_EQ(FileNameOf(PathStyle::posix(), "plain"), "plain");
     EXPECT_EQ(FileNameOf(PathStyle::posix(), "/a/" + std::string(600, 'n')).size(), 512u);
 }
 

@@ -26,28 +26,22 @@ protected:
     PosixFileSystem fs;
 };
 
-TEST_F(PosixFileSystemTest, EntryInfoDoesNotFollowLinksAndKeepsNanoseconds) {
-    const std::string file = temp.writeFile("f", std::string(5000, 'x'));
+TEST_F(PosixFileSystemTest, EntryInfoDoesNotFollowLinksAndKeepsNanosecondsAndAttributes) {
+    const std::string file = temp.writeFile(".dot", std::string(5000, 'x'));
     const timespec times[2] = {{1, 0}, {1'700'000'000, 123'456'789}};
     ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
-    ::symlink("f", (temp / "l").c_str());
+    ::chmod(file.c_str(), 0444);
+    ::symlink(".dot", (temp / "l").c_str());
 
     auto info = fs.entryInfo(file);
     ASSERT_TRUE(info);
     EXPECT_EQ(info->type, EntryType::File);
     EXPECT_EQ(info->size, 5000u);
     EXPECT_EQ(info->modifiedNs, 1'700'000'000'123'456'789);
+    EXPECT_EQ(info->attributes,
+              FileAttribute::Archive | FileAttribute::ReadOnly | FileAttribute::Hidden);
     EXPECT_EQ(fs.entryInfo(temp / "l")->type, EntryType::Symlink);
     EXPECT_EQ(fs.entryInfo(temp / "missing").error(), std::errc::no_such_file_or_directory);
-}
-
-TEST_F(PosixFileSystemTest, ReadOnlyAndHiddenAttributes) {
-    const std::string file = temp.writeFile(".dot", "x");
-    ::chmod(file.c_str(), 0444);
-    const auto attributes = fs.entryInfo(file)->attributes;
-    EXPECT_TRUE(attributes & FileAttribute::ReadOnly);
-    EXPECT_TRUE(attributes & FileAttribute::Hidden);
-    EXPECT_FALSE(attributes & FileAttribute::Directory);
 }
 
 TEST_F(PosixFileSystemTest, RenameNoReplaceNeverOverwrites) {
