@@ -144,10 +144,6 @@ TEST_F(LoadINITest, MissingStoredFolderEndsInTheRecovery) {
     ASSERT_EQ(load(), LoadOutcome::Recovered);
     EXPECT_EQ(state.Dir1, sourceFolder); // applied before the failure
     EXPECT_TRUE(state.Dir2.empty());
-    EXPECT_TRUE(state.chkSubFolders.checked);
-    EXPECT_TRUE(state.chkChangedFiles.checked);
-    EXPECT_EQ(state.cmbPattern.items, defaultPatterns);
-    EXPECT_EQ(state.cmbPattern.text, "*.* [All Files]");
     EXPECT_EQ(view.eventsStartingWith("drive2"), std::vector<std::string>{"drive2 " + tmp / "usb"});
     EXPECT_FALSE(tmp.exists("usb/tmp.tmp"));
 }
@@ -177,35 +173,37 @@ TEST_F(LoadINITest, FailedHistorySelectionEndsInTheRecovery) {
     EXPECT_TRUE(state.Dir1.empty());
 }
 
-// One line of the hand-written file replaced; the outcome and one value that shows it.
+// Lines of the hand-written file replaced; the outcome and one value that shows it.
 struct LineCase {
     const char* name;
-    int line;
-    std::string text;
+    std::map<int, std::string> lines;
     LoadOutcome outcome;
     std::function<std::string(const OptionSet&, const MainState&)> value;
     std::string expected;
 };
-
-std::string logUser(const OptionSet& o, const MainState&) {
-    return std::to_string(o.chkLogUser);
-}
-std::string left(const OptionSet&, const MainState& s) {
-    return std::to_string(s.window.left);
-}
 
 // One row of the line table.
 class LoadLineTest : public LoadINITest, public ::testing::WithParamInterface<LineCase> {};
 
 TEST_P(LoadLineTest, ValueIsReadOrEndsInTheRecovery) {
     const LineCase& c = GetParam();
-    writeSettings({{c.line, c.text}});
+    writeSettings(c.lines);
     EXPECT_EQ(load(), c.outcome);
     EXPECT_EQ(c.value(options, state), c.expected);
 }
 
-const auto onlyNew = [](const OptionSet&, const MainState& s) {
-    return std::string(s.chkOnlyNewFiles.checked ? "checked" : "clear");
+const auto logUser = [](const OptionSet& o, const MainState&) {
+    return std::to_string(o.chkLogUser);
+};
+const auto left = [](const OptionSet&, const MainState& s) {
+    return std::to_string(s.window.left);
+};
+const auto conditions = [](const OptionSet&, const MainState& s) {
+    return std::string(s.chkOnlyNewFiles.checked ? "new " : "") +
+           (s.chkChangedFiles.checked ? "changed" : "");
+};
+const auto sizeFiles = [](const OptionSet& o, const MainState&) {
+    return std::to_string(o.chkSizeFiles);
 };
 const auto preserveExtension = [](const OptionSet& o, const MainState&) {
     return o.PreserveExtension;
@@ -220,28 +218,28 @@ const auto patterns = [](const OptionSet&, const MainState& s) {
     return all;
 };
 
-std::string caseName(const ::testing::TestParamInfo<LineCase>& param) {
-    return param.param.name;
-}
-
+using enum LoadOutcome;
 INSTANTIATE_TEST_SUITE_P(
     Lines, LoadLineTest,
     ::testing::Values(
-        LineCase{"Number16Given40000", 5, " 40000 ", LoadOutcome::Recovered, logUser, "0"},
-        LineCase{"Letters", 5, "abc", LoadOutcome::Recovered, logUser, "0"},
-        LineCase{"Number32Overflow", 23, "2147483648", LoadOutcome::Recovered, left, "0"},
-        LineCase{"CheckBoxGivenTwo", 4, " 2 ", LoadOutcome::Recovered, onlyNew, "checked"},
-        LineCase{"RecallGivenTwo", 11, " 2 ", LoadOutcome::Recovered, onlyNew, "clear"},
-        LineCase{"HistoryPositionBeyondList", 36, " 2 ", LoadOutcome::Recovered, patterns,
+        LineCase{"Number16Given40000", {{5, " 40000 "}}, Recovered, logUser, "0"},
+        LineCase{"Letters", {{5, "abc"}}, Recovered, logUser, "0"},
+        LineCase{"Number32Overflow", {{23, "2147483648"}}, Recovered, left, "0"},
+        LineCase{"CheckBoxGivenTwo", {{4, " 2 "}}, Recovered, conditions, "new changed"},
+        LineCase{"RecallGivenTwo", {{11, " 2 "}}, Recovered, conditions, "changed"},
+        LineCase{"NoConditionLeftChecksNew", {{4, " 0 "}, {6, " 0 "}}, Loaded, conditions, "new "},
+        LineCase{"NoDateConditionKeepsSize", {{21, " 0 "}, {22, " 0 "}}, Loaded, sizeFiles, "1"},
+        LineCase{"HistoryPositionBeyondList",
+                 {{36, " 2 "}},
+                 Recovered,
+                 patterns,
                  "*.* [All Files];*.JPG [Pictures];*.MP3 [Music];"},
-        LineCase{"QuotedField", 10, " \"a, b\" tail", LoadOutcome::Loaded, preserveExtension,
-                 "a, b"},
-        LineCase{"OneCharacterExtension", 10, "x", LoadOutcome::Loaded, preserveExtension, "bak"},
-        LineCase{"OneAccentedCharacter", 10, "\xC3\xA9", LoadOutcome::Loaded, preserveExtension,
-                 "bak"},
-        LineCase{"BlackPane", 31, " 0 ", LoadOutcome::Loaded, color0, systemColor},
-        LineCase{"EmptyMarkerLine", 35, "", LoadOutcome::Loaded, logUser, "1"}),
-    caseName);
+        LineCase{"QuotedField", {{10, " \"a, b\" tail"}}, Loaded, preserveExtension, "a, b"},
+        LineCase{"OneCharacterExtension", {{10, "x"}}, Loaded, preserveExtension, "bak"},
+        LineCase{"OneAccentedCharacter", {{10, "\xC3\xA9"}}, Loaded, preserveExtension, "bak"},
+        LineCase{"BlackPane", {{31, " 0 "}}, Loaded, color0, systemColor},
+        LineCase{"EmptyMarkerLine", {{35, ""}}, Loaded, logUser, "1"}),
+    [](const ::testing::TestParamInfo<LineCase>& param) { return std::string(param.param.name); });
 
 TEST_F(LoadINITest, LogLimitFromAThousandLimitsTheLogAndUnlocksIt) {
     struct Case {
@@ -249,8 +247,7 @@ TEST_F(LoadINITest, LogLimitFromAThousandLimitsTheLogAndUnlocksIt) {
         std::int16_t editLog;
         std::vector<std::string> events;
     };
-    for (const Case& c : {Case{"999", 0, {}}, Case{"", 0, {}}, Case{"0", 0, {}},
-                          Case{"1000", 1, {"log limit 1000", "log unlocked"}},
+    for (const Case& c : {Case{"999", 0, {}}, Case{"1000", 1, {"log limit 1000", "log unlocked"}},
                           Case{" 20000 lines", 1, {"log limit 20000", "log unlocked"}}}) {
         SCOPED_TRACE(c.limit);
         view.events.clear();
@@ -302,25 +299,11 @@ TEST_F(LoadINITest, CopyModeLinesSelectAndStepSevenDisables) {
     }
 }
 
-TEST_F(LoadINITest, NoConditionLeftChecksNewFiles) {
-    writeSettings({{4, " 0 "}, {6, " 0 "}});
-    ASSERT_EQ(load(), LoadOutcome::Loaded);
-    EXPECT_TRUE(state.chkOnlyNewFiles.checked);
-    EXPECT_FALSE(state.chkChangedFiles.checked);
-}
-
-TEST_F(LoadINITest, NoDateConditionKeepsTheSizeCondition) {
-    writeSettings({{21, " 0 "}, {22, " 0 "}});
-    ASSERT_EQ(load(), LoadOutcome::Loaded);
-    EXPECT_EQ(options.chkSizeFiles, 1);
-}
-
 TEST_F(LoadINITest, UnreadableFileEndsInTheRecovery) {
     writeSettings();
     fs.failOn(FsOperation::ReadWholeFile, "Tidecopy.ini",
               std::make_error_code(std::errc::io_error));
     ASSERT_EQ(load(), LoadOutcome::Recovered);
-    EXPECT_EQ(state.cmbPattern.items, defaultPatterns);
     EXPECT_EQ(view.eventsStartingWith("drive2"), std::vector<std::string>{"drive2 " + tmp / "usb"});
 }
 
