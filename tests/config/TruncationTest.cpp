@@ -49,7 +49,7 @@ const std::vector<LineBoundValue> lineBoundValues = {
     {33, "chkOnlySubs", [](auto&, auto& s) { return number(s.chkOnlySubs.checked); }, "1"},
 };
 
-// The hand-written file cut after the line given as parameter.
+// The hand-written file cut after the line given as parameter (0: an empty file).
 class TruncationTest : public SettingsFixture, public ::testing::WithParamInterface<int> {};
 
 TEST_P(TruncationTest, ValuesBeforeTheCutStayAndTheRecoveryRuns) {
@@ -88,12 +88,7 @@ TEST_P(TruncationTest, ValuesBeforeTheCutStayAndTheRecoveryRuns) {
     EXPECT_EQ(view.events, std::vector<std::string>{"drive2 " + tmp / "usb"});
 }
 
-INSTANTIATE_TEST_SUITE_P(AfterEveryLine, TruncationTest, ::testing::Range(1, 71));
-
-TEST_F(SettingsFixture, EmptyFileEndsInTheRecovery) {
-    tmp.writeFile("prog/Tidecopy.ini", "");
-    EXPECT_EQ(load(), LoadOutcome::Recovered);
-}
+INSTANTIATE_TEST_SUITE_P(AfterEveryLine, TruncationTest, ::testing::Range(0, 71));
 
 TEST_F(SettingsFixture, LastLineWithoutLineEndStillCounts) {
     std::string text = joinLines(handWrittenLines());
