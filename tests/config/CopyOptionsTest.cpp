@@ -25,15 +25,5 @@ TEST(CheckOptions, WarnsOnlyWhenNeitherConditionIsChecked) {
     }
 }
 
-TEST(CopyMode, AlwaysDisablesTheConditionsAndConditionallyEnablesThem) {
-    MainState state;
-    state.selectCopyMode(CopyMode::AllCopy);
-    EXPECT_FALSE(state.chkOnlyNewFiles.enabled || state.chkChangedFiles.enabled ||
-                 state.chkPreserveFiles.enabled);
-    state.selectCopyMode(CopyMode::SelectiveCopy);
-    EXPECT_TRUE(state.chkOnlyNewFiles.enabled && state.chkChangedFiles.enabled &&
-                state.chkPreserveFiles.enabled);
-}
-
 } // namespace
 } // namespace tidecopy

@@ -276,20 +276,22 @@ TEST_F(LoadINITest, PositionAtOrBelowZeroCentresThatAxis) {
 }
 
 TEST_F(LoadINITest, CopyModeLinesSelectAndStepSevenDisables) {
+    using enum CopyMode;
     struct Case {
+        CopyMode before;
         const char* all;
         const char* selective;
         CopyMode expected;
     };
     for (const Case& c :
-         {Case{"-1 ", " 0 ", CopyMode::AllCopy}, Case{" 0 ", "-1 ", CopyMode::SelectiveCopy},
-          Case{"-1 ", " 1 ", CopyMode::SelectiveCopy}, Case{" 0 ", " 0 ", CopyMode::AllCopy}}) {
+         {Case{SelectiveCopy, "-1 ", " 0 ", AllCopy}, Case{AllCopy, " 0 ", "-1 ", SelectiveCopy},
+          Case{AllCopy, "-1 ", " 1 ", SelectiveCopy}, Case{AllCopy, " 0 ", " 0 ", AllCopy}}) {
         SCOPED_TRACE(std::string(c.all) + c.selective);
-        state.selectCopyMode(CopyMode::AllCopy);
+        state.selectCopyMode(c.before);
         options = OptionSet{};
         writeSettings({{2, c.all}, {3, c.selective}});
         ASSERT_EQ(load(), LoadOutcome::Loaded);
-        const bool conditional = c.expected == CopyMode::SelectiveCopy;
+        const bool conditional = c.expected == SelectiveCopy;
         EXPECT_EQ(state.copyMode, c.expected);
         EXPECT_EQ(state.chkOnlyNewFiles.enabled, conditional);
         EXPECT_EQ(state.chkChangedFiles.enabled, conditional);
