@@ -33,20 +33,18 @@ protected:
     const std::string logText = "*** BACKUP Started at 21/06/2016\r\n";
 };
 
-TEST_F(FormUnload, WritesTheSettingsFileEvenWhenNothingChanged) {
-    Form_Unload(context, clock, logText);
-    ASSERT_TRUE(m_temp.exists("Tidecopy.ini"));
-    MainState reloaded;
-    OptionSet reloadedOptions;
-    SettingsContext again{fs, volumes, environment, reloadedOptions, reloaded, view};
-    EXPECT_EQ(LoadINI(again), LoadOutcome::Loaded);
-    EXPECT_FALSE(m_temp.exists("Logs/Log 16-06-21 01.log"));
-}
-
-TEST_F(FormUnload, SavesTheDailyLogAfterTheSettingsWhenChkLogIsOn) {
-    options.chkLog = 1;
-    Form_Unload(context, clock, logText);
-    EXPECT_TRUE(m_temp.exists("Tidecopy.ini"));
+TEST_F(FormUnload, WritesTheSettingsFileAlwaysAndTheDailyLogWhenChkLogIsOn) {
+    for (const std::int16_t chkLog : {std::int16_t{0}, std::int16_t{1}}) {
+        SCOPED_TRACE(chkLog);
+        options.chkLog = chkLog;
+        Form_Unload(context, clock, logText);
+        OptionSet reloadedOptions;
+        MainState reloaded;
+        SettingsContext again{fs, volumes, environment, reloadedOptions, reloaded, view};
+        EXPECT_EQ(LoadINI(again), LoadOutcome::Loaded);
+        EXPECT_EQ(reloadedOptions.chkLog, chkLog);
+        EXPECT_EQ(m_temp.exists("Logs/Log 16-06-21 01.log"), chkLog == 1);
+    }
     EXPECT_EQ(m_temp.readFile("Logs/Log 16-06-21 01.log"), logText);
 }
 
