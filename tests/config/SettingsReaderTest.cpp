@@ -24,15 +24,14 @@ TEST_P(ReaderNumberTest, ReadsOrRefuses) {
     SettingsReader reader(c.line + "\r\nnext\r\n");
     std::error_code error;
     std::int64_t value = 0;
-    if (c.wide) {
-        auto number = reader.readNumber32();
+    const auto take = [&](const auto& number) {
         error = number.error();
         value = number ? *number : 0;
-    } else {
-        auto number = reader.readNumber16();
-        error = number.error();
-        value = number ? *number : 0;
-    }
+    };
+    if (c.wide)
+        take(reader.readNumber32());
+    else
+        take(reader.readNumber16());
     if (c.fails) {
         EXPECT_EQ(error, c.error);
     } else {
@@ -54,7 +53,6 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"0032767", false, 32767, none, false},
         NumberCase{"-2147483648", true, -2147483648LL, none, false},
         NumberCase{"32768", false, 0, SettingsError::NumberOutOfRange, true},
-        NumberCase{"40000", false, 0, SettingsError::NumberOutOfRange, true},
         NumberCase{"-32769", false, 0, SettingsError::NumberOutOfRange, true},
         NumberCase{"40000", true, 40000, none, false},
         NumberCase{"2147483648", true, 0, SettingsError::NumberOutOfRange, true},
