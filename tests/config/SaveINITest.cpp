@@ -57,41 +57,21 @@ TEST_F(SaveINITest, WritesTheSeventyOneLines) {
     EXPECT_TRUE(lines[0].starts_with(";Orn-Tidecopy v" + std::to_string(TIDECOPY_VERSION_MAJOR) +
                                      "." + std::to_string(TIDECOPY_VERSION_MINOR) + " "))
         << lines[0];
-    std::vector<std::string> expected = {" 0 ",
-                                         "-1 ",
-                                         " 0 ",
-                                         " 1 ",
-                                         " 1 ",
-                                         " 0 ",
-                                         " 1 ",
-                                         " 1 ",
-                                         "orig",
-                                         " 1 ",
-                                         " 1 ",
-                                         " 1 ",
-                                         " 1 ",
-                                         " 1 ",
-                                         " 1 ",
-                                         " 2 ",
-                                         " 0 ",
-                                         " 1 ",
-                                         "Weekly, all.prof"};
-    expected.insert(expected.end(),
-                    {" 0 ",       " 3 ",        " 2250 ",     " 1200 ",   " 1 ",
-                     " 1 ",       " 1 ",        "2500",       " 1 ",      " 1 ",
-                     " 3368601 ", " 16777215 ", " 1 ",        " 0 ",      "[Start source folders]",
-                     " 2 ",       sourceFolder, sourceFolder, tmp / "s2", tmp / "s3"});
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 40), expected);
-    for (int line = 41; line <= 47; ++line)
-        EXPECT_EQ(lines[static_cast<std::size_t>(line - 1)], "") << line;
-    EXPECT_EQ(lines[47], "[End source folders]");
-    EXPECT_EQ(lines[48], "[Start target folders]");
-    EXPECT_EQ(lines[49], " 1 ");
-    EXPECT_EQ(lines[61], "[End target folders]");
-    EXPECT_EQ(lines[62], "[Start patterns]");
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + 63, lines.end()),
-              (std::vector<std::string>{"*.LOG", "*.LOG", "*.TXT", "", "", "", "*.* [All Files]",
-                                        "[End patterns]"}));
+    // Lines 2 to 71; each row starts with its line number.
+    // clang-format off
+    const std::vector<std::string> expected = {
+        /*  2 */ " 0 ", "-1 ", " 0 ", " 1 ", " 1 ", " 0 ", " 1 ", " 1 ", "orig",
+        /* 11 */ " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 2 ", " 0 ", " 1 ", "Weekly, all.prof",
+        /* 21 */ " 0 ", " 3 ", " 2250 ", " 1200 ", " 1 ", " 1 ", " 1 ", "2500", " 1 ", " 1 ",
+        /* 31 */ " 3368601 ", " 16777215 ", " 1 ", " 0 ", "[Start source folders]", " 2 ",
+        /* 37 */ sourceFolder, sourceFolder, tmp / "s2", tmp / "s3", "", "", "", "",
+        /* 45 */ "", "", "", "[End source folders]", "[Start target folders]", " 1 ",
+        /* 51 */ destinationFolder, tmp / "d1", destinationFolder, "", "", "", "", "",
+        /* 59 */ "", "", "", "[End target folders]", "[Start patterns]",
+        /* 64 */ "*.LOG", "*.LOG", "*.TXT", "", "", "", "*.* [All Files]",
+        /* 71 */ "[End patterns]"};
+    // clang-format on
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.end()), expected);
 }
 
 TEST_F(SaveINITest, RoundTripRestoresEveryFieldAndControl) {

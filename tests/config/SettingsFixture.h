@@ -38,54 +38,22 @@ protected:
     }
 
     // A settings file as a user might have edited it, every value unlike the first start.
+    // Each row starts with the line number that tests name.
     std::vector<std::string> handWrittenLines() const {
-        std::vector<std::string> lines = {";Orn-Tidecopy v1.4 written by hand",
-                                          " 0 ",
-                                          "-1 ",
-                                          " 0 ",
-                                          " 1 ",
-                                          " 1 ",
-                                          " 0 ",
-                                          " 1 ",
-                                          " 2 ",
-                                          "old",
-                                          " 1 ",
-                                          " 1 ",
-                                          " 1 ",
-                                          " 1 ",
-                                          " 1 ",
-                                          " 1 ",
-                                          " 3 ",
-                                          " 0 ",
-                                          " 1 ",
-                                          "Nightly.prof",
-                                          " 0 ",
-                                          " 2 ",
-                                          " 1500 ",
-                                          " 3000 ",
-                                          " 1 ",
-                                          " 1 ",
-                                          " 1 ",
-                                          "5000",
-                                          " 1 ",
-                                          " 1 ",
-                                          " 16711680 ",
-                                          " 65280 ",
-                                          " 1 ",
-                                          " 0 ",
-                                          "[Start source folders]",
-                                          " 1 ",
-                                          sourceFolder,
-                                          tmp / "old-src",
-                                          sourceFolder};
-        lines.insert(lines.end(), 8, "");
-        lines.insert(lines.end(), {"[End source folders]", "[Start target folders]", " 0 ",
-                                   destinationFolder, destinationFolder});
-        lines.insert(lines.end(), 9, "");
-        lines.insert(lines.end(),
-                     {"[End target folders]", "[Start patterns]", "*.TXT [Texts]", "*.TXT [Texts]",
-                      "*.* [All Files]", "", "", "", "", "[End patterns]"});
-        return lines;
+        // clang-format off
+        return {
+            /*  1 */ ";Orn-Tidecopy v1.4 written by hand",
+            /*  2 */ " 0 ", "-1 ", " 0 ", " 1 ", " 1 ", " 0 ", " 1 ", " 2 ", "old",
+            /* 11 */ " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 3 ", " 0 ", " 1 ", "Nightly.prof",
+            /* 21 */ " 0 ", " 2 ", " 1500 ", " 3000 ", " 1 ", " 1 ", " 1 ", "5000", " 1 ", " 1 ",
+            /* 31 */ " 16711680 ", " 65280 ", " 1 ", " 0 ", "[Start source folders]", " 1 ",
+            /* 37 */ sourceFolder, tmp / "old-src", sourceFolder, "", "", "", "", "",
+            /* 45 */ "", "", "", "[End source folders]", "[Start target folders]", " 0 ",
+            /* 51 */ destinationFolder, destinationFolder, "", "", "", "", "", "",
+            /* 59 */ "", "", "", "[End target folders]", "[Start patterns]",
+            /* 64 */ "*.TXT [Texts]", "*.TXT [Texts]", "*.* [All Files]", "", "", "", "",
+            /* 71 */ "[End patterns]"};
+        // clang-format on
     }
 
     LoadOutcome load(const std::string& path = {}) { return LoadINI(context, path); }
