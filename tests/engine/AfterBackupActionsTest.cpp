@@ -17,8 +17,8 @@ struct ActionCase {
     std::int16_t chkOnlyonce;
     bool stopCountdown;
     PowerActions powerActions;
-    std::vector<std::string>
-        trace; // log lines (without CR LF), "countdown", "save log", "power", "close program"
+    // Log lines (without CR LF), "countdown", "save log", "power", "close program", in order.
+    std::string trace;
     std::int16_t chkExecuteAfter;
 };
 
@@ -27,16 +27,16 @@ class AfterBackup : public testing::TestWithParam<ActionCase> {};
 // Countdowns and closing land in the same trace as the log lines and the power requests.
 class TracingHost : public RecordingRunHost {
 public:
-    explicit TracingHost(std::vector<std::string>& trace)
+    explicit TracingHost(std::string& trace)
         : m_trace(trace) {}
     bool countdownStopped() override {
-        m_trace.push_back("countdown");
+        m_trace += " | countdown";
         return stopCountdown;
     }
-    void closeProgram() override { m_trace.push_back("close program"); }
+    void closeProgram() override { m_trace += " | close program"; }
 
 private:
-    std::vector<std::string>& m_trace;
+    std::string& m_trace;
 };
 
 TEST_P(AfterBackup, RunsTheActionsInOrder) {
@@ -47,103 +47,52 @@ TEST_P(AfterBackup, RunsTheActionsInOrder) {
     options.chkExecute = c.chkExecute;
     options.chkOnlyonce = c.chkOnlyonce;
     RunFlags flags;
-    std::vector<std::string> trace;
+    std::string trace;
     TracingHost host(trace);
     host.stopCountdown = c.stopCountdown;
     FakePower power;
     power.onRequest = [&](PowerAction) {
-        trace.push_back("power");
+        trace += " | power";
     };
-    AfterBackupContext context{options,
-                               flags,
-                               host,
-                               power,
-                               [&](std::string_view text) {
-                                   EXPECT_TRUE(text.ends_with("\r\n"));
-                                   trace.emplace_back(text.substr(0, text.size() - 2));
-                               },
-                               [&] { trace.push_back("save log"); },
-                               c.powerActions};
+    const auto logLine = [&](std::string_view text) {
+        EXPECT_TRUE(text.ends_with("\r\n"));
+        trace += " | " + std::string(text.substr(0, text.size() - 2));
+    };
+    AfterBackupContext context{
+        options, flags, host, power, logLine, [&] { trace += " | save log"; }, c.powerActions};
 
     runAfterBackupActions(context);
 
-    EXPECT_EQ(trace, c.trace);
+    EXPECT_EQ(trace, c.trace.empty() ? "" : " | " + c.trace);
     EXPECT_EQ(options.chkExecute, c.chkExecuteAfter);
 }
 
-const char* shutdownRuns = "Shutdown PC Enabled: executing command...";
-const char* shutdownStopped = "Shutdown PC Enabled: Command Manually Canceled...";
-const char* closeRuns = "Close Program Enabled: Closing Tidecopy...";
-const char* closeStopped = "Close Program Enabled: Closing Tidecopy Manually Canceled...";
+const std::string shutdownRuns = "Shutdown PC Enabled: executing command...";
+const std::string shutdownStopped = "Shutdown PC Enabled: Command Manually Canceled...";
+const std::string closes = "Close Program Enabled: Closing Tidecopy... | save log | close program";
+const std::string closeStopped = "Close Program Enabled: Closing Tidecopy Manually Canceled...";
 
 INSTANTIATE_TEST_SUITE_P(
     Table, AfterBackup,
-    testing::Values(ActionCase{"Nothing", 0, 0, 0, 0, false, PowerActions::Allowed, {}, 0},
-                    ActionCase{"ManualShutdownHasNoCountdown",
-                               2,
-                               0,
-                               0,
-                               0,
-                               false,
+    testing::Values(ActionCase{"Nothing", 0, 0, 0, 0, false, PowerActions::Allowed, "", 0},
+                    ActionCase{"ManualShutdownHasNoCountdown", 2, 0, 0, 0, false,
+                               PowerActions::Allowed, shutdownRuns + " | save log | power", 0},
+                    ActionCase{"AutomationAtEveryStartCountsDownBeforeClosing", 0, 1, 1, 0, false,
+                               PowerActions::Allowed, "countdown | " + closes, 1},
+                    ActionCase{"StopKeepsTheProgramOpen", 0, 1, 1, 0, true, PowerActions::Allowed,
+                               "countdown | " + closeStopped + " | save log", 1},
+                    ActionCase{"OneTimeAutomationIsUsedUpWithoutCountdown", 0, 1, 1, 1, false,
+                               PowerActions::Allowed, closes, 0},
+                    ActionCase{"ShutdownComesBeforeClosing", 3, 1, 0, 0, false,
                                PowerActions::Allowed,
-                               {shutdownRuns, "save log", "power"},
-                               0},
-                    ActionCase{"AutomationAtEveryStartCountsDownBeforeClosing",
-                               0,
-                               1,
-                               1,
-                               0,
-                               false,
+                               shutdownRuns + " | save log | power | " + closes, 0},
+                    ActionCase{"TwoCountdownsAndTheFirstStopCancelsBoth", 1, 1, 1, 0, true,
                                PowerActions::Allowed,
-                               {"countdown", closeRuns, "save log", "close program"},
+                               "countdown | " + shutdownStopped + " | save log | countdown | " +
+                                   closeStopped + " | save log",
                                1},
-                    ActionCase{"StopKeepsTheProgramOpen",
-                               0,
-                               1,
-                               1,
-                               0,
-                               true,
-                               PowerActions::Allowed,
-                               {"countdown", closeStopped, "save log"},
-                               1},
-                    ActionCase{"OneTimeAutomationIsUsedUpWithoutCountdown",
-                               0,
-                               1,
-                               1,
-                               1,
-                               false,
-                               PowerActions::Allowed,
-                               {closeRuns, "save log", "close program"},
-                               0},
-                    ActionCase{
-                        "ShutdownComesBeforeClosing",
-                        3,
-                        1,
-                        0,
-                        0,
-                        false,
-                        PowerActions::Allowed,
-                        {shutdownRuns, "save log", "power", closeRuns, "save log", "close program"},
-                        0},
-                    ActionCase{"TwoCountdownsAndTheFirstStopCancelsBoth",
-                               1,
-                               1,
-                               1,
-                               0,
-                               true,
-                               PowerActions::Allowed,
-                               {"countdown", shutdownStopped, "save log", "countdown", closeStopped,
-                                "save log"},
-                               1},
-                    ActionCase{"SuppressedPowerActionsStillClose",
-                               2,
-                               1,
-                               0,
-                               0,
-                               false,
-                               PowerActions::Suppressed,
-                               {closeRuns, "save log", "close program"},
-                               0}),
+                    ActionCase{"SuppressedPowerActionsStillClose", 2, 1, 0, 0, false,
+                               PowerActions::Suppressed, closes, 0}),
     caseName<ActionCase>);
 
 TEST(ShutDownReboot, AsksForTheMatchingActionUnlessStopped) {

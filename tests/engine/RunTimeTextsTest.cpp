@@ -43,10 +43,6 @@ INSTANTIATE_TEST_SUITE_P(Table, ReportedDuration,
                                          ElapsedCase{61min + 4s + 200ms, 3665},
                                          ElapsedCase{61min + 5s, 3665}));
 
-TEST(ReportedDuration, ARunOf61MinutesAnd5SecondsLogs010105) {
-    EXPECT_EQ(FormatDuration(reportedDurationSeconds(61min + 5s)), "01:01:05");
-}
-
 struct PercentageCase {
     std::size_t fileNumber;
     std::size_t fileCount;
