@@ -68,12 +68,7 @@ TEST_F(CliApplication, ExitStatusesTellWhatHappened) {
         SCOPED_TRACE(c.name);
         std::filesystem::remove_all(temp / "dst");
         temp.makeFolder("dst");
-        state = MainState{};
-        state.Dir1 = temp / "src";
-        state.Dir2 = temp / "dst";
-        state.chkRelative.checked = true;
-        options = OptionSet{};
-        options.chkConfirmationBackup = 0;
+        resetProfile();
         if (c.arrange)
             c.arrange();
         saveProfile();

@@ -1,6 +1,5 @@
+#include "CliFixture.h"
 #include "CliProcess.h"
-#include "config/SaveINI.h"
-#include "support/TempFolder.h"
 
 #include <csignal>
 #include <filesystem>
@@ -9,30 +8,18 @@
 namespace tidecopy::test {
 namespace {
 
-// The built tidecopy-cli, copied into a temporary program folder so that everything it
-// writes (Profiles/, Logs/) stays inside the test's own folder.
-class CliBinary : public testing::Test {
+// The built tidecopy-cli, copied into the temporary program folder so that everything it
+// writes (Profiles/, Logs/) stays inside the test's own folder. Its source tree holds
+// three files: sub/b.txt, a.txt and c.txt, copied in that order.
+class CliBinary : public CliFixture {
 protected:
     CliBinary() {
-        temp.makeFolder("program/Profiles");
         std::filesystem::copy_file(TIDECOPY_CLI_BINARY, program());
-        for (int i = 0; i < 3; ++i)
-            temp.writeFile("src/file" + std::to_string(i) + ".txt", "data");
-        temp.makeFolder("dst");
-        state.Dir1 = temp / "src";
-        state.Dir2 = temp / "dst";
-        state.chkRelative.checked = true;
+        temp.writeFile("src/c.txt", "gamma");
         // Never a power action from a test.
         options.ShutdownMode = 0;
     }
     std::string program() const { return temp / "program/tidecopy-cli"; }
-    void saveProfile() {
-        temp.writeFile("program/Profiles/job.prof", settingsFileText(options, state));
-    }
-
-    TempFolder temp;
-    OptionSet options;
-    MainState state;
 };
 
 TEST_F(CliBinary, VersionAndUsage) {
@@ -56,13 +43,12 @@ TEST_F(CliBinary, RunAnswersOnTheTerminalAndCopies) {
     const CliProcess::Result result = run.finish();
     EXPECT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_NE(result.out.find("\nAll Files Copied (3)\n"), std::string::npos) << result.out;
-    EXPECT_EQ(temp.readFile("dst/src/file2.txt"), "data");
+    EXPECT_EQ(temp.readFile("dst/src/c.txt"), "gamma");
 }
 
 TEST_F(CliBinary, InterruptCancelsTheRunAsTheCancelButtonDoes) {
     // The destination-folder question comes after the listing, so Ctrl+C pressed while it
     // waits cancels the copying itself.
-    options.chkConfirmationBackup = 0;
     options.chkFolderExist = 1;
     temp.makeFolder("dst/src");
     saveProfile();
@@ -76,7 +62,7 @@ TEST_F(CliBinary, InterruptCancelsTheRunAsTheCancelButtonDoes) {
     EXPECT_NE(result.out.find("\n* Backup Canceled - 1 of the 3 Files Copied.\n"),
               std::string::npos)
         << result.out;
-    EXPECT_FALSE(temp.exists("dst/src/file1.txt"));
+    EXPECT_FALSE(temp.exists("dst/src/a.txt"));
 }
 
 } // namespace

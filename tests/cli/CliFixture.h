@@ -25,9 +25,16 @@ protected:
         temp.writeFile("src/sub/b.txt", "beta");
         temp.makeFolder("dst");
         environment = makeEnvironment(fs, temp / "program", temp / "config");
+        resetProfile();
+    }
+
+    // The profile of src/ into dst/ that the tests start from.
+    void resetProfile() {
+        state = MainState{};
         state.Dir1 = temp / "src";
         state.Dir2 = temp / "dst";
         state.chkRelative.checked = true;
+        options = OptionSet{};
         options.chkConfirmationBackup = 0;
     }
 
