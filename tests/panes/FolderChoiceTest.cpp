@@ -39,24 +39,17 @@ TEST_F(FolderChoiceTest, AHistoryEntryMovesItsPane) {
     EXPECT_EQ(state.Dir1, m_temp / "home/start");
 }
 
-TEST_F(FolderChoiceTest, AMissingHistoryFolderIsReportedWithTheStartUpWording) {
+TEST_F(FolderChoiceTest, AMissingHistoryFolderIsReportedWithTheWordingOfThePhase) {
     state.cmbSourceHistory = {{m_temp / "gone"}, 0};
-    prompts.expectMessage("Error reading drive. Err Nr:2",
-                          "Could not access drive " + m_temp.path() +
-                              " during recall of last used folders.\r\n\r\n"
-                              "Please select another drive.",
-                          PromptButtons::Ok);
-    EXPECT_TRUE(chooseHistoryEntry(panes, state, prompts, 1, StartUpPhase::Loading));
-    EXPECT_EQ(state.Dir1, m_temp / "home/start");
-}
-
-TEST_F(FolderChoiceTest, AMissingHistoryFolderAfterStartUpNamesTheSystemError) {
-    state.cmbSourceHistory = {{m_temp / "gone"}, 0};
-    prompts.expectMessage("Error reading drive. Err Nr:2",
-                          "Could not access drive " + m_temp.path() +
-                              "\r\n\r\nNo such file or directory",
-                          PromptButtons::Ok);
-    EXPECT_TRUE(chooseHistoryEntry(panes, state, prompts, 1, StartUpPhase::Done));
+    const std::string drive = "Could not access drive " + m_temp.path();
+    for (const auto& [phase, text] :
+         {std::pair{StartUpPhase::Loading, drive + " during recall of last used folders.\r\n\r\n"
+                                                   "Please select another drive."},
+          std::pair{StartUpPhase::Done, drive + "\r\n\r\nNo such file or directory"}}) {
+        prompts.expectMessage("Error reading drive. Err Nr:2", text, PromptButtons::Ok);
+        EXPECT_TRUE(chooseHistoryEntry(panes, state, prompts, 1, phase));
+        EXPECT_EQ(state.Dir1, m_temp / "home/start");
+    }
 }
 
 TEST_F(FolderChoiceTest, NoSelectionOrAnEmptyEntryDoesNothing) {

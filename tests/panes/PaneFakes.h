@@ -4,21 +4,18 @@
 #include "platform/Shell.h"
 #include "support/FakeVolumes.h"
 
-#include <map>
 #include <string>
 #include <vector>
 
 namespace tidecopy::test {
 
-// Volumes that are folders of the test's temporary folder, with planted free space.
-// Records the documents it is asked to open; starts nothing.
+// A shell that records the documents it is asked to open; starts nothing.
 class FakeShell : public Shell {
 public:
     std::vector<std::string> opened;
-    std::error_code failure;
     std::error_code openDocument(const std::string& path) override {
         opened.push_back(path);
-        return failure;
+        return {};
     }
 };
 
