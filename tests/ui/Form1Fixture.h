@@ -97,6 +97,11 @@ protected:
                                RunPauses::Skipped};
         return std::make_unique<Form1>(services, temp / "disk/start");
     }
+    std::unique_ptr<Form1> loadedWindow() {
+        auto window = makeWindow();
+        window->Form_Load();
+        return window;
+    }
 
     template <typename Widget>
     Widget* find(Form1& window, const QString& name) {

@@ -22,8 +22,7 @@ namespace {
 class Form1Test : public Form1Fixture {};
 
 TEST_F(Form1Test, FirstStartShowsTheDefaultsCentredOnTheStartFolder) {
-    auto window = makeWindow();
-    window->Form_Load();
+    auto window = loadedWindow();
     EXPECT_EQ(window->state().Dir1, temp / "disk/start");
     EXPECT_EQ(window->state().Dir2, temp / "disk/start");
     EXPECT_TRUE(find<QCheckBox>(*window, "chkRelative")->isChecked());
@@ -46,8 +45,7 @@ TEST_F(Form1Test, FirstStartShowsTheDefaultsCentredOnTheStartFolder) {
 
 TEST_F(Form1Test, RecallOnRestoresTheFoldersAndThePosition) {
     writeSettings(true);
-    auto window = makeWindow();
-    window->Form_Load();
+    auto window = loadedWindow();
     EXPECT_EQ(window->state().Dir1, temp / "disk/other");
     EXPECT_EQ(window->state().Dir2, temp / "disk/start/sub");
     EXPECT_EQ(labelText(*window, "lblTotalFiles(1)"), "Total file count = 0");
@@ -57,15 +55,13 @@ TEST_F(Form1Test, RecallOnRestoresTheFoldersAndThePosition) {
 
 TEST_F(Form1Test, RecallOffKeepsTheStartFolders) {
     writeSettings(false);
-    auto window = makeWindow();
-    window->Form_Load();
+    auto window = loadedWindow();
     EXPECT_EQ(window->state().Dir1, temp / "disk/start");
     EXPECT_EQ(window->state().Dir2, temp / "disk/start");
 }
 
 TEST_F(Form1Test, ClickingAFolderUpdatesOnlyThatPanesLabels) {
-    auto window = makeWindow();
-    window->Form_Load();
+    auto window = loadedWindow();
     auto* dir1 = find<QListView>(*window, "Dir1");
     const QString targetName = labelText(*window, "lblFolderName(1)");
     const QString targetCount = labelText(*window, "lblTotalFiles(1)");
@@ -84,8 +80,7 @@ TEST_F(Form1Test, ClickingAFolderUpdatesOnlyThatPanesLabels) {
 }
 
 TEST_F(Form1Test, ADriveThatIsNotThereIsReportedAndTheDriveListGoesBack) {
-    auto window = makeWindow();
-    window->Form_Load();
+    auto window = loadedWindow();
     auto* drive1 = find<QComboBox>(*window, "Drive1");
     ASSERT_EQ(drive1->itemText(1), QString::fromStdString(temp / "usb") + " [STICK]");
     prompts.expectMessage("Error reading Drive. Error Nr:2",
@@ -99,8 +94,7 @@ TEST_F(Form1Test, ADriveThatIsNotThereIsReportedAndTheDriveListGoesBack) {
 }
 
 TEST_F(Form1Test, DoubleClickingAFileOpensIt) {
-    auto window = makeWindow();
-    window->Form_Load();
+    auto window = loadedWindow();
     auto* file2 = find<QListView>(*window, "File2");
     const QModelIndex second = file2->model()->index(1, 0);
     QSignalSpy spy(file2, &QListView::doubleClicked);
@@ -113,8 +107,7 @@ TEST_F(Form1Test, DoubleClickingAFileOpensIt) {
 }
 
 TEST_F(Form1Test, HistoriesAddIgnoringCaseAndTheMenuClearsAndRemoves) {
-    auto window = makeWindow();
-    window->Form_Load();
+    auto window = loadedWindow();
     window->state().cmbSourceHistory.items = {temp / "DISK/START"};
     window->AddToHistory();
     auto* source = find<QComboBox>(*window, "cmbSourceHistory");
@@ -136,8 +129,7 @@ TEST_F(Form1Test, HistoriesAddIgnoringCaseAndTheMenuClearsAndRemoves) {
 }
 
 TEST_F(Form1Test, ChoosingAHistoryEntryMovesThePane) {
-    auto window = makeWindow();
-    window->Form_Load();
+    auto window = loadedWindow();
     window->state().cmbTargetHistory.items = {temp / "disk/other", temp / "disk/gone"};
     window->AddToHistory();
     auto* target = find<QComboBox>(*window, "cmbTargetHistory");
@@ -152,8 +144,7 @@ TEST_F(Form1Test, ChoosingAHistoryEntryMovesThePane) {
 }
 
 TEST_F(Form1Test, PresetButtonsMoveTheirPaneWhenTheFolderExists) {
-    auto window = makeWindow();
-    window->Form_Load();
+    auto window = loadedWindow();
     QTest::mouseClick(find<QWidget>(*window, "cmdPresetFolders(7)"), Qt::LeftButton);
     EXPECT_EQ(window->state().Dir2, temp / "disk/Pictures");
     EXPECT_EQ(window->state().Dir1, temp / "disk/start");
@@ -162,8 +153,7 @@ TEST_F(Form1Test, PresetButtonsMoveTheirPaneWhenTheFolderExists) {
 }
 
 TEST_F(Form1Test, TheFilterBoxAddsNewTextsFirst) {
-    auto window = makeWindow();
-    window->Form_Load();
+    auto window = loadedWindow();
     auto* pattern = find<QComboBox>(*window, "cmbPattern");
     pattern->lineEdit()->selectAll();
     QTest::keyClicks(pattern->lineEdit(), "*.doc");
@@ -178,8 +168,7 @@ TEST_F(Form1Test, TheFilterBoxAddsNewTextsFirst) {
 }
 
 TEST_F(Form1Test, UncheckingBothConditionsWarnsOnce) {
-    auto window = makeWindow();
-    window->Form_Load();
+    auto window = loadedWindow();
     clickCheckBox(find<QCheckBox>(*window, "chkOnlyNewFiles"));
     prompts.expectMessage("Copy files Conditionally", "Enable at least one condition please.",
                           PromptButtons::Ok);
@@ -189,8 +178,7 @@ TEST_F(Form1Test, UncheckingBothConditionsWarnsOnce) {
 }
 
 TEST_F(Form1Test, CopyFilesAlwaysDisablesTheConditions) {
-    auto window = makeWindow();
-    window->Form_Load();
+    auto window = loadedWindow();
     QTest::mouseClick(find<QWidget>(*window, "optAllCopy"), Qt::LeftButton);
     EXPECT_TRUE(window->state().optAllCopy());
     EXPECT_FALSE(find<QCheckBox>(*window, "chkChangedFiles")->isEnabled());
@@ -198,8 +186,7 @@ TEST_F(Form1Test, CopyFilesAlwaysDisablesTheConditions) {
 }
 
 TEST_F(Form1Test, ClosingWritesTheSettingsAndTheDailyLog) {
-    auto window = makeWindow();
-    window->Form_Load();
+    auto window = loadedWindow();
     window->options().chkLog = 1;
     window->log().append("*** BACKUP Started at 21/06/2016\r\n");
     window->close();
@@ -209,19 +196,15 @@ TEST_F(Form1Test, ClosingWritesTheSettingsAndTheDailyLog) {
 }
 
 TEST_F(Form1Test, TheManualOpensFromTheProgramFolder) {
-    auto window = makeWindow();
-    window->Form_Load();
+    auto window = loadedWindow();
     QTest::mouseClick(find<QWidget>(*window, "cmdHelp"), Qt::LeftButton);
     EXPECT_EQ(shell.opened, std::vector<std::string>{temp / "program/Manual.pdf"});
 }
 
-TEST_F(Form1Test, ControlsOfLaterIssuesArePresentAndDisabled) {
+// Cancel waits for a run; the pictures, labels and frames have names for screen readers.
+TEST_F(Form1Test, CancelIsOffAtStartAndEveryControlHasAnAccessibleName) {
     auto window = makeWindow();
-    for (const char* name : {"cmdCancel", "cmdAbout", "cmdSysInfo", "cmdPreserveOptions",
-                             "cmdLogoption(0)", "cmdLogoption(4)"})
-        EXPECT_FALSE(find<QWidget>(*window, name)->isEnabled()) << name;
-    for (const char* name : {"cmdBackItUp", "cmdPreview", "cmdSaveOpen(0)", "cmdSaveOpen(1)"})
-        EXPECT_TRUE(find<QWidget>(*window, name)->isEnabled()) << name;
+    EXPECT_FALSE(find<QWidget>(*window, "cmdCancel")->isEnabled());
     for (const char* name :
          {"txtLog", "lblPercent", "picPercent", "imgPercent", "lblView1", "imgView1", "lblclock",
           "lblProfile", "frmSource", "frmTarget", "frmOptions", "frmLog", "Image1", "Image2(0)",

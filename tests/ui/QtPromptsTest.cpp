@@ -12,39 +12,41 @@
 namespace tidecopy {
 namespace {
 
-TEST(QtPrompts, ABoxWithoutATitleCarriesTheProgramName) {
-    QtPrompts prompts;
+struct ShownBox {
     QString title;
     QString text;
-    QTimer::singleShot(0, [&] {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Notes what the next message box shows and answers it with that button.
+void answerNextBox(ShownBox& shown, QMessageBox::StandardButton button) {
+    QTimer::singleShot(0, [&shown, button] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        title = box->windowTitle();
-        text = box->text();
-        box->button(QMessageBox::No)->click();
+        shown = {box->windowTitle(), box->text(), box->icon()};
+        box->button(button)->click();
     });
+}
+
+TEST(QtPrompts, ABoxWithoutATitleCarriesTheProgramName) {
+    QtPrompts prompts;
+    ShownBox shown;
+    answerNextBox(shown, QMessageBox::No);
     EXPECT_EQ(
         prompts.message("", "Line one\r\nLine two", PromptButtons::YesNo, PromptIcon::Question),
         PromptAnswer::No);
-    EXPECT_EQ(title, "Tidecopy");
-    EXPECT_EQ(text, "Line one\nLine two");
+    EXPECT_EQ(shown.title, "Tidecopy");
+    EXPECT_EQ(shown.text, "Line one\nLine two");
 }
 
 TEST(QtPrompts, TitlesIconsAndAnswersAsGiven) {
     QtPrompts prompts;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        title = box->windowTitle();
-        icon = box->icon();
-        box->button(QMessageBox::Cancel)->click();
-    });
+    ShownBox shown;
+    answerNextBox(shown, QMessageBox::Cancel);
     EXPECT_EQ(prompts.message("Backup", "Go?", PromptButtons::YesNoCancel, PromptIcon::Information),
               PromptAnswer::Cancel);
-    EXPECT_EQ(title, "Backup");
-    EXPECT_EQ(icon, QMessageBox::Information);
+    EXPECT_EQ(shown.title, "Backup");
+    EXPECT_EQ(shown.icon, QMessageBox::Information);
 }
 
 TEST(QtPrompts, TheSaveDialogShowsTheRequestAndAnswersThePathChosen) {

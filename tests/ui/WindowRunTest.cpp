@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QTimer>
+#include <filesystem>
 
 namespace tidecopy {
 namespace {
@@ -21,8 +22,7 @@ protected:
     }
 
     std::unique_ptr<Form1> startedWindow() {
-        auto window = makeWindow();
-        window->Form_Load();
+        auto window = loadedWindow();
         window->setFolder(PaneSide::Source, temp / "disk/src");
         window->setFolder(PaneSide::Destination, temp / "disk/dst");
         return window;
@@ -40,12 +40,17 @@ protected:
         }
     }
 
-    void expectConfirmation() {
+    void expectConfirmation(const char* between = "\r\n\r\nAnd all its sub folders to:\r\n") {
         prompts.expectMessage("Backup",
                               "You are about to backup/copy files from:\r\n" + (temp / "disk/src") +
-                                  "\r\n\r\nAnd all its sub folders to:\r\n" + (temp / "disk/dst"),
+                                  between + (temp / "disk/dst"),
                               PromptButtons::YesNoCancel, PromptAnswer::Yes);
     }
+    // Opens the gate whatever happens in a test, so the window can wait for its worker.
+    struct GateOpener {
+        test::GatedFileSystem& fs;
+        ~GateOpener() { fs.openGate(); }
+    };
 
     // Acts on the top-level window of that name as soon as it shows, from within
     // whatever event loop runs then (a modal dialog's own). Watches as long as owner
@@ -63,9 +68,10 @@ protected:
         poll->start(5);
     }
 
-    // Settings that start the automation with the profile auto.prof, which backs src/
-    // up into dst/ with the given options.
-    void writeAutomation(const OptionSet& profileOptions) {
+    // A window whose settings start the automation with the profile auto.prof (src/ into
+    // dst/ with the given options), after its run; atCountdown acts on the countdown.
+    std::unique_ptr<Form1> automatedWindow(const OptionSet& profileOptions,
+                                           std::function<void(QWidget*)> atCountdown) {
         OptionSet settings;
         settings.chkExecute = 1;
         settings.AutoProfile = "auto.prof";
@@ -75,6 +81,12 @@ protected:
         job.Dir2 = temp / "disk/dst";
         job.chkRelative.checked = true;
         temp.writeFile("program/Profiles/auto.prof", settingsFileText(profileOptions, job));
+        auto window = makeWindow();
+        whenShown(window.get(), "frmMessage", std::move(atCountdown));
+        QSignalSpy ended(window.get(), &Form1::runFinished);
+        window->Form_Load();
+        waitForRun(*window, ended);
+        return window;
     }
     static OptionSet automated(std::int16_t onlyOnce) {
         OptionSet options;
@@ -86,13 +98,16 @@ protected:
         return options;
     }
 
-    std::string settingsLines(const char* recurse = "Enabled") const {
+    // The settings block and the preparation line every run from a started window logs.
+    std::string settingsLines() const {
         return "Settings:\r\n- Source Folder-> " + (temp / "disk/src") +
                "\r\n- Destination Folder-> " + (temp / "disk/dst") +
-               "\r\n- Copy Files Conditionally\r\n- Recurse Folders " + recurse +
+               "\r\n- Copy Files Conditionally\r\n- Recurse Folders Enabled"
                "\r\n- Relative Path Enabled\r\n- Recall Last Backup Disabled\r\n"
                "- Preserve Files Disabled\r\n- Filter Pattern *.* [All Files]\r\n"
-               "- Check Integrity of Files Disabled\r\n";
+               "- Check Integrity of Files Disabled\r\n- Closing Program Disabled\r\n"
+               "- Shutting Down PC Disabled\r\n- Execute Backup Profile Disabled\r\n"
+               "* Preparing backup...reading folders and files...Please wait...\r\n";
     }
 };
 
@@ -101,9 +116,6 @@ TEST_F(WindowRunTest, APreviewLogsEveryFileItWouldCopyAndTouchesNothing) {
     runBy(*window, "cmdPreview");
     EXPECT_EQ(window->log().text(),
               "\r\n*** Preview BACKUP Started at 2016-06-21 10:00:00\r\n" + settingsLines() +
-                  "- Closing Program Disabled\r\n- Shutting Down PC Disabled\r\n"
-                  "- Execute Backup Profile Disabled\r\n"
-                  "* Preparing backup...reading folders and files...Please wait...\r\n"
                   "* Copying files at 2016-06-21 10:00:00\r\n"
                   "From-> " +
                   (temp / "disk/src/sub/b.txt") + "\r\nTo-> " + (temp / "disk/dst/src/sub/b.txt") +
@@ -123,9 +135,6 @@ TEST_F(WindowRunTest, ABackupCopiesLogsPlaysItsSoundsAndAddsTheFoldersToTheHisto
     runBy(*window, "cmdBackItUp");
     EXPECT_EQ(window->log().text(),
               "\r\n*** BACKUP Started at 2016-06-21 10:00:00\r\n" + settingsLines() +
-                  "- Closing Program Disabled\r\n- Shutting Down PC Disabled\r\n"
-                  "- Execute Backup Profile Disabled\r\n"
-                  "* Preparing backup...reading folders and files...Please wait...\r\n"
                   "* Copying files at 2016-06-21 10:00:00... Please wait...\r\n"
                   "All Files Copied (2)\r\n"
                   "The time it took to make this backup was-> 00:00:01\r\n\r\n");
@@ -149,22 +158,17 @@ TEST_F(WindowRunTest, CancelInTheMiddleLeavesWholeFilesAndAWindowReadyForTheNext
     fs.closeGate("c.txt");
     auto window = startedWindow();
     window->state().chkSubFolders.checked = false;
-    // Opens the gate whatever happens below, so the window can wait for its worker.
-    struct GateOpener {
-        test::GatedFileSystem& fs;
-        ~GateOpener() { fs.openGate(); }
-    } opener{fs};
-    prompts.expectMessage("Backup",
-                          "You are about to backup/copy files from:\r\n" + (temp / "disk/src") +
-                              "\r\n\r\nTo: \r\n" + (temp / "disk/dst"),
-                          PromptButtons::YesNoCancel, PromptAnswer::Yes);
+    const GateOpener opener{fs};
+    expectConfirmation("\r\n\r\nTo: \r\n");
     QSignalSpy ended(window.get(), &Form1::runFinished);
     QTest::mouseClick(find<QWidget>(*window, "cmdBackItUp"), Qt::LeftButton);
 
     auto* cancel = find<QWidget>(*window, "cmdCancel");
     ASSERT_TRUE(QTest::qWaitFor([&] { return fs.reached() && cancel->isEnabled(); }, 20000));
-    for (const char* name : {"cmdBackItUp", "cmdPreview", "cmdSaveOpen(0)", "cmdSaveOpen(1)",
-                             "frmSource", "frmTarget", "frmOptions"})
+    const char* const runLocked[] = {"cmdBackItUp",    "cmdPreview", "cmdSaveOpen(0)",
+                                     "cmdSaveOpen(1)", "frmSource",  "frmTarget",
+                                     "frmOptions"};
+    for (const char* name : runLocked)
         EXPECT_FALSE(find<QWidget>(*window, name)->isEnabled()) << name;
     QTest::mouseClick(cancel, Qt::LeftButton);
     EXPECT_TRUE(find<QWidget>(*window, "cmdBackItUp")->isEnabled());
@@ -187,8 +191,7 @@ TEST_F(WindowRunTest, CancelInTheMiddleLeavesWholeFilesAndAWindowReadyForTheNext
         "* Backup Canceled - 3 of the 4 Files Copied.\r\n"
         "The time it took to make this backup was-> 00:00:01\r\n\r\n"));
     EXPECT_EQ(sound.played.back(), temp / "program/s3.wav");
-    for (const char* name : {"cmdBackItUp", "cmdPreview", "cmdSaveOpen(0)", "cmdSaveOpen(1)",
-                             "frmSource", "frmTarget", "frmOptions"})
+    for (const char* name : runLocked)
         EXPECT_TRUE(find<QWidget>(*window, name)->isEnabled()) << name;
     EXPECT_FALSE(find<QWidget>(*window, "imgView1")->isVisible());
     EXPECT_EQ(window->state().cmbSourceHistory.items.size(), 0u);
@@ -197,10 +200,7 @@ TEST_F(WindowRunTest, CancelInTheMiddleLeavesWholeFilesAndAWindowReadyForTheNext
 TEST_F(WindowRunTest, ClosingDuringARunCancelsItAndClosesWhenItHasEnded) {
     fs.closeGate("b.txt"); // the walk lists sub/b.txt first
     auto window = startedWindow();
-    struct GateOpener {
-        test::GatedFileSystem& fs;
-        ~GateOpener() { fs.openGate(); }
-    } opener{fs};
+    const GateOpener opener{fs};
     expectConfirmation();
     QSignalSpy ended(window.get(), &Form1::runFinished);
     QTest::mouseClick(find<QWidget>(*window, "cmdBackItUp"), Qt::LeftButton);
@@ -243,64 +243,42 @@ TEST_F(WindowRunTest, AProfileSavedFromTheWindowOpensAgain) {
               "User saved profile job.one.prof\r\nUser opened profile job.one.prof\r\n");
 }
 
+// With or without an after-backup action, the one-time automation is used up by its run.
 TEST_F(WindowRunTest, OneTimeAutomationRunsItsProfileShutsDownAfterTheLogAndIsUsedUp) {
-    OptionSet profile = automated(1);
-    profile.ShutdownMode = 2;
-    writeAutomation(profile);
     bool logWrittenFirst = false;
     power.onRequest = [&](PowerAction) {
         logWrittenFirst = temp.exists("program/Logs/Log 16-06-21 01.log") &&
                           temp.readFile("program/Logs/Log 16-06-21 01.log")
                               .ends_with("Shutdown PC Enabled: executing command...\r\n");
     };
-    {
-        auto window = makeWindow();
-        whenShown(window.get(), "frmMessage",
-                  [](QWidget*) { ADD_FAILURE() << "no countdown for one time"; });
-        QSignalSpy ended(window.get(), &Form1::runFinished);
-        window->Form_Load();
-        waitForRun(*window, ended);
-        EXPECT_EQ(temp.readFile("disk/dst/src/sub/b.txt"), "bbbb");
-        EXPECT_EQ(power.requests, std::vector<PowerAction>{PowerAction::ShutDown});
-        EXPECT_TRUE(logWrittenFirst);
-        EXPECT_EQ(labelText(*window, "lblProfile"), "Default");
-        window->close();
+    for (const std::int16_t shutdownMode : {std::int16_t{2}, std::int16_t{0}}) {
+        SCOPED_TRACE(shutdownMode);
+        OptionSet profile = automated(1);
+        profile.ShutdownMode = shutdownMode;
+        std::filesystem::remove_all(temp / "disk/dst/src");
+        {
+            auto window = automatedWindow(
+                profile, [](QWidget*) { ADD_FAILURE() << "no countdown for one time"; });
+            EXPECT_EQ(temp.readFile("disk/dst/src/sub/b.txt"), "bbbb");
+            EXPECT_EQ(labelText(*window, "lblProfile"), "Default");
+            window->close();
+        }
+        auto again = loadedWindow();
+        EXPECT_EQ(again->options().chkExecute, 0);
+        EXPECT_FALSE(again->runInProgress());
     }
-    auto again = makeWindow();
-    again->Form_Load();
-    EXPECT_EQ(again->options().chkExecute, 0);
-    EXPECT_FALSE(again->runInProgress());
-}
-
-TEST_F(WindowRunTest, OneTimeAutomationWithoutAfterActionsIsUsedUpToo) {
-    writeAutomation(automated(1));
-    {
-        auto window = makeWindow();
-        QSignalSpy ended(window.get(), &Form1::runFinished);
-        window->Form_Load();
-        waitForRun(*window, ended);
-        EXPECT_EQ(temp.readFile("disk/dst/src/sub/b.txt"), "bbbb");
-        window->close();
-    }
-    auto again = makeWindow();
-    again->Form_Load();
-    EXPECT_EQ(again->options().chkExecute, 0);
-    EXPECT_FALSE(again->runInProgress());
+    EXPECT_EQ(power.requests, std::vector<PowerAction>{PowerAction::ShutDown});
+    EXPECT_TRUE(logWrittenFirst);
 }
 
 TEST_F(WindowRunTest, StoppingTheCountdownKeepsTheProgramOpen) {
     OptionSet profile = automated(0);
     profile.chkCloseProg = 1;
-    writeAutomation(profile);
     QString shownText;
-    auto window = makeWindow();
-    whenShown(window.get(), "frmMessage", [&](QWidget* dialog) {
+    auto window = automatedWindow(profile, [&](QWidget* dialog) {
         shownText = dialog->findChild<QLabel*>("Label1")->text();
         QTest::mouseClick(dialog->findChild<QWidget*>("qdButtons_H1"), Qt::LeftButton);
     });
-    QSignalSpy ended(window.get(), &Form1::runFinished);
-    window->Form_Load();
-    waitForRun(*window, ended);
     EXPECT_EQ(shownText, "Press Stop to cancel the Automation Process...");
     EXPECT_TRUE(window->log().text().ends_with(
         "Close Program Enabled: Closing Tidecopy Manually Canceled...\r\n"));
@@ -312,19 +290,14 @@ TEST_F(WindowRunTest, StoppingTheCountdownKeepsTheProgramOpen) {
 TEST_F(WindowRunTest, ACountdownThatRunsOutClosesTheProgramWithItsSettings) {
     OptionSet profile = automated(0);
     profile.chkCloseProg = 1;
-    writeAutomation(profile);
     std::vector<QString> seconds;
-    auto window = makeWindow();
-    whenShown(window.get(), "frmMessage", [&](QWidget* dialog) {
+    auto window = automatedWindow(profile, [&](QWidget* dialog) {
         auto* countdown = qobject_cast<frmMessage*>(dialog);
         for (int tick = 0; tick < 9; ++tick) {
             countdown->Timer1_Timer();
             seconds.push_back(dialog->findChild<QLabel*>("Label2")->text());
         }
     });
-    QSignalSpy ended(window.get(), &Form1::runFinished);
-    window->Form_Load();
-    waitForRun(*window, ended);
     ASSERT_EQ(seconds.size(), 9u);
     EXPECT_EQ(seconds.front(), "Process will continue in 8 seconds...");
     EXPECT_EQ(seconds.back(), "Process will continue in 0 seconds...");
