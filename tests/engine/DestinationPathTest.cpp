@@ -6,25 +6,31 @@
 namespace tidecopy {
 namespace {
 
-enum class Recurse { Off, On };
-enum class Relative { Off, On };
-enum class OnlySubs { Off, On };
+// The options that shape a destination: chkSubFolders, chkRelative, chkOnlySubs.
+struct Form {
+    bool chkSubFolders;
+    bool chkRelative;
+    bool chkOnlySubs;
+};
+constexpr Form flat{false, false, false};
+constexpr Form flatOnlySubs{false, true, true};
+constexpr Form full{true, false, false};
+constexpr Form fullOnlySubs{true, false, true};
+constexpr Form relative{true, true, false};
+constexpr Form onlySubs{true, true, true};
 
 struct TargetCase {
     PathStyle style;
     const char* source;
     const char* destination;
-    Recurse recurse;
-    Relative relative;
-    OnlySubs onlySubs;
+    Form form;
     const char* sourceFile;
     const char* expected;
 };
 
 template <typename Case>
 DestinationPathInputs inputsOf(const Case& c) {
-    return {c.source, c.destination, c.recurse == Recurse::On, c.relative == Relative::On,
-            c.onlySubs == OnlySubs::On};
+    return {c.source, c.destination, c.form.chkSubFolders, c.form.chkRelative, c.form.chkOnlySubs};
 }
 
 class TargetFile : public testing::TestWithParam<TargetCase> {};
@@ -41,60 +47,53 @@ const PathStyle posix = PathStyle::posix();
 // The worked examples: source C:\data\proj, destination E:\backup, file C:\data\proj\sub\a.txt.
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, TargetFile,
-    testing::Values(
-        TargetCase{windows, "C:\\data\\proj", "E:\\backup", Recurse::Off, Relative::Off,
-                   OnlySubs::Off, "C:\\data\\proj\\a.txt", "E:\\backup\\a.txt"},
-        TargetCase{windows, "C:\\data\\proj", "E:\\backup", Recurse::Off, Relative::On,
-                   OnlySubs::On, "C:\\data\\proj\\a.txt", "E:\\backup\\a.txt"},
-        TargetCase{windows, "C:\\data\\proj", "E:\\backup", Recurse::On, Relative::Off,
-                   OnlySubs::Off, "C:\\data\\proj\\sub\\a.txt",
-                   "E:\\backup\\data\\proj\\sub\\a.txt"},
-        TargetCase{windows, "C:\\data\\proj", "E:\\backup", Recurse::On, Relative::Off,
-                   OnlySubs::On, "C:\\data\\proj\\sub\\a.txt",
-                   "E:\\backup\\data\\proj\\sub\\a.txt"},
-        TargetCase{windows, "C:\\data\\proj", "E:\\backup", Recurse::On, Relative::On,
-                   OnlySubs::Off, "C:\\data\\proj\\sub\\a.txt", "E:\\backup\\proj\\sub\\a.txt"},
-        TargetCase{windows, "C:\\data\\proj", "E:\\backup", Recurse::On, Relative::On, OnlySubs::On,
-                   "C:\\data\\proj\\sub\\a.txt", "E:\\backup\\sub\\a.txt"},
-        TargetCase{windows, "C:\\data\\proj", "E:\\data\\proj", Recurse::On, Relative::On,
-                   OnlySubs::Off, "C:\\data\\proj\\sub\\a.txt", "E:\\data\\proj\\sub\\a.txt"},
-        TargetCase{windows, "C:\\data\\proj", "E:\\data\\proj", Recurse::On, Relative::On,
-                   OnlySubs::On, "C:\\data\\proj\\sub\\a.txt", "E:\\data\\proj\\sub\\a.txt"}));
+    testing::Values(TargetCase{windows, "C:\\data\\proj", "E:\\backup", flat,
+                               "C:\\data\\proj\\a.txt", "E:\\backup\\a.txt"},
+                    TargetCase{windows, "C:\\data\\proj", "E:\\backup", flatOnlySubs,
+                               "C:\\data\\proj\\a.txt", "E:\\backup\\a.txt"},
+                    TargetCase{windows, "C:\\data\\proj", "E:\\backup", full,
+                               "C:\\data\\proj\\sub\\a.txt", "E:\\backup\\data\\proj\\sub\\a.txt"},
+                    TargetCase{windows, "C:\\data\\proj", "E:\\backup", fullOnlySubs,
+                               "C:\\data\\proj\\sub\\a.txt", "E:\\backup\\data\\proj\\sub\\a.txt"},
+                    TargetCase{windows, "C:\\data\\proj", "E:\\backup", relative,
+                               "C:\\data\\proj\\sub\\a.txt", "E:\\backup\\proj\\sub\\a.txt"},
+                    TargetCase{windows, "C:\\data\\proj", "E:\\backup", onlySubs,
+                               "C:\\data\\proj\\sub\\a.txt", "E:\\backup\\sub\\a.txt"},
+                    TargetCase{windows, "C:\\data\\proj", "E:\\data\\proj", relative,
+                               "C:\\data\\proj\\sub\\a.txt", "E:\\data\\proj\\sub\\a.txt"},
+                    TargetCase{windows, "C:\\data\\proj", "E:\\data\\proj", onlySubs,
+                               "C:\\data\\proj\\sub\\a.txt", "E:\\data\\proj\\sub\\a.txt"}));
 
 INSTANTIATE_TEST_SUITE_P(
     FoldersAndRoots, TargetFile,
     testing::Values(
         // Trailing separators on the pane folders change nothing.
-        TargetCase{windows, "C:\\data\\proj\\", "E:\\backup\\", Recurse::On, Relative::On,
-                   OnlySubs::Off, "C:\\data\\proj\\sub\\a.txt", "E:\\backup\\proj\\sub\\a.txt"},
-        TargetCase{posix, "/data/proj/", "/backup/", Recurse::On, Relative::On, OnlySubs::Off,
-                   "/data/proj/sub/a.txt", "/backup/proj/sub/a.txt"},
+        TargetCase{windows, "C:\\data\\proj\\", "E:\\backup\\", relative,
+                   "C:\\data\\proj\\sub\\a.txt", "E:\\backup\\proj\\sub\\a.txt"},
+        TargetCase{posix, "/data/proj/", "/backup/", relative, "/data/proj/sub/a.txt",
+                   "/backup/proj/sub/a.txt"},
         // The same name at another length is not the same-name rule.
-        TargetCase{windows, "C:\\data\\proj", "E:\\backup\\proj", Recurse::On, Relative::On,
-                   OnlySubs::Off, "C:\\data\\proj\\a.txt", "E:\\backup\\proj\\proj\\a.txt"},
+        TargetCase{windows, "C:\\data\\proj", "E:\\backup\\proj", relative, "C:\\data\\proj\\a.txt",
+                   "E:\\backup\\proj\\proj\\a.txt"},
         // A destination shorter than the source folder's parent.
-        TargetCase{windows, "C:\\data\\projects\\web", "E:\\", Recurse::On, Relative::On,
-                   OnlySubs::Off, "C:\\data\\projects\\web\\a.txt", "E:\\web\\a.txt"},
-        TargetCase{posix, "/data/projects/web", "/", Recurse::On, Relative::On, OnlySubs::Off,
-                   "/data/projects/web/a.txt", "/web/a.txt"},
+        TargetCase{windows, "C:\\data\\projects\\web", "E:\\", relative,
+                   "C:\\data\\projects\\web\\a.txt", "E:\\web\\a.txt"},
+        TargetCase{posix, "/data/projects/web", "/", relative, "/data/projects/web/a.txt",
+                   "/web/a.txt"},
         // A root as source: the whole path below it, in every form.
-        TargetCase{windows, "C:\\", "E:\\backup", Recurse::On, Relative::On, OnlySubs::Off,
-                   "C:\\sub\\a.txt", "E:\\backup\\sub\\a.txt"},
-        TargetCase{windows, "C:\\", "E:\\backup", Recurse::On, Relative::Off, OnlySubs::Off,
-                   "C:\\sub\\a.txt", "E:\\backup\\sub\\a.txt"},
-        TargetCase{posix, "/", "/backup", Recurse::On, Relative::On, OnlySubs::Off, "/sub/a.txt",
-                   "/backup/sub/a.txt"},
+        TargetCase{windows, "C:\\", "E:\\backup", relative, "C:\\sub\\a.txt",
+                   "E:\\backup\\sub\\a.txt"},
+        TargetCase{windows, "C:\\", "E:\\backup", full, "C:\\sub\\a.txt", "E:\\backup\\sub\\a.txt"},
+        TargetCase{posix, "/", "/backup", relative, "/sub/a.txt", "/backup/sub/a.txt"},
         // Folders below the source map like files (folder preparation relies on it).
-        TargetCase{windows, "C:\\data\\proj", "E:\\backup", Recurse::On, Relative::On,
-                   OnlySubs::Off, "C:\\data\\proj\\sub\\deeper", "E:\\backup\\proj\\sub\\deeper"},
-        TargetCase{posix, "/data/proj", "/backup", Recurse::On, Relative::On, OnlySubs::On,
-                   "/data/proj/sub/deeper", "/backup/sub/deeper"},
-        TargetCase{windows, "C:\\data\\proj", "E:\\backup", Recurse::On, Relative::On,
-                   OnlySubs::Off, "C:\\data\\proj", "E:\\backup\\proj"},
-        TargetCase{posix, "/data/proj", "/backup", Recurse::On, Relative::On, OnlySubs::On,
-                   "/data/proj", "/backup/"},
-        TargetCase{posix, "/data/proj", "/backup", Recurse::On, Relative::Off, OnlySubs::Off,
-                   "/data/proj", "/backup/data/proj"}));
+        TargetCase{windows, "C:\\data\\proj", "E:\\backup", relative, "C:\\data\\proj\\sub\\deeper",
+                   "E:\\backup\\proj\\sub\\deeper"},
+        TargetCase{posix, "/data/proj", "/backup", onlySubs, "/data/proj/sub/deeper",
+                   "/backup/sub/deeper"},
+        TargetCase{windows, "C:\\data\\proj", "E:\\backup", relative, "C:\\data\\proj",
+                   "E:\\backup\\proj"},
+        TargetCase{posix, "/data/proj", "/backup", onlySubs, "/data/proj", "/backup/"},
+        TargetCase{posix, "/data/proj", "/backup", full, "/data/proj", "/backup/data/proj"}));
 
 // The relative part is never shortened, however deep the tree.
 TEST(TargetFileDepth, KeepsAWholeDeepPath) {
@@ -110,9 +109,7 @@ struct ConfirmCase {
     PathStyle style;
     const char* source;
     const char* destination;
-    Recurse recurse;
-    Relative relative;
-    OnlySubs onlySubs;
+    Form form;
     const char* expected; // empty: no question
 };
 
@@ -128,21 +125,15 @@ TEST_P(DestinationFolderToConfirm, IsWhereTheSourceFoldersOwnFilesGo) {
 INSTANTIATE_TEST_SUITE_P(
     Table, DestinationFolderToConfirm,
     testing::Values(
-        ConfirmCase{windows, "C:\\data\\proj", "E:\\backup", Recurse::On, Relative::Off,
-                    OnlySubs::Off, "E:\\backup\\data\\proj"},
-        ConfirmCase{windows, "C:\\data\\proj", "E:\\", Recurse::On, Relative::Off, OnlySubs::Off,
-                    "E:\\data\\proj"},
-        ConfirmCase{windows, "C:\\data\\proj", "E:\\backup", Recurse::On, Relative::On,
-                    OnlySubs::Off, "E:\\backup\\proj"},
-        ConfirmCase{windows, "C:\\data\\proj", "E:\\data\\proj", Recurse::On, Relative::On,
-                    OnlySubs::Off, "E:\\data\\proj"},
-        ConfirmCase{windows, "C:\\data\\proj", "E:\\backup", Recurse::On, Relative::On,
-                    OnlySubs::On, "E:\\backup"},
-        ConfirmCase{windows, "C:\\data\\proj", "E:\\backup", Recurse::Off, Relative::Off,
-                    OnlySubs::Off, "E:\\backup"},
-        ConfirmCase{windows, "C:\\", "E:\\backup", Recurse::On, Relative::On, OnlySubs::Off, ""},
-        ConfirmCase{posix, "/data/proj", "/", Recurse::On, Relative::On, OnlySubs::Off, "/proj"},
-        ConfirmCase{posix, "/", "/backup", Recurse::On, Relative::On, OnlySubs::Off, ""}));
+        ConfirmCase{windows, "C:\\data\\proj", "E:\\backup", full, "E:\\backup\\data\\proj"},
+        ConfirmCase{windows, "C:\\data\\proj", "E:\\", full, "E:\\data\\proj"},
+        ConfirmCase{windows, "C:\\data\\proj", "E:\\backup", relative, "E:\\backup\\proj"},
+        ConfirmCase{windows, "C:\\data\\proj", "E:\\data\\proj", relative, "E:\\data\\proj"},
+        ConfirmCase{windows, "C:\\data\\proj", "E:\\backup", onlySubs, "E:\\backup"},
+        ConfirmCase{windows, "C:\\data\\proj", "E:\\backup", flat, "E:\\backup"},
+        ConfirmCase{windows, "C:\\", "E:\\backup", relative, ""},
+        ConfirmCase{posix, "/data/proj", "/", relative, "/proj"},
+        ConfirmCase{posix, "/", "/backup", relative, ""}));
 
 } // namespace
 } // namespace tidecopy
