@@ -40,8 +40,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {"one\r\ntwo", " more\r\n", "x\r\n"},
                   "two more\r\nx\r\n"},
         LimitCase{
-            "OneLongAppendKeepsItsNewestLines", 10, {"first line\r\nsecond\r\nend\r\n"}, "end\r\n"},
-        LimitCase{
             "OneLongAppendReplacesEverything", 8, {"old\r\n", "abc\r\nxyzxyz\r\n"}, "xyzxyz\r\n"},
         LimitCase{"OneLineLongerThanTheLimitKeepsItsEnd", 5, {"abcdefgh"}, "defgh"},
         LimitCase{"TheLastLineEndIsNoLineToStartFrom", 5, {"abcdefgh\r\n"}, "fgh\r\n"},
