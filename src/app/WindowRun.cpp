@@ -1,5 +1,6 @@
 #include "app/WindowRun.h"
 
+#include "app/QueuedRunLog.h"
 #include "app/RunMailbox.h"
 
 namespace tidecopy {
@@ -10,6 +11,7 @@ struct WindowRun::Job {
         , state(start.state)
         , host(*owner.m_mailbox, owner.m_windowHost, owner.m_services.pauses)
         , prompts(*owner.m_mailbox, owner.m_windowPrompts)
+        , log(*owner.m_mailbox, owner.m_windowLog, owner.m_windowLog.maxLength())
         , context{owner.m_services.fs,
                   owner.m_services.volumes,
                   owner.m_services.power,
@@ -27,10 +29,10 @@ struct WindowRun::Job {
 
     OptionSet options;
     MainState state;
-    ActivityLog log;
     RunFlags flags;
     QueuedRunHost host;
     QueuedPrompts prompts;
+    QueuedRunLog log;
     RunContext context;
     RunOutcome outcome;
     std::thread worker;
@@ -62,12 +64,6 @@ WindowRun::~WindowRun() {
 void WindowRun::start(const RunStart& start) {
     m_job = std::make_unique<Job>(*this, start);
     Job& job = *m_job;
-    job.log.replaceText(std::string(m_windowLog.text()));
-    job.log.setMaxLength(m_windowLog.maxLength());
-    // Set after the copy: only what the run adds goes to the window.
-    job.log.setChangeListener([&job, &mailbox = *m_mailbox](const LogChange& change) {
-        mailbox.appendLog(change.added, job.log.maxLength());
-    });
     m_mailbox->startDelivering();
     job.worker = std::thread([this, &job, kind = start.kind] {
         job.outcome = BackupRun(job.context).BackUpEngine(kind);

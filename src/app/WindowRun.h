@@ -35,9 +35,9 @@ struct RunStart {
 };
 
 // One backup or preview of the window, on a worker thread. The run works on copies of
-// the window's option set and main state (the window locks its frames meanwhile) and on
-// a worker-side copy of the log whose every change is forwarded to the window's log, as
-// the log is the window's thread's alone. The window takes the run's changes back when
+// the window's option set and main state (the window locks its frames meanwhile); its log
+// appends travel to the window's log, which is the window's thread's alone. The window
+// takes the run's changes back when
 // it ends, or earlier from closeProgram. Owned by the window; going away it stops
 // answering the worker and waits for it to end.
 class WindowRun : public QObject {

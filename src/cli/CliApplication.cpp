@@ -59,6 +59,7 @@ ExitStatus runProfile(const CliArguments& arguments, Terminal& terminal, CliServ
         host.clearProgressLine();
         writeLogText(terminal.out, change.added);
     });
+    ActivityRunLog runLog(log);
     RunContext context{services.fs,
                        services.volumes,
                        services.power,
@@ -68,7 +69,7 @@ ExitStatus runProfile(const CliArguments& arguments, Terminal& terminal, CliServ
                        host,
                        options,
                        state,
-                       log,
+                       runLog,
                        services.flags,
                        style};
     BackupRun run(context,

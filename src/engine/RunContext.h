@@ -4,7 +4,7 @@
 #include "config/OptionSet.h"
 #include "engine/RunFlags.h"
 #include "engine/RunHost.h"
-#include "log/ActivityLog.h"
+#include "engine/RunLog.h"
 #include "platform/Clock.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
@@ -27,7 +27,7 @@ struct RunContext {
     RunHost& host;
     OptionSet& options;
     MainState& state;
-    ActivityLog& log;
+    RunLog& log;
     RunFlags& flags;
     PathStyle style = PathStyle::native();
 };

@@ -3,7 +3,8 @@
 namespace tidecopy::test {
 
 RunFixture::RunFixture()
-    : context{fs, volumes, power, clock, environment, prompts, host, options, state, log, flags} {
+    : context{fs,   volumes, power, clock,  environment, prompts,
+              host, options, state, runLog, flags} {
     volumes.add("/", "", {37'000'000'000, 120'000'000'000});
     temp.makeFolder("src");
     temp.makeFolder("dst");

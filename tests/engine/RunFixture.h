@@ -41,6 +41,7 @@ protected:
     OptionSet options;
     MainState state;
     ActivityLog log;
+    ActivityRunLog runLog{log};
     RunFlags flags;
     RunContext context;
 };
