@@ -255,7 +255,7 @@ void Form1::PlaySoundFile(const std::string& fileName, SoundWait wait) {
     if (m_flags.PreviewMode)
         return;
     const std::string path =
-        PathStyle::native().join(m_services.environment.programFolder, fileName);
+        PathStyle::native().join(m_services.environment.resourceFolder, fileName);
     if (wait == SoundWait::Asynchronous) {
         m_services.sound.play(path, {});
         return;
@@ -338,7 +338,7 @@ void Form1::onHistoryMenu(int number) {
 void Form1::openManual() {
     // A missing manual or viewer is not reported.
     m_services.shell.openDocument(
-        PathStyle::native().join(m_services.environment.programFolder, "Manual.pdf"));
+        PathStyle::native().join(m_services.environment.resourceFolder, "Manual.pdf"));
 }
 
 void Form1::tickClock() {

@@ -72,7 +72,7 @@ public:
     // A backup or preview on the worker thread; ignored while one is going on.
     void startRun(RunKind kind);
     bool runInProgress() const;
-    // Plays a sound file of the program folder; nothing while PreviewMode is set.
+    // Plays a sound file of the resource folder; nothing while PreviewMode is set.
     void PlaySoundFile(const std::string& fileName, SoundWait wait);
 
     OptionSet& options() { return m_options; }

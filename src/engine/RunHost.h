@@ -39,7 +39,7 @@ public:
     virtual void refreshPane(RunPane pane) = 0;
     virtual void setFreeSpaceText(const std::string& text) = 0; // lblFreeSpace
     virtual void updateTotalFileCounts() = 0;                   // lblTotalFiles
-    // fileName is one of "s0.wav".."s3.wav" in the program folder.
+    // fileName is one of "s0.wav".."s3.wav" in the resource folder.
     virtual void playSound(const std::string& fileName, SoundWait wait) = 0;
     // Lets the front end handle what is pending (a no-op where the run has its own thread).
     virtual void processEvents() = 0;

@@ -3,12 +3,28 @@
 #include "platform/PathStyle.h"
 
 #include <cstdlib>
+#include <optional>
 
 namespace tidecopy {
 
 namespace {
+
 const PathStyle style = PathStyle::native();
+
+// The layout that the install rules (cmake/Installation.cmake) lay out.
+std::optional<std::string> installedResourceFolder(FileSystem& fs,
+                                                   const std::string& programFolder) {
+    if (style.fileNameOf(programFolder) != "bin")
+        return std::nullopt;
+    const std::string prefix = style.withoutTrailingSeparator(style.folderPartOf(programFolder));
+    const std::string resources = style.join(style.join(prefix, "share"), "tidecopy");
+    const Result<EntryInfo> info = fs.entryInfo(resources);
+    if (!info || info->type != EntryType::Directory)
+        return std::nullopt;
+    return resources;
 }
+
+} // namespace
 
 std::string Environment::settingsFilePath() const {
     return style.join(dataFolder, "Tidecopy.ini");
@@ -42,7 +58,11 @@ Environment makeEnvironment(FileSystem& fs, const std::string& programFolder,
     environment.windowsFolder = "/usr/";
     environment.systemFolder = "/usr/bin";
 #endif
-    if (fs.isWritableFolder(environment.programFolder)) {
+    const std::optional<std::string> installed =
+        installedResourceFolder(fs, environment.programFolder);
+    environment.resourceFolder = installed.value_or(environment.programFolder);
+    // Root may write to /usr/bin; an installed copy still never keeps user files there.
+    if (!installed && fs.isWritableFolder(environment.programFolder)) {
         environment.dataFolder = environment.programFolder;
     } else {
         fs.createFolder(configHome);

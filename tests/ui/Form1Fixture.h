@@ -76,6 +76,7 @@ protected:
         volumes.add(temp / "disk", "", {2'000'000'000, 8'000'000'000});
         volumes.add(temp / "usb", "STICK");
         environment.programFolder = temp / "program";
+        environment.resourceFolder = temp / "share";
         environment.dataFolder = temp / "program";
         environment.configHome = temp / "config";
     }

@@ -195,10 +195,10 @@ TEST_F(Form1Test, ClosingWritesTheSettingsAndTheDailyLog) {
               "*** BACKUP Started at 21/06/2016\r\n");
 }
 
-TEST_F(Form1Test, TheManualOpensFromTheProgramFolder) {
+TEST_F(Form1Test, TheManualOpensFromTheResourceFolder) {
     auto window = loadedWindow();
     QTest::mouseClick(find<QWidget>(*window, "cmdHelp"), Qt::LeftButton);
-    EXPECT_EQ(shell.opened, std::vector<std::string>{temp / "program/Manual.pdf"});
+    EXPECT_EQ(shell.opened, std::vector<std::string>{temp / "share/Manual.pdf"});
 }
 
 // Cancel waits for a run; the pictures, labels and frames have names for screen readers.

@@ -141,7 +141,7 @@ TEST_F(WindowRunTest, ABackupCopiesLogsPlaysItsSoundsAndAddsTheFoldersToTheHisto
     EXPECT_EQ(temp.readFile("disk/dst/src/a.txt"), "aaa");
     EXPECT_EQ(temp.readFile("disk/dst/src/sub/b.txt"), "bbbb");
     EXPECT_EQ(sound.played,
-              (std::vector<std::string>{temp / "program/s1.wav", temp / "program/s2.wav"}));
+              (std::vector<std::string>{temp / "share/s1.wav", temp / "share/s2.wav"}));
     EXPECT_EQ(labelText(*window, "lblPercent"), "All Files Copied (2)");
     EXPECT_EQ(labelText(*window, "lblTotalFiles(1)"), "Total file count = 0");
     EXPECT_EQ(labelText(*window, "lblFreeSpace"),
@@ -190,7 +190,7 @@ TEST_F(WindowRunTest, CancelInTheMiddleLeavesWholeFilesAndAWindowReadyForTheNext
     EXPECT_TRUE(window->log().text().ends_with(
         "* Backup Canceled - 3 of the 4 Files Copied.\r\n"
         "The time it took to make this backup was-> 00:00:01\r\n\r\n"));
-    EXPECT_EQ(sound.played.back(), temp / "program/s3.wav");
+    EXPECT_EQ(sound.played.back(), temp / "share/s3.wav");
     for (const char* name : runLocked)
         EXPECT_TRUE(find<QWidget>(*window, name)->isEnabled()) << name;
     EXPECT_FALSE(find<QWidget>(*window, "imgView1")->isVisible());
