@@ -4,6 +4,7 @@
 #include "cli/CliProfile.h"
 #include "cli/CliRunHost.h"
 #include "cli/ExitStatus.h"
+#include "cli/ScheduleCommand.h"
 #include "cli/TerminalPrompts.h"
 #include "engine/BackupRun.h"
 #include "log/DailyLog.h"
@@ -117,6 +118,8 @@ int runCli(const std::vector<std::string_view>& arguments, Terminal& terminal,
     case Command::Run:
     case Command::Preview:
         return toInt(runProfile(parsed.arguments, terminal, services));
+    case Command::Schedule:
+        return toInt(runSchedule(parsed.arguments, terminal, services));
     }
     return toInt(ExitStatus::BadInput);
 }
