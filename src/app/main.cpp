@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "app/ProgramIcon.h"
 #include "app/QtDisplayFormats.h"
 #include "app/QtPrompts.h"
 #include "app/QtSound.h"
@@ -19,6 +20,9 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tidecopy");
+    // Ties the windows to the desktop entry (the Wayland app id) and gives them the icon.
+    QGuiApplication::setDesktopFileName(TIDECOPY_APP_ID);
+    QApplication::setWindowIcon(tidecopy::programIcon());
 
     tidecopy::PosixFileSystem fs;
     tidecopy::PosixVolumes volumes;

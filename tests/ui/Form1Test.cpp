@@ -2,6 +2,7 @@
 
 #include "Form1Fixture.h"
 #include "app/ContextMenus.h"
+#include "app/ProgramIcon.h"
 #include "panes/Panes.h"
 
 #include <QAction>
@@ -199,6 +200,21 @@ TEST_F(Form1Test, TheManualOpensFromTheResourceFolder) {
     auto window = loadedWindow();
     QTest::mouseClick(find<QWidget>(*window, "cmdHelp"), Qt::LeftButton);
     EXPECT_EQ(shell.opened, std::vector<std::string>{temp / "share/Manual.pdf"});
+}
+
+// A missing or unreadable icon resource would leave every size blank.
+TEST_F(Form1Test, TheProgramIconIsDrawnAtEverySize) {
+    const QIcon icon = programIcon();
+    ASSERT_EQ(icon.availableSizes().size(), 7);
+    for (const QSize size : icon.availableSizes()) {
+        SCOPED_TRACE(size.width());
+        const QImage image = icon.pixmap(size).toImage();
+        EXPECT_EQ(image.size(), size);
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+        EXPECT_EQ(qAlpha(image.pixel(size.width() / 2, size.height() / 2)), 255);
+    }
+    EXPECT_EQ(icon.availableSizes().front(), QSize(16, 16));
+    EXPECT_EQ(icon.availableSizes().back(), QSize(256, 256));
 }
 
 // Cancel waits for a run; the pictures, labels and frames have names for screen readers.
