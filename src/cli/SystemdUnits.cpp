@@ -38,13 +38,12 @@ std::string hexEscape(unsigned char c) {
     return buffer;
 }
 
+// Lower case, as hexEscape and systemd-escape write them.
 int hexDigit(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'a' && c <= 'f')
         return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
     return -1;
 }
 

@@ -95,7 +95,7 @@ TEST_F(Schedule, AnyProfileNameIsWrittenListedAndRemoved) {
          "/program/Profiles/100%%-$$HOME.prof\""},
         {"say \"hi\" \\o.prof", "tidecopy-say\\x20\\x22hi\\x22\\x20\\x5co.timer",
          "/program/Profiles/say \\\"hi\\\" \\\\o.prof\""},
-        {"it's.v2.prof", "tidecopy-it\\x27s.v2.timer", "/program/Profiles/it's.v2.prof\""},
+        {"it's.v9.prof", "tidecopy-it\\x27s.v9.timer", "/program/Profiles/it's.v9.prof\""},
         {"Sauvegarde été.prof", "tidecopy-Sauvegarde\\x20\\xc3\\xa9t\\xc3\\xa9.timer",
          "/program/Profiles/Sauvegarde été.prof\""},
         {"line\nbreak.prof", "tidecopy-line\\x0abreak.timer",
