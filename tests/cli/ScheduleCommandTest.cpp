@@ -223,16 +223,17 @@ TEST_F(Schedule, RefusalsAndFailuresNameTheirCauseAndLeaveNoHalfSchedule) {
          2,
          "tidecopy-cli: cannot create '" + temp / "config/systemd" + "': No space left on device\n",
          {}},
-        {"the timer cannot be removed",
+        {"nothing can be removed",
          [&] {
              ASSERT_EQ(cli({"schedule", "job", "--at-login"}), 0);
-             fs.failOn(test::FsOperation::RemoveFile, "user/tidecopy-job.timer", busy);
+             fs.failOn(test::FsOperation::RemoveFile, "user/tidecopy-job.", busy);
          },
          {"schedule", "job", "--remove"},
          2,
          "tidecopy-cli: cannot remove '" + units("tidecopy-job.timer") +
-             "': Device or resource busy\n",
-         {"tidecopy-job.timer"}},
+             "': Device or resource busy\ntidecopy-cli: cannot remove '" +
+             units("tidecopy-job.service") + "': Device or resource busy\n",
+         {"tidecopy-job.service", "tidecopy-job.timer"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
