@@ -65,7 +65,11 @@ ExitStatus writeSchedule(const CliArguments& arguments, const std::string& name,
         return fail(terminal, ExitStatus::BadInput,
                     "cannot read profile '" + arguments.profile + "': no such file");
     // The timer runs in another folder than this command.
-    const std::string profile = std::filesystem::absolute(*found).lexically_normal().string();
+    std::error_code noFolder;
+    const std::filesystem::path absolute = std::filesystem::absolute(*found, noFolder);
+    if (noFolder)
+        return failOnFile(terminal, "find the folder of", *found, noFolder);
+    const std::string profile = absolute.lexically_normal().string();
 
     const Result<std::string> existing = fs.readWholeFile(files.service());
     if (!existing && !isMissing(existing.error()))
