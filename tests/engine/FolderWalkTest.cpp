@@ -104,21 +104,6 @@ TEST_F(FolderWalkTest, ListsAccumulate) {
     EXPECT_EQ(list.Items, (Names{"a.txt", "r.txt", "a.txt", "r.txt"}));
 }
 
-TEST_F(FolderWalkTest, CancelKeepsWhatTheFoldersReachedHoldAndSkipsTheRoot) {
-    for (const char* file : {"src/r.txt", "src/B/b.txt", "src/A/A1/a1.txt", "src/A/a.txt"})
-        m_temp.writeFile(file, "x");
-    std::atomic<bool> cancel{false};
-    int events = 0;
-    // Events come once for the root, then once per folder entered: the fourth is B.
-    FolderWalk walk(m_fs, PathStyle::posix(), RunControl{&cancel, [&] {
-                                                             if (++events == 4)
-                                                                 cancel = true;
-                                                         }});
-    const FileList list = tree(walk);
-    EXPECT_EQ(relative(list), (Names{"src/A/a.txt", "src/A/A1/a1.txt"}));
-    EXPECT_EQ(list.Count, 2u);
-}
-
 TEST_F(FolderWalkTest, CancelledFolderListingAppendsNothingAndKeepsCount) {
     m_temp.writeFile("src/r.txt", "x");
     std::atomic<bool> cancel{true};
