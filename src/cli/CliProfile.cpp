@@ -100,7 +100,7 @@ std::string recoveryReason(FileSystem& fs, const PathStyle& style, const std::st
 std::optional<std::string> resolveProfilePath(FileSystem& fs, const PathStyle& style,
                                               const Environment& environment,
                                               const std::string& profile) {
-    if (NamedFileExists(fs, style, profile))
+    if (NamedFileExists(fs, profile))
         return profile;
     if (profile.find(style.separator()) != std::string::npos)
         return std::nullopt;
@@ -109,7 +109,7 @@ std::optional<std::string> resolveProfilePath(FileSystem& fs, const PathStyle& s
     if (profile.find('.', 1) == std::string::npos)
         candidates.push_back(candidates.front() + ".prof");
     for (const std::string& candidate : candidates)
-        if (NamedFileExists(fs, style, candidate))
+        if (NamedFileExists(fs, candidate))
             return candidate;
     return std::nullopt;
 }

@@ -34,9 +34,8 @@ bool FileOrDirExists(FileSystem& fs, const PathStyle& style, std::string_view st
     return existsWithin(fs, path, AttributeMask::Folders);
 }
 
-bool NamedFileExists(FileSystem& fs, const PathStyle& style, std::string_view path) {
-    if (path.empty() || style.endsWithSeparator(path))
-        return false;
+bool NamedFileExists(FileSystem& fs, std::string_view path) {
+    // An empty path, or a file's path with a separator after it, is not found.
     const Result<EntryInfo> info = fs.entryInfo(std::string(path));
     return info && (info->type == EntryType::File || info->type == EntryType::Symlink);
 }

@@ -17,7 +17,7 @@ bool FileOrDirExists(FileSystem& fs, const PathStyle& style, std::string_view st
 // The same for paths a user names himself (a profile, a pane's folder): a hidden entry
 // counts, as only listings leave hidden entries out. NamedFileExists takes a file or a
 // link, never a folder or a device; NamedFolderExists a folder, or what FileOrDirExists takes.
-bool NamedFileExists(FileSystem& fs, const PathStyle& style, std::string_view path);
+bool NamedFileExists(FileSystem& fs, std::string_view path);
 bool NamedFolderExists(FileSystem& fs, const PathStyle& style, std::string_view path);
 
 // The text after the last separator, at most 512 characters.

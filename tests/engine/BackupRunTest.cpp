@@ -442,15 +442,16 @@ TEST_F(BackupRunTest, IntegrityCheckFindsADestinationChangedAfterItsCopy) {
 struct FilterCase {
     const char* name;
     const char* filter;
-    const char* copied; // of a.txt b.doc README.md x.c x.h
+    const char* copied; // of a.txt b.doc README.md x.c x.h sub.c/y.h
 };
 
 class Filters : public BackupRunTest, public testing::WithParamInterface<FilterCase> {};
 
-// Only a blank filter means every file; letters compare without regard to case.
+// Only a blank filter means every file; letters compare without regard to case; folders
+// are walked whatever their names, and never selected.
 TEST_P(Filters, SelectWhatTheyName) {
     const FilterCase& c = GetParam();
-    const std::vector<std::string> files = words("a.txt b.doc README.md x.c x.h");
+    const std::vector<std::string> files = words("a.txt b.doc README.md x.c x.h sub.c/y.h");
     for (const std::string& file : files)
         temp.writeFile("src/" + file, file);
     state.cmbPattern.text = c.filter;
@@ -461,9 +462,9 @@ TEST_P(Filters, SelectWhatTheyName) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Filters,
-    testing::Values(FilterCase{"Blank", "   ", "a.txt b.doc README.md x.c x.h"},
+    testing::Values(FilterCase{"Blank", "   ", "a.txt b.doc README.md x.c x.h sub.c/y.h"},
                     FilterCase{"ShortWithADescription", "*.c [C sources]", "x.c"},
-                    FilterCase{"ThreeCharacters", "*.h", "x.h"},
+                    FilterCase{"ThreeCharacters", "*.h", "x.h sub.c/y.h"},
                     FilterCase{"TwoCharacters", "a*", "a.txt"},
                     FilterCase{"WildcardsInAnotherCase", "*.TXT [Texts]", "a.txt"},
                     FilterCase{"NameInAnotherCase", "readme.md", "README.md"}),
@@ -532,6 +533,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "dst/src/.hidden dst/src/link/e", true, false},
         PlacementCase{"EmptyFoldersOfAnEmptySource", "empty", "dst", "empty/", "dst/empty", "",
                       true, false},
+        PlacementCase{"DestinationNotThereYet", "src", "new/dst", "src/a.txt", "new/dst/src/a.txt",
+                      "", false, false},
         // Only the system folder itself is refused.
         PlacementCase{"FolderBelowTheWindowsFolder", "windows/sub", "dst", "windows/sub/a.txt",
                       "dst/sub/a.txt", "", false, false}),

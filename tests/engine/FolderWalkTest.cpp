@@ -87,12 +87,6 @@ TEST_F(FolderWalkTest, LinksAreListedAsFilesAndNeverWalkedSoALoopEnds) {
               (Names{"src/A/a.txt", "src/A/loop", "src/dangling", "src/toA"}));
 }
 
-TEST_F(FolderWalkTest, PatternSelectsFilesInEveryFolderButNotFolders) {
-    for (const char* file : {"src/a.txt", "src/a.doc", "src/x.doc/a.txt", "src/x.doc/b.doc"})
-        m_temp.writeFile(file, "x");
-    EXPECT_EQ(relative(tree(m_walk, "*.txt")), (Names{"src/x.doc/a.txt", "src/a.txt"}));
-}
-
 TEST_F(FolderWalkTest, ListsAccumulate) {
     m_temp.writeFile("src/A/a.txt", "x");
     m_temp.writeFile("src/r.txt", "x");
