@@ -36,14 +36,6 @@ qdButtons_H* RunArea::makeButton(const QString& name, const QString& caption, bo
     return button;
 }
 
-void RunArea::onPress(qdButtons_H* button, void (RunArea::*signal)()) {
-    connect(button, &qdButtons_H::MouseDown, this, signal);
-    connect(button, &qdButtons_H::Click, this, [this, button, signal] {
-        if (button->clickCameFromKeyboard())
-            emit(this->*signal)();
-    });
-}
-
 RunArea::RunArea(QWidget* parent)
     : QWidget(parent)
     , m_imgani1(imgani1Frames(animationSize, palette())) {
@@ -58,11 +50,12 @@ RunArea::RunArea(QWidget* parent)
     m_cmdAbout = makeButton("cmdAbout", "About", false);
     m_cmdSysInfo = makeButton("cmdSysInfo", "System Info", false);
     m_cmdHelp = makeButton("cmdHelp", "Manual", true);
-    onPress(m_cmdHelp, &RunArea::manualWanted);
-    onPress(m_cmdBackItUp, &RunArea::backupPressed);
-    onPress(m_cmdPreview, &RunArea::previewPressed);
-    onPress(m_cmdOpenProfile, &RunArea::openProfilePressed);
-    onPress(m_cmdSaveProfile, &RunArea::saveProfilePressed);
+    // These act on the press itself, by the mouse or without it.
+    connect(m_cmdHelp, &qdButtons_H::Pressed, this, &RunArea::manualWanted);
+    connect(m_cmdBackItUp, &qdButtons_H::Pressed, this, &RunArea::backupPressed);
+    connect(m_cmdPreview, &qdButtons_H::Pressed, this, &RunArea::previewPressed);
+    connect(m_cmdOpenProfile, &qdButtons_H::Pressed, this, &RunArea::openProfilePressed);
+    connect(m_cmdSaveProfile, &qdButtons_H::Pressed, this, &RunArea::saveProfilePressed);
     // Cancel alone acts on a completed click.
     connect(m_cmdCancel, &qdButtons_H::Click, this, &RunArea::cancelPressed);
 

@@ -53,8 +53,6 @@ protected:
 
 private:
     qdButtons_H* makeButton(const QString& name, const QString& caption, bool enabled);
-    // The button acts on MouseDown, and on a click made with the keyboard.
-    void onPress(qdButtons_H* button, void (RunArea::*signal)());
     void showNextFrame();
     void showProgress();
 

@@ -47,15 +47,15 @@ ExitStatus runProfile(const CliArguments& arguments, Terminal& terminal, CliServ
     }
     OptionSet options;
     MainState state;
+    ActivityLog log;
     if (auto refused = loadProfileForRun(services.fs, services.volumes, style, services.environment,
-                                         *path, options, state, terminal.err))
+                                         *path, options, state, log, terminal.err))
         return *refused;
 
     CliRunHost host(terminal.err, terminal.errorIsTerminal);
     TerminalPrompts prompts(terminal.in, terminal.err, terminal.inputIsTerminal,
                             arguments.assumeYes ? TerminalPrompts::Answering::AssumeYes
                                                 : TerminalPrompts::Answering::Ask);
-    ActivityLog log;
     log.setChangeListener([&](const LogChange& change) {
         host.clearProgressLine();
         writeLogText(terminal.out, change.added);
@@ -78,6 +78,9 @@ ExitStatus runProfile(const CliArguments& arguments, Terminal& terminal, CliServ
     const RunOutcome outcome = run.BackUpEngine(
         arguments.command == Command::Preview ? RunKind::Preview : RunKind::Backup);
     host.clearProgressLine();
+    // The window's log may stop mid-line until the next run; a terminal's output may not.
+    if (!log.text().empty() && !log.text().ends_with('\n'))
+        terminal.out << '\n' << std::flush;
     if (arguments.noAfterActions && options.ShutdownMode != 0 &&
         outcome.ending == RunEnding::Finished && outcome.counts.selected > 0)
         terminal.err
@@ -113,7 +116,8 @@ int runCli(const std::vector<std::string_view>& arguments, Terminal& terminal,
                          << "': no such file\n";
             return toInt(ExitStatus::BadInput);
         }
-        return toInt(showProfile(services.fs, *path, terminal.out, terminal.err));
+        return toInt(showProfile(services.fs, services.volumes, PathStyle::native(),
+                                 services.environment, *path, terminal.out, terminal.err));
     }
     case Command::Run:
     case Command::Preview:

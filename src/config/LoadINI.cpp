@@ -317,7 +317,8 @@ LoadOutcome LoadINIFromText(SettingsContext& context, std::optional<std::string_
 LoadOutcome LoadINI(SettingsContext& context, const std::string& strFilePath) {
     const std::string path = context.settingsPath(strFilePath);
     const ProfileMode mode = strFilePath.empty() ? ProfileMode::Off : ProfileMode::On;
-    if (!FileExists(context.fs, context.style, path))
+    // A profile may be hidden (".nightly.prof"); it is a file all the same.
+    if (!NamedFileExists(context.fs, path))
         return LoadINIFromText(context, std::nullopt, mode);
     const Result<std::string> contents = context.fs.readWholeFile(path);
     if (!contents) {

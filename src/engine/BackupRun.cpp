@@ -7,6 +7,7 @@
 #include "engine/FolderCreation.h"
 #include "engine/FolderWalk.h"
 #include "engine/IntegrityCheck.h"
+#include "engine/NestedDestination.h"
 #include "engine/PreRunChecks.h"
 #include "engine/RunPattern.h"
 #include "engine/SettingsSummary.h"
@@ -27,15 +28,14 @@ constexpr std::chrono::seconds pauseAfterListing{1};
 // What one run carries from step to step.
 struct BackupRun::Progress {
     std::optional<DestinationPath> paths;
+    std::optional<FolderWalk> walk;
     std::string pattern;
     FileList list;
-    std::optional<CopyDecision> decision;
-    std::optional<FileCopier> copier;
     std::chrono::steady_clock::time_point start;
     bool detailedLog = false;
     bool folderQuestionAsked = false;
     bool declined = false;
-    std::size_t selected = 0;
+    RunCounts counts;
     std::size_t readErrors = 0;
     std::vector<CopiedFile> copied;
     // The progress text hangs on the percentage and the time remaining only, which change
@@ -75,7 +75,7 @@ std::string BackupRun::nowText() const {
 RunOutcome BackupRun::BackUpEngine(RunKind kind) {
     RunContext& c = m_context;
     c.flags.PreviewMode = kind == RunKind::Preview;
-    if (!passesPreRunChecks(kind, c.state, c.options, c.environment.windowsFolder, c.style,
+    if (!passesPreRunChecks(kind, c.state, c.options, c.environment.windowsFolder, c.style, c.fs,
                             c.prompts))
         return {};
 
@@ -98,7 +98,8 @@ void BackupRun::prepare(RunKind kind, Progress& progress) {
     progress.paths.emplace(
         c.style, DestinationPathInputs{c.state.Dir1, c.state.Dir2, c.state.chkSubFolders.checked,
                                        c.state.chkRelative.checked, c.state.chkOnlySubs.checked});
-    c.flags.CancelRequested = false;
+    // CancelRequested is not cleared here: each run starts with flags of its own, so a
+    // cancel that arrives before the listing is a cancel all the same.
     c.state.cmbPattern.text = filterTextForRun(c.state.cmbPattern.text);
     progress.pattern = runPatternOf(c.state.cmbPattern.text);
 
@@ -125,11 +126,27 @@ void BackupRun::prepare(RunKind kind, Progress& progress) {
     append("* Preparing backup...reading folders and files...Please wait...\r\n");
     c.host.setProgressText("Reading Folders and Files...Please wait...\r\n");
     c.host.scrollLogToEnd();
+    listFiles(progress);
+    c.host.processEvents();
+    c.host.pause(pauseAfterListing);
+}
 
-    FolderWalk walk(c.fs, c.style, RunControl{&c.flags.CancelRequested, [&c] {
-                                                  c.host.processEvents();
-                                              }});
+// The source files to consider, the destination left out when it lies inside the source.
+void BackupRun::listFiles(Progress& progress) {
+    RunContext& c = m_context;
+    FolderWalk& walk =
+        progress.walk.emplace(c.fs, c.style, RunControl{&c.flags.CancelRequested, [&c] {
+                                                            c.host.processEvents();
+                                                        }});
     const std::string& strSource = progress.paths->strSource();
+    if (c.state.chkSubFolders.checked) {
+        if (const auto inside =
+                destinationInsideSource(c.fs, c.style, strSource, progress.paths->strTarget())) {
+            walk.leaveOut(*inside);
+            append("Destination folder " + c.state.Dir2 +
+                   " lies inside the source folder: it is left out of the backup.\r\n");
+        }
+    }
     const std::error_code readError =
         c.state.chkSubFolders.checked
             ? walk.ListFilesInTree(strSource, AttributeMask::Folders, AttributeMask::Files,
@@ -141,8 +158,6 @@ void BackupRun::prepare(RunKind kind, Progress& progress) {
         append("Folder '" + strSource + "' Error Occured: " + describeError(readError) + "\r\n");
         progress.readErrors = 1;
     }
-    c.host.processEvents();
-    c.host.pause(pauseAfterListing);
 }
 
 // Asked once, on the first file, when the destination folder exists already.
@@ -164,7 +179,9 @@ bool BackupRun::confirmDestinationFolder(Progress& progress) {
 // The decision and the copy, file by file.
 void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome) {
     RunContext& c = m_context;
-    c.flags.CancelRequested = false;
+    // A cancel while the folders were read ends the run before its first file.
+    if (c.flags.CancelRequested)
+        return;
     const std::size_t count = progress.list.Count;
     if (count > 1)
         append("* Copying files at " + nowText() +
@@ -173,13 +190,13 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
     const RunControl control{&c.flags.CancelRequested, [&c] {
                                  c.host.processEvents();
                              }};
-    progress.decision.emplace(
+    CopyDecision decision(
         c.fs, c.style,
         CopyDecisionOptions{c.state.optSelectiveCopy(), c.state.chkOnlyNewFiles.checked,
                             c.state.chkChangedFiles.checked, c.options.DateCondition,
                             c.options.chkSizeFiles != 0, std::nullopt});
     const bool preserve = c.state.chkPreserveFiles.enabled && c.state.chkPreserveFiles.checked;
-    progress.copier.emplace(
+    FileCopier copier(
         c.fs, c.style,
         CopyOptions{c.state.chkSubFolders.checked, preserve, c.options.PreserveNaming,
                     c.options.PreserveExtension},
@@ -187,34 +204,31 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
 
     if (kind == RunKind::Backup && c.state.chkSubFolders.checked && c.options.chkEmptyFolders != 0)
         MakeAllFolders(
-            c.fs, c.style, progress.paths->strSource(),
+            c.fs, c.style, *progress.walk, progress.paths->strSource(),
             [&progress](std::string_view path) { return progress.paths->TargetFile(path); });
     c.host.setProgressScale(static_cast<long long>(count) + 1);
 
+    RunCounts& counts = progress.counts;
     const bool verifyLater = kind == RunKind::Backup && c.options.chkIntegrity != 0;
     for (std::size_t i = 1; i <= count && !c.flags.CancelRequested; ++i) {
         const std::string& s = progress.list.Items[i - 1];
         const std::string TargetFile = progress.paths->TargetFile(s);
         c.host.setProgressValue(static_cast<long long>(i));
         if (i == 1 && !confirmDestinationFolder(progress)) {
-            progress.selected = 0;
+            counts.selected = 0;
             progress.declined = true;
             append("Target folder exists. User canceled backup.\r\n");
             break;
         }
         showProgress(kind, i, progress);
 
-        if (progress.decision->shouldCopy(s, TargetFile)) {
+        if (decision.shouldCopy(s, TargetFile)) {
             if (progress.detailedLog)
                 appendFromTo(s, TargetFile);
-            ++progress.selected;
-            if (kind == RunKind::Backup) {
-                const CopyOutcome copied = progress.copier->GoAndCopyTheFile(s, TargetFile);
-                if (copied == CopyOutcome::Failed)
-                    ++outcome.failedFiles;
-                else if (copied == CopyOutcome::Copied && verifyLater)
-                    progress.copied.push_back({s, TargetFile});
-            }
+            ++counts.selected;
+            if (kind == RunKind::Backup)
+                countCopy(copier.GoAndCopyTheFile(s, TargetFile), {s, TargetFile}, verifyLater,
+                          progress);
         }
         if (i == 1) {
             c.host.refreshPane(RunPane::Dir2);
@@ -222,6 +236,24 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
         }
         c.host.scrollLogToEnd();
         c.host.processEvents();
+    }
+    counts.existing = decision.ExistingCount();
+    counts.preserved = copier.PreservedCount();
+    outcome.failedFiles += counts.failed;
+}
+
+void BackupRun::countCopy(CopyOutcome copy, CopiedFile file, bool verifyLater, Progress& progress) {
+    switch (copy) {
+    case CopyOutcome::Copied:
+        ++progress.counts.copied;
+        if (verifyLater)
+            progress.copied.push_back(std::move(file));
+        break;
+    case CopyOutcome::Failed:
+        ++progress.counts.failed;
+        break;
+    case CopyOutcome::Cancelled:
+        break; // neither copied nor failed: the summary reports the cancel
     }
 }
 
@@ -245,14 +277,15 @@ void BackupRun::showProgress(RunKind kind, std::size_t i, Progress& progress) {
 void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
     RunContext& c = m_context;
     const bool cancelled = c.flags.CancelRequested;
+    const RunCounts& counts = progress.counts;
     c.host.setAnimationRunning(false);
     // What a run reports as done must be on the disk, not only in the cache.
-    if (kind == RunKind::Backup && progress.selected > 0)
+    if (kind == RunKind::Backup && counts.selected > 0)
         c.fs.flushVolume(progress.paths->strTarget());
     c.host.setFreeSpaceText(GetFreeSpace(c.volumes, c.style, progress.paths->strTarget()));
 
-    outcome.counts = {progress.list.Count, progress.selected, progress.decision->ExistingCount(),
-                      progress.copier->PreservedCount()};
+    outcome.counts = counts;
+    outcome.counts.listed = progress.list.Count;
     outcome.failedFiles += progress.readErrors;
     const std::string RunSummary = runSummaryText(kind, cancelled, outcome.counts);
     if (cancelled)
@@ -260,9 +293,10 @@ void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
     else
         c.host.setProgressValue(static_cast<long long>(progress.list.Count) + 1);
     append(RunSummary + "\r\n");
-    append(upToDateText(outcome.counts));
+    if (!cancelled)
+        append(upToDateText(outcome.counts));
 
-    if (progress.selected >= 1) {
+    if (counts.selected >= 1) {
         if (!cancelled && kind == RunKind::Backup && c.options.chkIntegrity != 0) {
             c.host.setViewCaption("Checking files for integrity...");
             c.host.setAnimationRunning(true);

@@ -9,6 +9,9 @@
 
 namespace tidecopy {
 
+enum class CopyOutcome;
+struct CopiedFile;
+
 // How a run ended, for front ends that report it (the command line's exit status).
 enum class RunEnding {
     Refused,  // a pre-run check or the confirmation ended it before it started
@@ -37,7 +40,9 @@ public:
 private:
     struct Progress;
     void prepare(RunKind kind, Progress& progress);
+    void listFiles(Progress& progress);
     void copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome);
+    static void countCopy(CopyOutcome copy, CopiedFile file, bool verifyLater, Progress& progress);
     void report(RunKind kind, Progress& progress, RunOutcome& outcome);
     void finish(RunKind kind, RunOutcome& outcome);
     bool confirmDestinationFolder(Progress& progress);

@@ -80,11 +80,13 @@ CopyOutcome FileCopier::GoAndCopyTheFile(const std::string& strSource,
     m_control.processEvents();
     const std::error_code error = replaceSafely(strSource, strTarget, preservedName);
     m_control.processEvents();
+    // A file the user cancelled half-way did not fail: the run reports the cancel.
+    if (error == std::errc::operation_canceled)
+        return CopyOutcome::Cancelled;
     if (error) {
         m_log("File '" + FileNameOf(m_style, strTarget) +
               "' Error Occured: " + describeError(error) + "\r\n");
-        return error == std::errc::operation_canceled ? CopyOutcome::Cancelled
-                                                      : CopyOutcome::Failed;
+        return CopyOutcome::Failed;
     }
     if (!preservedName.empty()) {
         m_log("File already exists. Preserving existing file (renamed to ." + ext.substr(1) +

@@ -36,7 +36,8 @@ int CreateFolderPath(FileSystem& fs, const PathStyle& style, std::string_view pa
     return levels;
 }
 
-void MakeAllFolders(FileSystem& fs, const PathStyle& style, const std::string& strSourcePath,
+void MakeAllFolders(FileSystem& fs, const PathStyle& style, FolderWalk& walk,
+                    const std::string& strSourcePath,
                     const DestinationPathFunction& destinationOf) {
     const auto prepare = [&](const std::string& folder) {
         if (!folder.empty() && !FileOrDirExists(fs, style, folder))
@@ -44,7 +45,7 @@ void MakeAllFolders(FileSystem& fs, const PathStyle& style, const std::string& s
     };
 
     FileList subFolders;
-    FolderWalk(fs, style).ListSubFolders(strSourcePath, AttributeMask::Folders, subFolders);
+    walk.ListAllSubFolders(strSourcePath, AttributeMask::Folders, subFolders);
     for (const std::string& sub : subFolders.Items)
         prepare(destinationOf(sub));
     if (subFolders.Items.empty()) {

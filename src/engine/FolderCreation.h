@@ -9,6 +9,8 @@
 
 namespace tidecopy {
 
+class FolderWalk;
+
 // The text up to and including the first delimiter, removed from startStrg; the whole
 // text when there is no delimiter.
 std::string GetPart(std::string& startStrg, char delimiter);
@@ -23,11 +25,12 @@ int CreateFolderPath(FileSystem& fs, const PathStyle& style, std::string_view pa
 // The run's destination path of a source path below the source folder.
 using DestinationPathFunction = std::function<std::string(std::string_view sourcePath)>;
 
-// Prepares, before a run copies, the destination folder of each immediate subfolder of the
-// source folder, or of the source folder itself when it has none. The destinations come
-// from the run's own path rule, so the prepared folders are the ones its files will use.
-// Errors are ignored.
-void MakeAllFolders(FileSystem& fs, const PathStyle& style, const std::string& strSourcePath,
-                    const DestinationPathFunction& destinationOf);
+// Prepares, before a run copies, the destination folder of every folder below the source
+// folder, at every depth, or of the source folder itself when it has none. The walk
+// decides what is a folder to prepare (never a hidden one, never through a link); the
+// destinations come from the run's own path rule, so the prepared folders are the ones
+// its files will use. Errors are ignored.
+void MakeAllFolders(FileSystem& fs, const PathStyle& style, FolderWalk& walk,
+                    const std::string& strSourcePath, const DestinationPathFunction& destinationOf);
 
 } // namespace tidecopy

@@ -18,6 +18,16 @@ bool isWindowsFolder(const std::string& WindowsFolder, const std::string& folder
     return lowered(WindowsFolder) == lowered(style.withTrailingSeparator(folder));
 }
 
+// The same folder written twice differently ("Dir1" and "Dir1/", a path through a link) is
+// still one folder: what the file system says decides.
+bool sameFolder(FileSystem& fs, const std::string& a, const std::string& b) {
+    if (a == b)
+        return true;
+    const Result<FileIdentity> first = fs.identityOf(a);
+    const Result<FileIdentity> second = fs.identityOf(b);
+    return first && second && *first == *second;
+}
+
 std::string confirmationText(const MainState& state) {
     return "You are about to backup/copy files from:\r\n" + state.Dir1 + "\r\n\r\n" +
            (state.chkSubFolders.checked ? "And all its sub folders to:" : "To: ") + "\r\n" +
@@ -27,9 +37,9 @@ std::string confirmationText(const MainState& state) {
 } // namespace
 
 bool passesPreRunChecks(RunKind kind, const MainState& state, const OptionSet& options,
-                        const std::string& WindowsFolder, const PathStyle& style,
+                        const std::string& WindowsFolder, const PathStyle& style, FileSystem& fs,
                         Prompts& prompts) {
-    if (state.Dir1 == state.Dir2) {
+    if (sameFolder(fs, state.Dir1, state.Dir2)) {
         prompts.message("", "Source and Target folder can not be the same!", PromptButtons::Ok,
                         PromptIcon::None);
         return false;

@@ -34,6 +34,19 @@ bool FileOrDirExists(FileSystem& fs, const PathStyle& style, std::string_view st
     return existsWithin(fs, path, AttributeMask::Folders);
 }
 
+bool NamedFileExists(FileSystem& fs, std::string_view path) {
+    // An empty path, or a file's path with a separator after it, is not found.
+    const Result<EntryInfo> info = fs.entryInfo(std::string(path));
+    return info && (info->type == EntryType::File || info->type == EntryType::Symlink);
+}
+
+bool NamedFolderExists(FileSystem& fs, const PathStyle& style, std::string_view path) {
+    if (path.empty())
+        return false;
+    const Result<EntryInfo> info = fs.entryInfo(style.withoutTrailingSeparator(path));
+    return (info && info->type == EntryType::Directory) || FileOrDirExists(fs, style, path);
+}
+
 std::string FileNameOf(const PathStyle& style, std::string_view path) {
     return std::string(style.fileNameOf(path).substr(0, maxFileNameLength));
 }

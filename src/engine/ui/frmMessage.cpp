@@ -32,11 +32,7 @@ frmMessage::frmMessage(QWidget* owner)
     m_Timer1->setObjectName("Timer1");
     m_Timer1->setInterval(tickMs);
     connect(m_Timer1, &QTimer::timeout, this, &frmMessage::Timer1_Timer);
-    connect(m_qdButtons_H1, &qdButtons_H::MouseDown, this, &frmMessage::stop);
-    connect(m_qdButtons_H1, &qdButtons_H::Click, this, [this] {
-        if (m_qdButtons_H1->clickCameFromKeyboard())
-            stop();
-    });
+    connect(m_qdButtons_H1, &qdButtons_H::Pressed, this, &frmMessage::stop);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_Label1);

@@ -78,12 +78,7 @@ void PaneWidget::buildControls() {
         auto* button = new qdButtons_H(this);
         button->setObjectName(elementName("cmdPresetFolders", index));
         button->setCaption(QString::fromUtf8(presetFolder(index)->caption));
-        connect(button, &qdButtons_H::MouseDown, this,
-                [this, index] { emit presetPressed(index); });
-        connect(button, &qdButtons_H::Click, this, [this, button, index] {
-            if (button->clickCameFromKeyboard())
-                emit presetPressed(index);
-        });
+        connect(button, &qdButtons_H::Pressed, this, [this, index] { emit presetPressed(index); });
         m_presets[static_cast<std::size_t>(k)] = button;
     }
 

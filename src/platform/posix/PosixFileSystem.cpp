@@ -7,8 +7,10 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -146,6 +148,22 @@ Result<EntryInfo> PosixFileSystem::entryInfo(const std::string& path) {
     if ((st.st_mode & S_IWUSR) == 0)
         info.attributes |= FileAttribute::ReadOnly;
     return info;
+}
+
+Result<FileIdentity> PosixFileSystem::identityOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return lastNativeError();
+    return FileIdentity{static_cast<std::uint64_t>(st.st_dev),
+                        static_cast<std::uint64_t>(st.st_ino)};
+}
+
+Result<std::string> PosixFileSystem::canonicalPath(const std::string& path) {
+    const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
+                                                               &std::free);
+    if (!resolved)
+        return lastNativeError();
+    return std::string(resolved.get());
 }
 
 std::error_code PosixFileSystem::createFolder(const std::string& path) {

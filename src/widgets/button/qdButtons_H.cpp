@@ -36,7 +36,12 @@ qdButtons_H::qdButtons_H(QWidget* parent)
     : QAbstractButton(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    connect(this, &QAbstractButton::clicked, this, [this] { emit Click(); });
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        emit Click();
+        // The mouse has pressed already, on MouseDown.
+        if (!m_mouseRelease)
+            emit Pressed();
+    });
 }
 
 void qdButtons_H::setCaption(const QString& caption) {
@@ -103,31 +108,36 @@ void qdButtons_H::paintEvent(QPaintEvent*) {
 void qdButtons_H::emitMouseDown(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     emit MouseDown(buttonNumber(event->button()), shiftState(event->modifiers()), at.x(), at.y());
+    emit Pressed();
 }
 
 void qdButtons_H::mousePressEvent(QMouseEvent* event) {
-    m_keyboardClick = false;
     // The base class presses only for the left button; every button raises MouseDown.
     QAbstractButton::mousePressEvent(event);
     emitMouseDown(event);
 }
 
+void qdButtons_H::mouseReleaseEvent(QMouseEvent* event) {
+    m_mouseRelease = true;
+    QAbstractButton::mouseReleaseEvent(event);
+    m_mouseRelease = false;
+}
+
 void qdButtons_H::mouseDoubleClickEvent(QMouseEvent* event) {
-    m_keyboardClick = false;
     QAbstractButton::mouseDoubleClickEvent(event);
     emitMouseDown(event);
 }
 
 void qdButtons_H::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space)
-        m_keyboardClick = true;
+    // Enter presses a focused button as Space does; the toolkit leaves it to default buttons.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
     QAbstractButton::keyPressEvent(event);
-}
-
-bool qdButtons_H::event(QEvent* event) {
-    if (event->type() == QEvent::Shortcut)
-        m_keyboardClick = true;
-    return QAbstractButton::event(event);
 }
 
 } // namespace tidecopy

@@ -6,8 +6,9 @@
 namespace tidecopy {
 
 // The project's own push button, used for every push button of every window. It owns
-// its caption, enabled state and picture; windows act on MouseDown (any mouse button)
-// or, where named, on Click. The drawing here is plain; the full look comes later.
+// its caption, enabled state and picture; windows act on Pressed (MouseDown with any
+// mouse button, or a press without the mouse) or, where named, on Click. The drawing
+// here is plain; the full look comes later.
 class qdButtons_H : public QAbstractButton {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
@@ -25,23 +26,22 @@ public:
     QPixmap Picture() const { return m_picture; }
     void setPicture(const QPixmap& picture);
 
-    // True while the last Click came from the keyboard (space or the access key), so a
-    // window that acts on MouseDown can still be driven without a mouse.
-    bool clickCameFromKeyboard() const { return m_keyboardClick; }
-
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 signals:
     void MouseDown(int button, int shift, int x, int y);
     void Click();
+    // What a window that acts on MouseDown connects to: MouseDown, and every press that is
+    // not the mouse's (Space, Enter, the access key, an assistive technology's press).
+    void Pressed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     // The caption as drawn: "||" as a line break, ampersands as the toolkit reads them.
@@ -50,7 +50,7 @@ private:
 
     QString m_caption;
     QPixmap m_picture;
-    bool m_keyboardClick = false;
+    bool m_mouseRelease = false; // while a mouse release makes its Click
 };
 
 } // namespace tidecopy
