@@ -1,4 +1,4 @@
-#include "widgets/button/qdButtons_H.h"
+#include "widgets/button/OwnerDrawnButton.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -9,15 +9,15 @@
 namespace tidecopy {
 namespace {
 
-TEST(qdButtons_H, CaptionIsWhatScreenReadersSay) {
-    qdButtons_H button;
+TEST(OwnerDrawnButton, CaptionIsWhatScreenReadersSay) {
+    OwnerDrawnButton button;
     button.setCaption("Copy &The Files && more||now");
     EXPECT_EQ(button.Caption(), "Copy &The Files && more||now");
     EXPECT_EQ(button.accessibleName(), "Copy The Files & more now");
 }
 
 // A screen reader's or switch device's press; a disabled button offers none.
-void pressAccessibly(qdButtons_H& button) {
+void pressAccessibly(OwnerDrawnButton& button) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&button);
     ASSERT_NE(accessible, nullptr);
     QAccessibleActionInterface* actions = accessible->actionInterface();
@@ -28,7 +28,7 @@ void pressAccessibly(qdButtons_H& button) {
 
 // A window acting on Pressed acts once for each press, however it is made; every mouse
 // button raises MouseDown, only the left one clicks.
-TEST(qdButtons_H, EveryWayOfPressingPressesOnce) {
+TEST(OwnerDrawnButton, EveryWayOfPressingPressesOnce) {
     struct Way {
         const char* name;
         int key; // 0: a mouse button; -1: an assistive technology's press
@@ -43,7 +43,7 @@ TEST(qdButtons_H, EveryWayOfPressingPressesOnce) {
                         {"access key", Qt::Key_P, Qt::AltModifier},
                         {"assistive technology", -1}};
     QWidget window;
-    auto* button = new qdButtons_H(&window);
+    auto* button = new OwnerDrawnButton(&window);
     button->setCaption("&Preview");
     button->resize(80, 30);
     window.show();
@@ -57,9 +57,9 @@ TEST(qdButtons_H, EveryWayOfPressingPressesOnce) {
         else
             QTest::keyClick(button, Qt::Key(way.key), way.modifiers);
     };
-    QSignalSpy pressed(button, &qdButtons_H::Pressed);
-    QSignalSpy mouseDown(button, &qdButtons_H::MouseDown);
-    QSignalSpy click(button, &qdButtons_H::Click);
+    QSignalSpy pressed(button, &OwnerDrawnButton::Pressed);
+    QSignalSpy mouseDown(button, &OwnerDrawnButton::MouseDown);
+    QSignalSpy click(button, &OwnerDrawnButton::Click);
     for (const Way& way : ways) {
         const qsizetype before = pressed.count();
         press(way);

@@ -5,18 +5,18 @@
 
 namespace tidecopy {
 
-// The project's own push button, used for every push button of every window. It owns
-// its caption, enabled state and picture; windows act on Pressed (MouseDown with any
-// mouse button, or a press without the mouse) or, where named, on Click. The drawing
-// here is plain; the full look comes later.
-class qdButtons_H : public QAbstractButton {
+// The owner-drawn push button (the product's qdButtons_H), used for every push button of every
+// window. It owns its caption, enabled state and picture; windows act on Pressed (MouseDown with
+// any mouse button, or a press without the mouse) or, where named, on Click. The drawing here is
+// plain; the full look comes later.
+class OwnerDrawnButton : public QAbstractButton {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabledState)
     Q_PROPERTY(QPixmap Picture READ Picture WRITE setPicture)
 
 public:
-    explicit qdButtons_H(QWidget* parent = nullptr);
+    explicit OwnerDrawnButton(QWidget* parent = nullptr);
 
     QString Caption() const { return m_caption; }
     // "&" marks the access key, "&&" shows one ampersand, "||" breaks the line.

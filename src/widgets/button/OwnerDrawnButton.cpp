@@ -1,4 +1,4 @@
-#include "widgets/button/qdButtons_H.h"
+#include "widgets/button/OwnerDrawnButton.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -32,7 +32,7 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
 
 } // namespace
 
-qdButtons_H::qdButtons_H(QWidget* parent)
+OwnerDrawnButton::OwnerDrawnButton(QWidget* parent)
     : QAbstractButton(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -44,7 +44,7 @@ qdButtons_H::qdButtons_H(QWidget* parent)
     });
 }
 
-void qdButtons_H::setCaption(const QString& caption) {
+void OwnerDrawnButton::setCaption(const QString& caption) {
     m_caption = caption;
     // The toolkit's text carries the access key (its "&" rules are the same).
     setText(QString(caption).replace("||", " "));
@@ -55,23 +55,23 @@ void qdButtons_H::setCaption(const QString& caption) {
     update();
 }
 
-void qdButtons_H::setEnabledState(bool enabled) {
+void OwnerDrawnButton::setEnabledState(bool enabled) {
     setEnabled(enabled);
     update();
 }
 
-void qdButtons_H::setPicture(const QPixmap& picture) {
+void OwnerDrawnButton::setPicture(const QPixmap& picture) {
     m_picture = picture;
     setIcon(QIcon(picture));
     updateGeometry();
     update();
 }
 
-QString qdButtons_H::displayText() const {
+QString OwnerDrawnButton::displayText() const {
     return QString(m_caption).replace("||", "\n");
 }
 
-QSize qdButtons_H::sizeHint() const {
+QSize OwnerDrawnButton::sizeHint() const {
     QStyleOptionButton option;
     option.initFrom(this);
     option.text = displayText();
@@ -85,11 +85,11 @@ QSize qdButtons_H::sizeHint() const {
     return style()->sizeFromContents(QStyle::CT_PushButton, &option, content + QSize(12, 6), this);
 }
 
-QSize qdButtons_H::minimumSizeHint() const {
+QSize OwnerDrawnButton::minimumSizeHint() const {
     return sizeHint();
 }
 
-void qdButtons_H::paintEvent(QPaintEvent*) {
+void OwnerDrawnButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     option.initFrom(this);
@@ -105,30 +105,30 @@ void qdButtons_H::paintEvent(QPaintEvent*) {
     painter.drawControl(QStyle::CE_PushButton, option);
 }
 
-void qdButtons_H::emitMouseDown(QMouseEvent* event) {
+void OwnerDrawnButton::emitMouseDown(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     emit MouseDown(buttonNumber(event->button()), shiftState(event->modifiers()), at.x(), at.y());
     emit Pressed();
 }
 
-void qdButtons_H::mousePressEvent(QMouseEvent* event) {
+void OwnerDrawnButton::mousePressEvent(QMouseEvent* event) {
     // The base class presses only for the left button; every button raises MouseDown.
     QAbstractButton::mousePressEvent(event);
     emitMouseDown(event);
 }
 
-void qdButtons_H::mouseReleaseEvent(QMouseEvent* event) {
+void OwnerDrawnButton::mouseReleaseEvent(QMouseEvent* event) {
     m_mouseRelease = true;
     QAbstractButton::mouseReleaseEvent(event);
     m_mouseRelease = false;
 }
 
-void qdButtons_H::mouseDoubleClickEvent(QMouseEvent* event) {
+void OwnerDrawnButton::mouseDoubleClickEvent(QMouseEvent* event) {
     QAbstractButton::mouseDoubleClickEvent(event);
     emitMouseDown(event);
 }
 
-void qdButtons_H::keyPressEvent(QKeyEvent* event) {
+void OwnerDrawnButton::keyPressEvent(QKeyEvent* event) {
     // Enter presses a focused button as Space does; the toolkit leaves it to default buttons.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
