@@ -31,6 +31,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& spoken,
 OwnerDrawnButton* RunArea::makeButton(const QString& name, const QString& caption, bool enabled) {
     auto* button = new OwnerDrawnButton(this);
     button->setObjectName(name);
+    button->setButtonStyle(OwnerDrawnButton::textButtonStyle);
     button->setCaption(caption);
     button->setEnabledState(enabled);
     return button;

@@ -103,6 +103,7 @@ CopyOptionsGroup::CopyOptionsGroup(MainState& state, Prompts& prompts, QWidget* 
 
     m_cmdPreserveOptions = new OwnerDrawnButton(this);
     m_cmdPreserveOptions->setObjectName("cmdPreserveOptions");
+    m_cmdPreserveOptions->setButtonStyle(OwnerDrawnButton::pictureButtonStyle);
     m_cmdPreserveOptions->setPicture(
         style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(16, 16));
     m_cmdPreserveOptions->setAccessibleName("More Options and settings");

@@ -29,6 +29,10 @@ frmMessage::frmMessage(QWidget* owner)
     m_qdButtons_H1->setObjectName("qdButtons_H1");
     m_qdButtons_H1->setAccessibleName(tr("Stop"));
     m_qdButtons_H1->setCaption("Stop");
+    m_qdButtons_H1->setButtonStyle(OwnerDrawnButton::textButtonStyle);
+    // Enter and Escape stop it too, wherever the focus is.
+    m_qdButtons_H1->setDefault(true);
+    m_qdButtons_H1->setCancel(true);
     m_Timer1->setObjectName("Timer1");
     m_Timer1->setInterval(tickMs);
     connect(m_Timer1, &QTimer::timeout, this, &frmMessage::Timer1_Timer);

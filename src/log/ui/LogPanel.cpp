@@ -28,6 +28,7 @@ LogPanel::LogPanel(ActivityLog& log, QWidget* parent)
     for (int i = 0; i < 5; ++i) {
         auto* button = new OwnerDrawnButton(this);
         button->setObjectName(elementName("cmdLogoption", i));
+        button->setButtonStyle(OwnerDrawnButton::textButtonStyle);
         button->setCaption(QLatin1String(captions[i]));
         button->setEnabledState(false);
         commands->addWidget(button);

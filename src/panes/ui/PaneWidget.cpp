@@ -77,6 +77,7 @@ void PaneWidget::buildControls() {
         const int index = i * 5 + k;
         auto* button = new OwnerDrawnButton(this);
         button->setObjectName(elementName("cmdPresetFolders", index));
+        button->setButtonStyle(OwnerDrawnButton::textButtonStyle);
         button->setCaption(QString::fromUtf8(presetFolder(index)->caption));
         connect(button, &OwnerDrawnButton::Pressed, this,
                 [this, index] { emit presetPressed(index); });
