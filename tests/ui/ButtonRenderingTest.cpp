@@ -1,6 +1,4 @@
-#include "widgets/button/ButtonCaption.h"
-#include "widgets/button/StylePainters.h"
-#include "widgets/button/SystemColors.h"
+#include "ButtonImages.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -15,17 +13,8 @@ namespace {
 constexpr ColorValue containerColor = 0xC8D0D4;
 constexpr ShiftOptions blue{.proportionalBlue = true};
 
-// The button as the screen shows it: drawn, then cut to its outline over its container.
 QImage render(const ButtonProperties& p, const ButtonLook& look, QSize size) {
-    const QImage picture = p.customShape() ? p.Picture.toImage() : QImage();
-    const ButtonOutline outline = buildOutline(p.ButtonShape, p.ButtonStyle, size, picture);
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(toQColor(containerColor));
-    QPainter painter(&image);
-    painter.setClipRegion(outline.window);
-    renderButton(painter, {p, look, outline, QApplication::palette(), containerColor, size,
-                           QSize(1920, 1080)});
-    return image;
+    return test::buttonImage(p, look, size, containerColor);
 }
 
 ColorValue at(const QImage& image, int x, int y) {
@@ -49,6 +38,75 @@ TEST(ButtonRendering, StyleTwoShadesItsRowsDownToTwentyFiveLevels) {
         EXPECT_EQ(at(small, 30, y), ShiftColor(face, -y, blue)) << y;
     const QImage tall = render(p, {}, QSize(60, 50));
     EXPECT_EQ(at(tall, 30, 46), ShiftColor(face, -23, blue)) << "a 50-pixel face shades too";
+}
+
+// One pixel each of what the styles fix: style 2's edge colours by state and its border,
+// style 5's edge only under the pointer, a checked face, the focus rectangle's dots.
+TEST(ButtonRendering, StylesPaintTheirFixedColours) {
+    const ColorValue face = ShiftColor(0x606060, 48, blue);
+    const ColorValue pressedFace = ShiftColor(face, -32, blue);
+    const ColorValue text = colorValueOf(QApplication::palette().color(QPalette::ButtonText));
+    const auto none = [](ButtonProperties&) {
+    };
+    struct Row {
+        const char* name;
+        int style;
+        std::function<void(ButtonProperties&)> set;
+        ButtonLook look;
+        QPoint at;
+        ColorValue expected;
+    };
+    const Row rows[] = {
+        {"style 2 top edge", 2, none, {}, {30, 1}, ShiftColor(face, 16, blue)},
+        {"style 2 top edge, default", 2, none, {.defaultLook = true}, {30, 1}, 0xFFDFBF},
+        {"style 2 top edge, hot", 2, none, {.over = true}, {30, 1}, 0xA6E9FF},
+        {"style 2 top edge, pressed",
+         2,
+         none,
+         {.over = true, .pressed = true},
+         {30, 1},
+         ShiftColor(pressedFace, -32, blue)},
+        {"style 2 bottom edge, checked",
+         2,
+         [](auto& p) { p.setMode(1), p.setValue(true); },
+         {},
+         {30, 23},
+         ShiftColor(ShiftColor(0xFFFFFF, -32, blue), 16, blue)},
+        {"style 2 border", 2, none, {}, {30, 0}, ShiftColor(face, -84, blue)},
+        {"style 2 border, disabled",
+         2,
+         none,
+         {.enabled = false},
+         {30, 0},
+         ShiftColor(ShiftColor(face, -24, blue), -84, blue)},
+        {"style 2 border along a slanted side",
+         2,
+         [](auto& p) { p.setButtonShape(1); },
+         {},
+         {12, 12},
+         ShiftColor(face, -84, blue)},
+        {"style 5 idle: no edge", 5, none, {}, {0, 0}, 0x606060},
+        {"style 5 under the pointer: raised", 5, none, {.over = true}, {0, 0}, 0xFFFFFF},
+        {"style 5 pressed: sunken", 5, none, {.over = true, .pressed = true}, {0, 0}, 0x808080},
+        {"style 5 disabled: no edge", 5, none, {.enabled = false, .over = true}, {0, 0}, 0x606060},
+        {"a checked face is flat, gradient or not",
+         0,
+         [](auto& p) {
+             p.setGradientMode(1);
+             p.setMode(1);
+             p.setValue(true);
+         },
+         {},
+         {30, 12},
+         ShiftColor(0xFFFFFF, -32)},
+        {"focus dots reach the rectangle's right end", 0, none, {.focused = true}, {57, 3}, text},
+    };
+    for (const Row& row : rows) {
+        ButtonProperties p = plain(row.style, 0x606060);
+        row.set(p);
+        EXPECT_EQ(at(render(p, row.look, QSize(61, 25)), row.at.x(), row.at.y()), row.expected)
+            << row.name;
+    }
 }
 
 TEST(ButtonRendering, GradientModesTwoAndFourPaintOneAndThreeBackwards) {

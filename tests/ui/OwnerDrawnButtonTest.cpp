@@ -1,5 +1,7 @@
 #include "widgets/button/OwnerDrawnButton.h"
 
+#include "ButtonImages.h"
+
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QDialog>
@@ -43,6 +45,27 @@ public:
 
 private:
     QStringList m_events;
+};
+
+// Counts the paints a widget gets.
+struct PaintCounter : QObject {
+    int paints = 0;
+    explicit PaintCounter(QWidget* widget) {
+        widget->installEventFilter(this);
+        after();
+        paints = 0;
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+    // Paints travel through two posted events.
+    int after() {
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        return paints;
+    }
 };
 
 // A shown, active window to put buttons in.
@@ -199,10 +222,13 @@ TEST(OwnerDrawnButton, RaisesItsEventsInTheOrderWindowsExpect) {
         {"a selected option clicked again", 2, true, click, "MouseDown 1, MouseUp 1", true},
         {"Enter on a check button", 1, false, [](auto* b) { QTest::keyClick(b, Qt::Key_Return); },
          "KeyDown 13, KeyPress 13, KeyUp 13"},
+        {"the access key of a check button", 1, false,
+         [](auto* b) { QTest::keyClick(b, Qt::Key_B, Qt::AltModifier); },
+         "KeyDown 18, Click, KeyUp 66, KeyUp 18", true},
     };
     Window window;
     for (const Row& row : rows) {
-        std::unique_ptr<OwnerDrawnButton> button(window.button("Button", row.mode));
+        std::unique_ptr<OwnerDrawnButton> button(window.button("&Button", row.mode));
         button->setValue(row.value);
         button->setFocus();
         EventLog log(button.get());
@@ -293,9 +319,11 @@ TEST(OwnerDrawnButton, NoticesThePointerLeavingOnTheNextHoverTick) {
         QTimerEvent event(timer->timerId());
         QCoreApplication::sendEvent(timer, &event);
     };
+    PaintCounter counter(button);
     QTest::mouseMove(button, QPoint(20, 10));
     QTest::mouseMove(button, QPoint(30, 12));
     EXPECT_EQ(log.text(), "MouseOnButton 1");
+    EXPECT_EQ(counter.after(), 1) << "the hover look";
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 50);
     tick();
@@ -304,6 +332,76 @@ TEST(OwnerDrawnButton, NoticesThePointerLeavingOnTheNextHoverTick) {
     tick();
     EXPECT_EQ(log.text(), "MouseOnButton 1, MouseOnButton 0");
     EXPECT_FALSE(timer->isActive());
+    EXPECT_EQ(counter.after(), 2) << "the look without hover";
+}
+
+// What the button shows is the look its state leads to.
+TEST(OwnerDrawnButton, ShowsTheLookItsInputLeadsTo) {
+    using Act = std::function<void(OwnerDrawnButton*, OwnerDrawnButton*)>;
+    struct Row {
+        const char* name;
+        Act act;
+        ButtonLook look;
+    };
+    const Row rows[] = {
+        {"idle", [](auto*, auto*) {}, {}},
+        {"the pointer over it",
+         [](auto* b, auto*) { QTest::mouseMove(b, QPoint(20, 10)); },
+         {.over = true}},
+        {"focused", [](auto* b, auto*) { b->setFocus(); }, {.focused = true, .defaultLook = true}},
+        {"Space held",
+         [](auto* b, auto*) {
+             b->setFocus();
+             QTest::keyPress(b, Qt::Key_Space);
+         },
+         {.focused = true,
+          .defaultLook = true,
+          .pressed = true,
+          .pressedByKey = true,
+          .mouseHeld = true}},
+        {"the window's default button",
+         [](auto* b, auto*) { b->setDefault(true); },
+         {.defaultLook = true}},
+        {"another button has the focus",
+         [](auto* b, auto* other) {
+             other->setFocus();
+             b->setDefault(true);
+         },
+         {}},
+        {"disabled", [](auto* b, auto*) { b->setEnabledState(false); }, {.enabled = false}},
+    };
+    Window window;
+    auto* edit = new QLineEdit(&window.widget);
+    edit->setGeometry(10, 100, 100, 24);
+    edit->show();
+    for (const Row& row : rows) {
+        std::unique_ptr<OwnerDrawnButton> button(window.button("&Look"));
+        std::unique_ptr<OwnerDrawnButton> other(window.button("Other"));
+        button->setButtonStyle(1);
+        edit->setFocus();
+        row.act(button.get(), other.get());
+        const ButtonProperties properties =
+            loadButtonProperties(button->writeProperties(), {window.widget.font(), 0});
+        EXPECT_EQ(button->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                  test::buttonImage(properties, row.look, button->size(), 0))
+            << row.name;
+    }
+}
+
+// Changes made while drawing is delayed are drawn once, when the delay ends.
+TEST(OwnerDrawnButton, DrawsOnceAfterADelay) {
+    Window window;
+    OwnerDrawnButton* button = window.button("Delayed");
+    PaintCounter counter(button);
+    button->DelayDrawing(true);
+    button->setBackColor(0x00FF00);
+    button->setCaption("Later");
+    button->setGradientColor(0x0000FF);
+    EXPECT_EQ(counter.after(), 0);
+    button->DelayDrawing(false);
+    EXPECT_EQ(counter.after(), 1);
+    button->setBackColor(0xFF0000);
+    EXPECT_EQ(counter.after(), 2);
 }
 
 // A dialog's default button takes Enter and its cancel button Escape from wherever the

@@ -1,5 +1,7 @@
 #include "widgets/button/ButtonColors.h"
 
+#include <algorithm>
+
 namespace tidecopy {
 
 namespace {
@@ -28,8 +30,8 @@ ResolvedColors resolveButtonColors(int style, ColorValue back, ColorValue hoverB
 std::array<ColorValue, 8> style2EdgeColors(EdgeState state, ColorValue face) {
     const auto shifted = [face](std::array<int, 8> amounts) {
         std::array<ColorValue, 8> colors{};
-        for (std::size_t i = 0; i < colors.size(); ++i)
-            colors[i] = ShiftColor(face, amounts[i], blue);
+        std::transform(amounts.begin(), amounts.end(), colors.begin(),
+                       [face](int amount) { return ShiftColor(face, amount, blue); });
         return colors;
     };
     switch (state) {

@@ -225,14 +225,11 @@ void OwnerDrawnButton::apply(ButtonChanges changes) {
 }
 
 void OwnerDrawnButton::redraw() {
-    if (m_delayDrawing)
-        return;
-    m_surfaceStale = true;
-    update();
+    if (!m_delayDrawing)
+        update();
 }
 
 void OwnerDrawnButton::resizeLogic() {
-    m_surfaceStale = true;
     const int wanted = widthForShape(m_properties.ButtonShape, size());
     if (wanted != width()) {
         // Comes back here through the resize event.
@@ -310,20 +307,22 @@ QSize OwnerDrawnButton::minimumSizeHint() const {
     return sizeHint();
 }
 
+// Every paint request ends a delay and draws the whole button: off-screen, then shown in
+// one step.
 void OwnerDrawnButton::paintEvent(QPaintEvent*) {
     m_delayDrawing = false;
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (m_surfaceStale || m_surface.size() != pixels) {
-        // Drawn off-screen, then shown in one step.
+    if (m_surface.size() != pixels) {
         m_surface = QPixmap(pixels);
         m_surface.setDevicePixelRatio(ratio);
+    }
+    {
         QPainter painter(&m_surface);
         const ButtonLook state = look();
         const QSize screenSize = screen() ? screen()->size() : size();
         renderButton(painter, {m_properties, state, m_outline, palette(), m_containerBackColor,
                                size(), screenSize});
-        m_surfaceStale = false;
     }
     QPainter(this).drawPixmap(0, 0, m_surface);
 }

@@ -194,8 +194,7 @@ private:
     ButtonProperties m_properties;
     ButtonOutline m_outline;
     ColorValue m_containerBackColor = 0;
-    QPixmap m_surface;
-    bool m_surfaceStale = true;
+    QPixmap m_surface; // the off-screen drawing
 
     // State flags and what input remembers.
     bool m_defaultLook = false;

@@ -211,11 +211,9 @@ void OwnerDrawnButton::forwardArrow(QKeyEvent* event) {
 void OwnerDrawnButton::accessKeyPress(int keyCode) {
     if (!isEnabled())
         return;
-    const bool routedKey = keyCode == keyEnter || keyCode == keyEscape;
-    if (routedKey && Mode() != 0)
+    // Enter and Escape are a command button's only.
+    if ((keyCode == keyEnter || keyCode == keyEscape) && Mode() != 0)
         return;
-    if (!routedKey && !m_defaultLook)
-        redraw();
     m_lastMouseButton = 1;
     runClick(ClickSource::WithoutMouse);
 }
