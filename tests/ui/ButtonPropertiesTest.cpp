@@ -103,12 +103,19 @@ TEST(ButtonProperties, SettersKeepRangesAndTheModeAndShapeRules) {
     };
     const Row rows[] = {
         {"styles outside 0..7 are ignored",
-         [](auto& p) { return p.setButtonStyle(3) | p.setButtonStyle(8) | p.setButtonStyle(-1); },
+         [](auto& p) {
+             p.setButtonStyle(3);
+             p.setButtonStyle(8);
+             return p.setButtonStyle(-1);
+         },
          [](auto& p) {
              return p.ButtonStyle == 3;
          }},
         {"picture sizes outside 0..4 are ignored, none set reads 0",
-         [](auto& p) { return p.setPictureSize(5) | p.setPictureSize(-1); },
+         [](auto& p) {
+             p.setPictureSize(5);
+             return p.setPictureSize(-1);
+         },
          [](auto& p) {
              return p.PictureSize() == 0 && p.pictureSizePixels == 0;
          }},
@@ -149,7 +156,9 @@ TEST(ButtonProperties, SettersKeepRangesAndTheModeAndShapeRules) {
          [](auto& p) {
              p.setCaptionAlign(0);
              p.setPicture(bitmap());
-             return p.setButtonShape(7) | p.setPictureSize(0);
+             const ButtonChanges changes = p.setButtonShape(7);
+             p.setPictureSize(0);
+             return changes;
          },
          [](auto& p) { return p.ButtonShape == 7 && p.PictureSize() == 4 && p.CaptionAlign == 2; },
          ButtonChange::Resize},
@@ -175,7 +184,10 @@ TEST(ButtonProperties, SettersKeepRangesAndTheModeAndShapeRules) {
          },
          ButtonChange::Font},
         {"pointer codes outside the host's are ignored",
-         [](auto& p) { return p.setMousePointer(11) | p.setMousePointer(16); },
+         [](auto& p) {
+             p.setMousePointer(11);
+             return p.setMousePointer(16);
+         },
          [](auto& p) {
              return p.MousePointer == 11;
          }},

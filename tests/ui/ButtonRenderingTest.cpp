@@ -46,8 +46,23 @@ TEST(ButtonRendering, StylesPaintTheirFixedColours) {
     const ColorValue face = ShiftColor(0x606060, 48, blue);
     const ColorValue pressedFace = ShiftColor(face, -32, blue);
     const ColorValue text = colorValueOf(QApplication::palette().color(QPalette::ButtonText));
-    const auto none = [](ButtonProperties&) {
+    const std::function<void(ButtonProperties&)> none = [](auto&) {
     };
+    const auto shape = [](int outline) {
+        return [outline](ButtonProperties& p) {
+            p.setButtonShape(outline);
+        };
+    };
+    const auto checked = [](ButtonProperties& p) {
+        p.setMode(1);
+        p.setValue(true);
+    };
+    const ColorValue border = ShiftColor(face, -84, blue);
+    const ColorValue light = ShiftColor(0xFFFFFF, -32);
+    const ColorValue pressedEdge = ShiftColor(pressedFace, -32, blue);
+    const ColorValue checkedEdge = ShiftColor(ShiftColor(0xFFFFFF, -32, blue), 16, blue);
+    const ColorValue disabledBorder = ShiftColor(ShiftColor(face, -24, blue), -84, blue);
+    const ButtonLook pressed{.over = true, .pressed = true};
     struct Row {
         const char* name;
         int style;
@@ -60,45 +75,24 @@ TEST(ButtonRendering, StylesPaintTheirFixedColours) {
         {"style 2 top edge", 2, none, {}, {30, 1}, ShiftColor(face, 16, blue)},
         {"style 2 top edge, default", 2, none, {.defaultLook = true}, {30, 1}, 0xFFDFBF},
         {"style 2 top edge, hot", 2, none, {.over = true}, {30, 1}, 0xA6E9FF},
-        {"style 2 top edge, pressed",
-         2,
-         none,
-         {.over = true, .pressed = true},
-         {30, 1},
-         ShiftColor(pressedFace, -32, blue)},
-        {"style 2 bottom edge, checked",
-         2,
-         [](auto& p) { p.setMode(1), p.setValue(true); },
-         {},
-         {30, 23},
-         ShiftColor(ShiftColor(0xFFFFFF, -32, blue), 16, blue)},
-        {"style 2 border", 2, none, {}, {30, 0}, ShiftColor(face, -84, blue)},
-        {"style 2 border, disabled",
-         2,
-         none,
-         {.enabled = false},
-         {30, 0},
-         ShiftColor(ShiftColor(face, -24, blue), -84, blue)},
-        {"style 2 border along a slanted side",
-         2,
-         [](auto& p) { p.setButtonShape(1); },
-         {},
-         {12, 12},
-         ShiftColor(face, -84, blue)},
+        {"style 2 top edge, pressed", 2, none, pressed, {30, 1}, pressedEdge},
+        {"style 2 bottom edge, checked", 2, checked, {}, {30, 23}, checkedEdge},
+        {"style 2 border", 2, none, {}, {30, 0}, border},
+        {"style 2 border, disabled", 2, none, {.enabled = false}, {30, 0}, disabledBorder},
+        {"style 2 border along a slanted left side", 2, shape(1), {}, {12, 12}, border},
+        {"style 2 border along a slanted right side", 2, shape(2), {}, {47, 12}, border},
+        {"style 2 frames a rounded face inside its border", 2, shape(4), {}, {30, 1}, border},
         {"style 5 idle: no edge", 5, none, {}, {0, 0}, 0x606060},
         {"style 5 under the pointer: raised", 5, none, {.over = true}, {0, 0}, 0xFFFFFF},
-        {"style 5 pressed: sunken", 5, none, {.over = true, .pressed = true}, {0, 0}, 0x808080},
+        {"style 5 pressed: sunken", 5, none, pressed, {0, 0}, 0x808080},
         {"style 5 disabled: no edge", 5, none, {.enabled = false, .over = true}, {0, 0}, 0x606060},
+        {"style 5 checked: the light face", 5, checked, {}, {30, 12}, light},
         {"a checked face is flat, gradient or not",
          0,
-         [](auto& p) {
-             p.setGradientMode(1);
-             p.setMode(1);
-             p.setValue(true);
-         },
+         [&](auto& p) { p.setGradientMode(1), checked(p); },
          {},
          {30, 12},
-         ShiftColor(0xFFFFFF, -32)},
+         light},
         {"focus dots reach the rectangle's right end", 0, none, {.focused = true}, {57, 3}, text},
     };
     for (const Row& row : rows) {
@@ -135,8 +129,9 @@ bool contains(const QImage& image, ColorValue color) {
     return false;
 }
 
+// Disabled, a caption is grey over a white copy of itself, embossed or not.
 TEST(ButtonRendering, ADisabledEmbossedCaptionIsDrawnDisabled) {
-    ButtonProperties p = plain(0, 0xE0E0E0);
+    ButtonProperties p = plain(1, 0xE0E0E0);
     p.setCaption("Embossed");
     p.setCaptionStyle(1);
     const ColorValue emboss = ShiftColor(0xE0E0E0, -40);
@@ -146,6 +141,7 @@ TEST(ButtonRendering, ADisabledEmbossedCaptionIsDrawnDisabled) {
     const QImage image = render(p, disabled, QSize(100, 30));
     EXPECT_FALSE(contains(image, emboss));
     EXPECT_TRUE(contains(image, 0x808080));
+    EXPECT_TRUE(contains(image, 0xFFFFFF));
 }
 
 TEST(ButtonRendering, CaptionAndPictureShareTheFace) {
@@ -193,6 +189,16 @@ TEST(ButtonRendering, CaptionAndPictureShareTheFace) {
          },
          [](auto& l) {
              return l.caption.left() == 4;
+         }},
+        {"a picture larger than 32 pixels keeps to its edge, the caption centred",
+         [&](auto& p) {
+             p.setCaption("Go");
+             p.setPicture(QPixmap::fromImage(image));
+             p.setPictureSize(3);
+             p.setPictureAlign(2);
+         },
+         [](auto& l) {
+             return l.picture.right() == 115 && std::abs(l.caption.center().x() - 60) <= 1;
          }},
         {"a slanted left side pushes the caption right",
          [](auto& p) {

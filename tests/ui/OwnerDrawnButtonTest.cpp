@@ -47,6 +47,13 @@ private:
     QStringList m_events;
 };
 
+// One tick of a button's hover timer, without waiting for it.
+void hoverTick(OwnerDrawnButton* button) {
+    auto* timer = button->findChild<QTimer*>("qd_HoverTimer");
+    QTimerEvent event(timer->timerId());
+    QCoreApplication::sendEvent(timer, &event);
+}
+
 // Counts the paints a widget gets.
 struct PaintCounter : QObject {
     int paints = 0;
@@ -315,9 +322,8 @@ TEST(OwnerDrawnButton, NoticesThePointerLeavingOnTheNextHoverTick) {
     EventLog log(button);
     auto* timer = button->findChild<QTimer*>("qd_HoverTimer");
     ASSERT_NE(timer, nullptr);
-    const auto tick = [timer] {
-        QTimerEvent event(timer->timerId());
-        QCoreApplication::sendEvent(timer, &event);
+    const auto tick = [button] {
+        hoverTick(button);
     };
     PaintCounter counter(button);
     QTest::mouseMove(button, QPoint(20, 10));
@@ -369,6 +375,27 @@ TEST(OwnerDrawnButton, ShowsTheLookItsInputLeadsTo) {
          },
          {}},
         {"disabled", [](auto* b, auto*) { b->setEnabledState(false); }, {.enabled = false}},
+        {"the pointer gone again",
+         [](auto* b, auto*) {
+             QTest::mouseMove(b, QPoint(20, 10));
+             QCursor::setPos(b->window()->mapToGlobal(QPoint(250, 150)));
+             hoverTick(b);
+         },
+         {}},
+        {"double clicked and held",
+         [](auto* b, auto*) {
+             QTest::mousePress(b, Qt::LeftButton);
+             QTest::mouseRelease(b, Qt::LeftButton);
+             QTest::mouseDClick(b, Qt::LeftButton);
+         },
+         {.focused = true, .defaultLook = true, .pressed = true, .mouseHeld = true}},
+        {"a key typed on a check button leaves it up",
+         [](auto* b, auto*) {
+             b->setMode(1);
+             b->setFocus();
+             QTest::keyClick(b, Qt::Key_A);
+         },
+         {.focused = true}},
     };
     Window window;
     auto* edit = new QLineEdit(&window.widget);
