@@ -384,11 +384,12 @@ TEST(OwnerDrawnButton, ShowsTheLookItsInputLeadsTo) {
          {}},
         {"double clicked and held",
          [](auto* b, auto*) {
+             QTest::mouseMove(b, QPoint(20, 10));
              QTest::mousePress(b, Qt::LeftButton);
              QTest::mouseRelease(b, Qt::LeftButton);
              QTest::mouseDClick(b, Qt::LeftButton);
          },
-         {.focused = true, .defaultLook = true, .pressed = true, .mouseHeld = true}},
+         {.focused = true, .defaultLook = true, .over = true, .pressed = true, .mouseHeld = true}},
         {"a key typed on a check button leaves it up",
          [](auto* b, auto*) {
              b->setMode(1);
