@@ -205,7 +205,7 @@ private:
     bool m_hoverTracking = false;
     bool m_delayDrawing = false;
     QPoint m_movedBy;                  // where a pressed custom shape moved its window
-    bool m_doubleClickRelease = false; // the release after a double click clicks nothing
+    bool m_doubleClickRelease = false; // the release after a double click
     int m_lastMouseButton = 0;
     QTimer* m_hoverTimer;
 

@@ -75,8 +75,7 @@ void OwnerDrawnButton::mouseDoubleClickEvent(QMouseEvent* event) {
         pressLeft();
     emit MouseDown(1, 0, at.x(), at.y());
     emit Pressed();
-    if (m_lastMouseButton == 1)
-        m_lastMouseButton = -1;
+    // Its release clicks nothing.
     m_doubleClickRelease = true;
 }
 
