@@ -57,6 +57,14 @@ TEST(ButtonRendering, StylesPaintTheirFixedColours) {
         p.setMode(1);
         p.setValue(true);
     };
+    // A bitmap whose blue rectangle, 2 pixels in, is the outline.
+    const auto customShape = [](ButtonProperties& p) {
+        QImage picture(61, 25, QImage::Format_RGB32);
+        picture.fill(Qt::magenta);
+        QPainter(&picture).fillRect(2, 2, 57, 21, Qt::blue);
+        p.setPicture(QPixmap::fromImage(picture));
+        p.setButtonShape(7);
+    };
     const ColorValue border = ShiftColor(face, -84, blue);
     const ColorValue light = ShiftColor(0xFFFFFF, -32);
     const ColorValue pressedEdge = ShiftColor(pressedFace, -32, blue);
@@ -82,6 +90,13 @@ TEST(ButtonRendering, StylesPaintTheirFixedColours) {
         {"style 2 border along a slanted left side", 2, shape(1), {}, {12, 12}, border},
         {"style 2 border along a slanted right side", 2, shape(2), {}, {47, 12}, border},
         {"style 2 frames a rounded face inside its border", 2, shape(4), {}, {30, 1}, border},
+        {"style 2 frames shape 6 inside its border too", 2, shape(6), {}, {30, 1}, border},
+        {"a default custom shape frames its outline a pixel in",
+         2,
+         customShape,
+         {.defaultLook = true},
+         {30, 3},
+         border},
         {"style 5 idle: no edge", 5, none, {}, {0, 0}, 0x606060},
         {"style 5 under the pointer: raised", 5, none, {.over = true}, {0, 0}, 0xFFFFFF},
         {"style 5 pressed: sunken", 5, none, pressed, {0, 0}, 0x808080},
@@ -144,6 +159,28 @@ TEST(ButtonRendering, ADisabledEmbossedCaptionIsDrawnDisabled) {
     EXPECT_TRUE(contains(image, 0xFFFFFF));
 }
 
+// Style 1 has its dark copy on the left, style 2 its light one.
+TEST(ButtonRendering, EmbossedCaptionsAreLitFromOppositeSides) {
+    const ColorValue dark = ShiftColor(0xE0E0E0, -40);
+    const ColorValue light = ShiftColor(0xE0E0E0, 40);
+    for (const int style : {1, 2}) {
+        ButtonProperties p = plain(1, 0xE0E0E0);
+        QFont font = p.Font;
+        font.setPointSize(24);
+        font.setBold(true);
+        p.setFont(font);
+        p.setCaption("H");
+        p.setCaptionStyle(style);
+        const QImage image = render(p, {}, QSize(80, 50));
+        ColorValue leftmost = 0;
+        for (int x = image.width() - 1; x >= 0; --x)
+            for (int y = 0; y < image.height(); ++y)
+                if (at(image, x, y) == dark || at(image, x, y) == light)
+                    leftmost = at(image, x, y);
+        EXPECT_EQ(leftmost, style == 1 ? dark : light) << style;
+    }
+}
+
 TEST(ButtonRendering, CaptionAndPictureShareTheFace) {
     const QFontMetrics metrics(QApplication::font());
     QImage image(16, 16, QImage::Format_ARGB32);
@@ -200,6 +237,14 @@ TEST(ButtonRendering, CaptionAndPictureShareTheFace) {
          [](auto& l) {
              return l.picture.right() == 115 && std::abs(l.caption.center().x() - 60) <= 1;
          }},
+        {"a right caption ends 4 pixels in",
+         [](auto& p) {
+             p.setCaption("Go");
+             p.setCaptionAlign(1);
+         },
+         [](auto& l) {
+             return l.caption.right() == 115;
+         }},
         {"a slanted left side pushes the caption right",
          [](auto& p) {
              p.setCaption("Go");
@@ -216,6 +261,13 @@ TEST(ButtonRendering, CaptionAndPictureShareTheFace) {
         row.set(p);
         EXPECT_TRUE(row.holds(layoutCaption(p, QSize(120, 60), metrics))) << row.name;
     }
+    // The size a layout gives a button makes room for a picture beside the caption.
+    ButtonProperties p;
+    p.Font = QApplication::font();
+    p.setCaption("Go");
+    const int textOnly = preferredButtonSize(p, metrics).width();
+    p.setPicture(QPixmap::fromImage(image));
+    EXPECT_EQ(preferredButtonSize(p, metrics).width(), textOnly + 20);
 }
 
 // Every style in every shape and look, in one picture for the eye; each look must show.

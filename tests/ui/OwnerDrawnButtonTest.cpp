@@ -339,6 +339,8 @@ TEST(OwnerDrawnButton, NoticesThePointerLeavingOnTheNextHoverTick) {
     EXPECT_EQ(log.text(), "MouseOnButton 1, MouseOnButton 0");
     EXPECT_FALSE(timer->isActive());
     EXPECT_EQ(counter.after(), 2) << "the look without hover";
+    QTest::mouseMove(button, QPoint(20, 10));
+    EXPECT_EQ(log.text(), "MouseOnButton 1, MouseOnButton 0, MouseOnButton 1") << "and back";
 }
 
 // What the button shows is the look its state leads to.
@@ -375,6 +377,12 @@ TEST(OwnerDrawnButton, ShowsTheLookItsInputLeadsTo) {
          },
          {}},
         {"disabled", [](auto* b, auto*) { b->setEnabledState(false); }, {.enabled = false}},
+        {"Space pressed and let go",
+         [](auto* b, auto*) {
+             b->setFocus();
+             QTest::keyClick(b, Qt::Key_Space);
+         },
+         {.focused = true, .defaultLook = true}},
         {"the pointer gone again",
          [](auto* b, auto*) {
              QTest::mouseMove(b, QPoint(20, 10));
@@ -430,6 +438,24 @@ TEST(OwnerDrawnButton, DrawsOnceAfterADelay) {
     EXPECT_EQ(counter.after(), 1);
     button->setBackColor(0xFF0000);
     EXPECT_EQ(counter.after(), 2);
+}
+
+TEST(OwnerDrawnButton, ShowsThePointerItsMousePointerNames) {
+    QImage icon(16, 16, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    OwnerDrawnButton button;
+    const auto shape = [&button] {
+        return button.cursor().shape();
+    };
+    EXPECT_EQ(shape(), Qt::ArrowCursor);
+    button.setMousePointer(11);
+    EXPECT_EQ(shape(), Qt::WaitCursor);
+    button.setMousePointer(customMousePointer);
+    EXPECT_EQ(shape(), Qt::ArrowCursor) << "no icon yet";
+    button.setMouseIcon(QPixmap::fromImage(icon));
+    EXPECT_EQ(shape(), Qt::BitmapCursor);
+    button.setMousePointer(0);
+    EXPECT_EQ(shape(), Qt::ArrowCursor);
 }
 
 // A dialog's default button takes Enter and its cancel button Escape from wherever the
