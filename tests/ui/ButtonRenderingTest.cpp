@@ -116,6 +116,14 @@ TEST(ButtonRendering, StylesPaintTheirFixedColours) {
         EXPECT_EQ(at(render(p, row.look, QSize(61, 25)), row.at.x(), row.at.y()), row.expected)
             << row.name;
     }
+    // Shape 6 keeps its inner edge ring, inside the frame.
+    ButtonProperties p = plain(2, 0x606060);
+    shape(6)(p);
+    const QRegion inner = buildOutline(6, 2, QSize(61, 25)).inner2;
+    int top = 0;
+    while (!inner.contains(QPoint(30, top)))
+        ++top;
+    EXPECT_EQ(at(render(p, {}, QSize(61, 25)), 30, top), ShiftColor(face, 10, blue));
 }
 
 TEST(ButtonRendering, GradientModesTwoAndFourPaintOneAndThreeBackwards) {

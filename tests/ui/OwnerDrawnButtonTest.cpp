@@ -357,9 +357,10 @@ TEST(OwnerDrawnButton, ShowsTheLookItsInputLeadsTo) {
          [](auto* b, auto*) { QTest::mouseMove(b, QPoint(20, 10)); },
          {.over = true}},
         {"focused", [](auto* b, auto*) { b->setFocus(); }, {.focused = true, .defaultLook = true}},
-        {"Space held",
+        {"Space held, the second time",
          [](auto* b, auto*) {
              b->setFocus();
+             QTest::keyClick(b, Qt::Key_Space);
              QTest::keyPress(b, Qt::Key_Space);
          },
          {.focused = true,
