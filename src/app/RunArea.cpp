@@ -2,7 +2,7 @@
 
 #include "app/AnimationFrames.h"
 #include "app/ControlNaming.h"
-#include "widgets/button/qdButtons_H.h"
+#include "widgets/button/OwnerDrawnButton.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -28,9 +28,10 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& spoken,
 
 } // namespace
 
-qdButtons_H* RunArea::makeButton(const QString& name, const QString& caption, bool enabled) {
-    auto* button = new qdButtons_H(this);
+OwnerDrawnButton* RunArea::makeButton(const QString& name, const QString& caption, bool enabled) {
+    auto* button = new OwnerDrawnButton(this);
     button->setObjectName(name);
+    button->setButtonStyle(OwnerDrawnButton::textButtonStyle);
     button->setCaption(caption);
     button->setEnabledState(enabled);
     return button;
@@ -51,13 +52,13 @@ RunArea::RunArea(QWidget* parent)
     m_cmdSysInfo = makeButton("cmdSysInfo", "System Info", false);
     m_cmdHelp = makeButton("cmdHelp", "Manual", true);
     // These act on the press itself, by the mouse or without it.
-    connect(m_cmdHelp, &qdButtons_H::Pressed, this, &RunArea::manualWanted);
-    connect(m_cmdBackItUp, &qdButtons_H::Pressed, this, &RunArea::backupPressed);
-    connect(m_cmdPreview, &qdButtons_H::Pressed, this, &RunArea::previewPressed);
-    connect(m_cmdOpenProfile, &qdButtons_H::Pressed, this, &RunArea::openProfilePressed);
-    connect(m_cmdSaveProfile, &qdButtons_H::Pressed, this, &RunArea::saveProfilePressed);
+    connect(m_cmdHelp, &OwnerDrawnButton::Pressed, this, &RunArea::manualWanted);
+    connect(m_cmdBackItUp, &OwnerDrawnButton::Pressed, this, &RunArea::backupPressed);
+    connect(m_cmdPreview, &OwnerDrawnButton::Pressed, this, &RunArea::previewPressed);
+    connect(m_cmdOpenProfile, &OwnerDrawnButton::Pressed, this, &RunArea::openProfilePressed);
+    connect(m_cmdSaveProfile, &OwnerDrawnButton::Pressed, this, &RunArea::saveProfilePressed);
     // Cancel alone acts on a completed click.
-    connect(m_cmdCancel, &qdButtons_H::Click, this, &RunArea::cancelPressed);
+    connect(m_cmdCancel, &OwnerDrawnButton::Click, this, &RunArea::cancelPressed);
 
     m_lblPercent = makeLabel(this, "lblPercent", tr("Progress"));
     m_picPercent = new QFrame(this);

@@ -10,7 +10,7 @@ class QTimer;
 
 namespace tidecopy {
 
-class qdButtons_H;
+class OwnerDrawnButton;
 
 // The run and progress area: Copy The Files, Preview and Cancel, the progress text and
 // bar, the animation, the profile buttons and the profile name, About, System Info,
@@ -38,7 +38,7 @@ public:
     // hides imgView1.
     void setAnimationRunning(bool running);
 
-    qdButtons_H* cmdHelp() const { return m_cmdHelp; }
+    OwnerDrawnButton* cmdHelp() const { return m_cmdHelp; }
 
 signals:
     void manualWanted();
@@ -52,18 +52,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    qdButtons_H* makeButton(const QString& name, const QString& caption, bool enabled);
+    OwnerDrawnButton* makeButton(const QString& name, const QString& caption, bool enabled);
     void showNextFrame();
     void showProgress();
 
-    qdButtons_H* m_cmdBackItUp;
-    qdButtons_H* m_cmdPreview;
-    qdButtons_H* m_cmdCancel;
-    qdButtons_H* m_cmdOpenProfile;
-    qdButtons_H* m_cmdSaveProfile;
-    qdButtons_H* m_cmdAbout;
-    qdButtons_H* m_cmdSysInfo;
-    qdButtons_H* m_cmdHelp;
+    OwnerDrawnButton* m_cmdBackItUp;
+    OwnerDrawnButton* m_cmdPreview;
+    OwnerDrawnButton* m_cmdCancel;
+    OwnerDrawnButton* m_cmdOpenProfile;
+    OwnerDrawnButton* m_cmdSaveProfile;
+    OwnerDrawnButton* m_cmdAbout;
+    OwnerDrawnButton* m_cmdSysInfo;
+    OwnerDrawnButton* m_cmdHelp;
     QLabel* m_lblPercent;
     QFrame* m_picPercent;
     QFrame* m_imgPercent;

@@ -5,7 +5,7 @@
 #include "config/CopyOptions.h"
 #include "config/MainState.h"
 #include "config/PatternFilter.h"
-#include "widgets/button/qdButtons_H.h"
+#include "widgets/button/OwnerDrawnButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -101,8 +101,9 @@ CopyOptionsGroup::CopyOptionsGroup(MainState& state, Prompts& prompts, QWidget* 
     connect(m_cmbPattern->lineEdit(), &QLineEdit::returnPressed, this, [this] { commitPattern(); });
     m_cmbPattern->lineEdit()->installEventFilter(this);
 
-    m_cmdPreserveOptions = new qdButtons_H(this);
+    m_cmdPreserveOptions = new OwnerDrawnButton(this);
     m_cmdPreserveOptions->setObjectName("cmdPreserveOptions");
+    m_cmdPreserveOptions->setButtonStyle(OwnerDrawnButton::pictureButtonStyle);
     m_cmdPreserveOptions->setPicture(
         style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(16, 16));
     m_cmdPreserveOptions->setAccessibleName("More Options and settings");

@@ -10,7 +10,7 @@ namespace tidecopy {
 
 class ClickableImage;
 class Prompts;
-class qdButtons_H;
+class OwnerDrawnButton;
 struct CheckBox;
 struct MainState;
 
@@ -52,7 +52,7 @@ private:
     QCheckBox* m_chkRecall = nullptr;
     QGroupBox* m_filterFrame = nullptr;
     QComboBox* m_cmbPattern = nullptr;
-    qdButtons_H* m_cmdPreserveOptions = nullptr;
+    OwnerDrawnButton* m_cmdPreserveOptions = nullptr;
     ClickableImage* m_optionsIcon = nullptr;
 };
 

@@ -1,7 +1,7 @@
 #include "engine/ui/frmMessage.h"
 
 #include "app/ControlNaming.h"
-#include "widgets/button/qdButtons_H.h"
+#include "widgets/button/OwnerDrawnButton.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -18,7 +18,7 @@ frmMessage::frmMessage(QWidget* owner)
     : QDialog(owner)
     , m_Label1(new QLabel("Press Stop to cancel the Automation Process...", this))
     , m_Label2(new QLabel("Process will continue in seconds", this))
-    , m_qdButtons_H1(new qdButtons_H(this))
+    , m_qdButtons_H1(new OwnerDrawnButton(this))
     , m_Timer1(new QTimer(this)) {
     setObjectName("frmMessage");
     setWindowTitle("Tidecopy");
@@ -29,10 +29,14 @@ frmMessage::frmMessage(QWidget* owner)
     m_qdButtons_H1->setObjectName("qdButtons_H1");
     m_qdButtons_H1->setAccessibleName(tr("Stop"));
     m_qdButtons_H1->setCaption("Stop");
+    m_qdButtons_H1->setButtonStyle(OwnerDrawnButton::textButtonStyle);
+    // Enter and Escape stop it too, wherever the focus is.
+    m_qdButtons_H1->setDefault(true);
+    m_qdButtons_H1->setCancel(true);
     m_Timer1->setObjectName("Timer1");
     m_Timer1->setInterval(tickMs);
     connect(m_Timer1, &QTimer::timeout, this, &frmMessage::Timer1_Timer);
-    connect(m_qdButtons_H1, &qdButtons_H::Pressed, this, &frmMessage::stop);
+    connect(m_qdButtons_H1, &OwnerDrawnButton::Pressed, this, &frmMessage::stop);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_Label1);

@@ -7,7 +7,7 @@ class QTimer;
 
 namespace tidecopy {
 
-class qdButtons_H;
+class OwnerDrawnButton;
 
 // The countdown before an after-backup action: nine seconds in which Stop cancels it.
 // Shown modally by the main window, its owner.
@@ -32,7 +32,7 @@ private:
 
     QLabel* m_Label1;
     QLabel* m_Label2;
-    qdButtons_H* m_qdButtons_H1;
+    OwnerDrawnButton* m_qdButtons_H1;
     QTimer* m_Timer1;
     int m_n = 0;
     bool m_stopped = false;

@@ -3,7 +3,7 @@
 #include "app/ClickableImage.h"
 #include "app/ControlNaming.h"
 #include "log/ui/LogView.h"
-#include "widgets/button/qdButtons_H.h"
+#include "widgets/button/OwnerDrawnButton.h"
 
 #include <QHBoxLayout>
 #include <QStyle>
@@ -26,8 +26,9 @@ LogPanel::LogPanel(ActivityLog& log, QWidget* parent)
     auto* commands = new QHBoxLayout;
     commands->setSpacing(2);
     for (int i = 0; i < 5; ++i) {
-        auto* button = new qdButtons_H(this);
+        auto* button = new OwnerDrawnButton(this);
         button->setObjectName(elementName("cmdLogoption", i));
+        button->setButtonStyle(OwnerDrawnButton::textButtonStyle);
         button->setCaption(QLatin1String(captions[i]));
         button->setEnabledState(false);
         commands->addWidget(button);

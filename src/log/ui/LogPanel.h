@@ -8,7 +8,7 @@ namespace tidecopy {
 class ActivityLog;
 class ClickableImage;
 class LogView;
-class qdButtons_H;
+class OwnerDrawnButton;
 
 // The log frame frmLog: the log view txtLog, the log command buttons cmdLogoption(0..4)
 // and the log menu icon Image11. The commands come with their own issue.
@@ -25,7 +25,7 @@ signals:
 private:
     LogView* m_view;
     ClickableImage* m_menuIcon;
-    std::array<qdButtons_H*, 5> m_commands{};
+    std::array<OwnerDrawnButton*, 5> m_commands{};
 };
 
 } // namespace tidecopy

@@ -9,7 +9,7 @@
 #include "panes/ui/DriveList.h"
 #include "panes/ui/FileListModel.h"
 #include "panes/ui/FolderListModel.h"
-#include "widgets/button/qdButtons_H.h"
+#include "widgets/button/OwnerDrawnButton.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -75,10 +75,12 @@ void PaneWidget::buildControls() {
 
     for (int k = 0; k < 5; ++k) {
         const int index = i * 5 + k;
-        auto* button = new qdButtons_H(this);
+        auto* button = new OwnerDrawnButton(this);
         button->setObjectName(elementName("cmdPresetFolders", index));
+        button->setButtonStyle(OwnerDrawnButton::textButtonStyle);
         button->setCaption(QString::fromUtf8(presetFolder(index)->caption));
-        connect(button, &qdButtons_H::Pressed, this, [this, index] { emit presetPressed(index); });
+        connect(button, &OwnerDrawnButton::Pressed, this,
+                [this, index] { emit presetPressed(index); });
         m_presets[static_cast<std::size_t>(k)] = button;
     }
 
@@ -160,7 +162,7 @@ QLayout* PaneWidget::buildLayout() {
 
     auto* presetRow = new QHBoxLayout;
     presetRow->setSpacing(2);
-    for (qdButtons_H* button : m_presets)
+    for (OwnerDrawnButton* button : m_presets)
         presetRow->addWidget(button);
     layout->addLayout(presetRow);
 

@@ -15,7 +15,7 @@ class DriveList;
 class FileListModel;
 class FolderListModel;
 class Panes;
-class qdButtons_H;
+class OwnerDrawnButton;
 struct HistoryCombo;
 struct MainState;
 
@@ -67,7 +67,7 @@ private:
 
     QComboBox* m_history = nullptr;
     ClickableImage* m_historyIcon = nullptr;
-    std::array<qdButtons_H*, 5> m_presets{};
+    std::array<OwnerDrawnButton*, 5> m_presets{};
     DriveList* m_drive = nullptr;
     ClickableImage* m_driveIcon = nullptr;
     QListView* m_folders = nullptr;
