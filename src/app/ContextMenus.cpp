@@ -1,6 +1,6 @@
 #include "app/ContextMenus.h"
 
-#include "app/ControlNaming.h"
+#include "widgets/ControlNaming.h"
 
 #include <QMenu>
 #include <initializer_list>

@@ -1,8 +1,6 @@
 #include "app/Form1.h"
 
-#include "app/ClickableImage.h"
 #include "app/ContextMenus.h"
-#include "app/ControlNaming.h"
 #include "app/QtDisplayFormats.h"
 #include "app/RunArea.h"
 #include "app/RunResults.h"
@@ -21,6 +19,8 @@
 #include "panes/ui/DriveList.h"
 #include "panes/ui/PaneWidget.h"
 #include "platform/Shell.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/ControlNaming.h"
 
 #include <QApplication>
 #include <QCloseEvent>

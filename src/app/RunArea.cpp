@@ -1,7 +1,7 @@
 #include "app/RunArea.h"
 
 #include "app/AnimationFrames.h"
-#include "app/ControlNaming.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/button/qdButtons_H.h"
 
 #include <QEvent>

@@ -1,6 +1,5 @@
 #include "app/WindowRunHost.h"
 
-#include "app/ControlNaming.h"
 #include "app/Form1.h"
 #include "app/RunArea.h"
 #include "config/ui/CopyOptionsGroup.h"
@@ -9,6 +8,7 @@
 #include "log/ui/LogView.h"
 #include "panes/Panes.h"
 #include "panes/ui/PaneWidget.h"
+#include "widgets/ControlNaming.h"
 
 #include <QLabel>
 

@@ -1,10 +1,10 @@
 #include "config/ui/CopyOptionsGroup.h"
 
-#include "app/ClickableImage.h"
-#include "app/ControlNaming.h"
 #include "config/CopyOptions.h"
 #include "config/MainState.h"
 #include "config/PatternFilter.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/button/qdButtons_H.h"
 
 #include <QCheckBox>

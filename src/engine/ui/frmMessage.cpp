@@ -1,6 +1,6 @@
 #include "engine/ui/frmMessage.h"
 
-#include "app/ControlNaming.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/button/qdButtons_H.h"
 
 #include <QLabel>

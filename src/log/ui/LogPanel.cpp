@@ -1,8 +1,8 @@
 #include "log/ui/LogPanel.h"
 
-#include "app/ClickableImage.h"
-#include "app/ControlNaming.h"
 #include "log/ui/LogView.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/button/qdButtons_H.h"
 
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "log/ui/LogView.h"
 
-#include "app/ControlNaming.h"
 #include "log/ActivityLog.h"
+#include "widgets/ControlNaming.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

@@ -1,7 +1,5 @@
 #include "panes/ui/PaneWidget.h"
 
-#include "app/ClickableImage.h"
-#include "app/ControlNaming.h"
 #include "config/MainState.h"
 #include "config/PresetFolders.h"
 #include "panes/DriveTexts.h"
@@ -9,6 +7,8 @@
 #include "panes/ui/DriveList.h"
 #include "panes/ui/FileListModel.h"
 #include "panes/ui/FolderListModel.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/button/qdButtons_H.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "app/ClickableImage.h"
+#include "widgets/ClickableImage.h"
 
-#include "app/ControlNaming.h"
+#include "widgets/ControlNaming.h"
 
 #include <QIcon>
 #include <QMouseEvent>
