@@ -70,16 +70,16 @@ int main(int argc, char** argv) {
     std::printf("listing, sizes, sorting:     %.3f s\n", secondsSince(start));
 
     Panes panes(PaneServices{fs, volumes, prompts, shell, formats}, state);
-    PaneWidget pane(1, panes, state);
+    PaneWidget pane(Pane::Source, panes, state);
     panes.setListener([&](const PaneChange& change) { pane.apply(change.what); });
     pane.resize(900, 700);
     pane.show();
     QApplication::processEvents();
 
     start = Clock::now();
-    panes.setFolder(1, folder);
+    panes.setFolder(Pane::Source, folder);
     QApplication::processEvents();
     std::printf("pane open, lists and labels: %.3f s (%zu files)\n", secondsSince(start),
-                panes.pane(1).contents.files.size());
+                panes.pane(Pane::Source).contents.files.size());
     return 0;
 }

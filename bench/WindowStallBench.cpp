@@ -7,7 +7,7 @@
 // Usage: tidecopy-window-stall-bench <work-folder> [small-files, default 20000]
 //                                    [large-file MiB, default 2048]
 #include "BenchServices.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/QtDisplayFormats.h"
 #include "app/Sound.h"
 #include "engine/RunTimeTexts.h"
@@ -70,11 +70,11 @@ struct Stalls {
 };
 
 // Runs one backup or preview from the window and measures its event loop meanwhile.
-Stalls measure(Form1& window, RunKind kind, const fs::path& source, const fs::path& target) {
+Stalls measure(MainWindow& window, RunKind kind, const fs::path& source, const fs::path& target) {
     fs::remove_all(target);
     fs::create_directories(target);
-    window.setFolder(PaneSide::Source, source.string());
-    window.setFolder(PaneSide::Destination, target.string());
+    window.setFolder(Pane::Source, source.string());
+    window.setFolder(Pane::Destination, target.string());
 
     Stalls stalls;
     QElapsedTimer sinceTick;
@@ -89,7 +89,7 @@ Stalls measure(Form1& window, RunKind kind, const fs::path& source, const fs::pa
         ++stalls.ticks;
     });
     QEventLoop loop;
-    QObject::connect(&window, &Form1::runFinished, &loop, &QEventLoop::quit);
+    QObject::connect(&window, &MainWindow::runFinished, &loop, &QEventLoop::quit);
     total.start();
     sinceTick.start();
     meter.start();
@@ -141,17 +141,17 @@ int main(int argc, char** argv) {
     environment.programFolder = (work / "program").string();
     environment.dataFolder = environment.programFolder;
     environment.configHome = (work / "config").string();
-    Form1Services services{files,
-                           volumes,
-                           shell,
-                           prompts,
-                           clock,
-                           environment,
-                           [](UserFolder) { return std::string(); },
-                           systemDisplayFormats(),
-                           power,
-                           sound};
-    Form1 window(services, work.string());
+    MainWindowServices services{files,
+                                volumes,
+                                shell,
+                                prompts,
+                                clock,
+                                environment,
+                                [](UserFolder) { return std::string(); },
+                                systemDisplayFormats(),
+                                power,
+                                sound};
+    MainWindow window(services, work.string());
     window.Form_Load();
     window.options().chkConfirmationBackup = 0;
 

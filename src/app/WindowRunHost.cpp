@@ -1,9 +1,9 @@
 #include "app/WindowRunHost.h"
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/RunArea.h"
 #include "config/ui/CopyOptionsGroup.h"
-#include "engine/ui/frmMessage.h"
+#include "engine/ui/CountdownDialog.h"
 #include "log/ui/LogPanel.h"
 #include "log/ui/LogView.h"
 #include "panes/Panes.h"
@@ -68,7 +68,8 @@ void WindowRunHost::scrollLogToEnd() {
 }
 
 void WindowRunHost::refreshPane(RunPane pane) {
-    m_window.refreshPaneForRun(pane == RunPane::Dir1 || pane == RunPane::File1 ? 1 : 2);
+    m_window.refreshPaneForRun(pane == RunPane::Dir1 || pane == RunPane::File1 ? Pane::Source
+                                                                               : Pane::Destination);
 }
 
 void WindowRunHost::setFreeSpaceText(const std::string& text) {
@@ -86,7 +87,7 @@ void WindowRunHost::playSound(const std::string& fileName, SoundWait wait) {
 }
 
 bool WindowRunHost::countdownStopped() {
-    frmMessage countdown(&m_window);
+    CountdownDialog countdown(&m_window);
     return countdown.countdownStopped();
 }
 

@@ -4,13 +4,13 @@
 
 namespace tidecopy {
 
-class Form1;
+class MainWindow;
 
 // The run's host on the window's thread: what each call of a run does to the main
 // window. The worker's side (QueuedRunHost) brings the calls here and does the waiting.
 class WindowRunHost : public RunHost {
 public:
-    explicit WindowRunHost(Form1& window)
+    explicit WindowRunHost(MainWindow& window)
         : m_window(window) {}
 
     void setBusyPointer(bool busy) override;
@@ -35,7 +35,7 @@ public:
     void closeProgram() override;
 
 private:
-    Form1& m_window;
+    MainWindow& m_window;
 };
 
 } // namespace tidecopy

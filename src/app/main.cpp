@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/ProgramIcon.h"
 #include "app/QtDisplayFormats.h"
 #include "app/QtPrompts.h"
@@ -35,21 +35,21 @@ int main(int argc, char** argv) {
     const tidecopy::Environment environment =
         tidecopy::makeEnvironment(fs, tidecopy::executableFolder(), configHome);
     const std::string home = tidecopy::userHomeFolder();
-    tidecopy::Form1Services services{fs,
-                                     volumes,
-                                     shell,
-                                     prompts,
-                                     clock,
-                                     environment,
-                                     [&](tidecopy::UserFolder folder) {
-                                         return tidecopy::lookUpUserFolder(fs, configHome, home,
-                                                                           folder);
-                                     },
-                                     tidecopy::systemDisplayFormats(),
-                                     power,
-                                     sound};
+    tidecopy::MainWindowServices services{fs,
+                                          volumes,
+                                          shell,
+                                          prompts,
+                                          clock,
+                                          environment,
+                                          [&](tidecopy::UserFolder folder) {
+                                              return tidecopy::lookUpUserFolder(fs, configHome,
+                                                                                home, folder);
+                                          },
+                                          tidecopy::systemDisplayFormats(),
+                                          power,
+                                          sound};
 
-    tidecopy::Form1 form(services, QDir::currentPath().toStdString());
+    tidecopy::MainWindow form(services, QDir::currentPath().toStdString());
     prompts.setOwner(&form);
 
     // A request to end (SIGTERM, Ctrl+C) closes the window the ordinary way.

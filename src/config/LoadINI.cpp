@@ -71,8 +71,8 @@ private:
     void readLine(std::string& target);
     void readFolders(std::int16_t& position, std::string& folder, TextArray& history);
 
-    std::error_code selectHistory(HistoryCombo& history, PaneSide side, int position);
-    std::error_code setFolder(PaneSide side, const std::string& folder, std::string& target);
+    std::error_code selectHistory(HistoryCombo& history, Pane side, int position);
+    std::error_code setFolder(Pane side, const std::string& folder, std::string& target);
     void applyFirstStartValues();
     void resetPatterns();
 
@@ -235,17 +235,16 @@ std::error_code SettingsLoader::apply(bool haveFile, ProfileMode mode) {
     // Without a file there are no folders to restore; the panes stay where they are.
     if (!haveFile || (m_kept.recall == 0 && mode == ProfileMode::Off))
         return {};
-    if (auto error = selectHistory(s.cmbSourceHistory, PaneSide::Source, m_kept.sourcePosition))
+    if (auto error = selectHistory(s.cmbSourceHistory, Pane::Source, m_kept.sourcePosition))
         return error;
-    if (auto error =
-            selectHistory(s.cmbTargetHistory, PaneSide::Destination, m_kept.targetPosition))
+    if (auto error = selectHistory(s.cmbTargetHistory, Pane::Destination, m_kept.targetPosition))
         return error;
-    if (auto error = setFolder(PaneSide::Source, m_kept.sourceFolder, s.Dir1))
+    if (auto error = setFolder(Pane::Source, m_kept.sourceFolder, s.Dir1))
         return error;
-    return setFolder(PaneSide::Destination, m_kept.targetFolder, s.Dir2);
+    return setFolder(Pane::Destination, m_kept.targetFolder, s.Dir2);
 }
 
-std::error_code SettingsLoader::selectHistory(HistoryCombo& history, PaneSide side, int position) {
+std::error_code SettingsLoader::selectHistory(HistoryCombo& history, Pane side, int position) {
     if (position < 0)
         return {};
     if (position >= static_cast<int>(history.items.size()))
@@ -254,7 +253,7 @@ std::error_code SettingsLoader::selectHistory(HistoryCombo& history, PaneSide si
     return m_context.view.selectHistoryEntry(side, position);
 }
 
-std::error_code SettingsLoader::setFolder(PaneSide side, const std::string& folder,
+std::error_code SettingsLoader::setFolder(Pane side, const std::string& folder,
                                           std::string& target) {
     // A hidden folder is a folder all the same; only its absence stops the loading.
     const auto info = m_context.fs.entryInfo(folder);
@@ -314,9 +313,9 @@ LoadOutcome LoadINIFromText(SettingsContext& context, std::optional<std::string_
     return text ? LoadOutcome::Loaded : LoadOutcome::NoFile;
 }
 
-LoadOutcome LoadINI(SettingsContext& context, const std::string& strFilePath) {
-    const std::string path = context.settingsPath(strFilePath);
-    const ProfileMode mode = strFilePath.empty() ? ProfileMode::Off : ProfileMode::On;
+LoadOutcome LoadINI(SettingsContext& context, const std::string& file) {
+    const std::string path = context.settingsPath(file);
+    const ProfileMode mode = file.empty() ? ProfileMode::Off : ProfileMode::On;
     // A profile may be hidden (".nightly.prof"); it is a file all the same.
     if (!NamedFileExists(context.fs, path))
         return LoadINIFromText(context, std::nullopt, mode);

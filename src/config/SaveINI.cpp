@@ -122,8 +122,8 @@ std::string settingsFileText(const OptionSet& options, const MainState& state) {
     return out.take();
 }
 
-std::error_code SaveINI(SettingsContext& context, const std::string& strFilePath) {
-    return context.fs.writeWholeFileAtomically(context.settingsPath(strFilePath),
+std::error_code SaveINI(SettingsContext& context, const std::string& file) {
+    return context.fs.writeWholeFileAtomically(context.settingsPath(file),
                                                settingsFileText(context.options, context.state));
 }
 

@@ -22,8 +22,8 @@ struct SettingsContext {
     PathStyle style = PathStyle::native();
 
     // An empty path names the settings file.
-    std::string settingsPath(const std::string& strFilePath) const {
-        return strFilePath.empty() ? environment.settingsFilePath() : strFilePath;
+    std::string settingsPath(const std::string& file) const {
+        return file.empty() ? environment.settingsFilePath() : file;
     }
 };
 

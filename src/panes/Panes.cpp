@@ -49,12 +49,12 @@ bool Panes::isDriveRoot(const std::string& folder) const {
     });
 }
 
-void Panes::notify(int p, unsigned what) {
+void Panes::notify(Pane p, unsigned what) {
     if (m_listener)
         m_listener(PaneChange{p, what});
 }
 
-std::error_code Panes::setFolder(int p, const std::string& folder) {
+std::error_code Panes::setFolder(Pane p, const std::string& folder) {
     const PathStyle& style = m_services.style;
     if (style.rootOf(folder).empty())
         return std::make_error_code(std::errc::no_such_file_or_directory);
@@ -68,12 +68,12 @@ std::error_code Panes::setFolder(int p, const std::string& folder) {
     return {};
 }
 
-void Panes::openFolder(int p, const std::string& folder) {
+void Panes::openFolder(Pane p, const std::string& folder) {
     if (setFolder(p, folder))
         refreshFolder(p);
 }
 
-void Panes::refreshFolder(int p) {
+void Panes::refreshFolder(Pane p) {
     PaneState& pane = paneAt(p);
     Result<FolderContents> contents =
         readFolderContents(m_services.fs, m_services.style, pane.folder);
@@ -88,14 +88,14 @@ void Panes::refreshFolder(int p) {
     notify(p, PaneUpdate::DirSize | PaneUpdate::ProgressCleared);
 }
 
-void Panes::show(int p, std::string folder, FolderContents contents) {
+void Panes::show(Pane p, std::string folder, FolderContents contents) {
     PaneState& pane = paneAt(p);
     pane.folder = std::move(folder);
     pane.contents = std::move(contents);
     pane.selectedFile = -1;
     pane.drive = driveOf(pane.folder);
     m_folderOnDrive[pane.drive] = pane.folder;
-    (p == 1 ? m_state.Dir1 : m_state.Dir2) = pane.folder;
+    (p == Pane::Source ? m_state.Dir1 : m_state.Dir2) = pane.folder;
     m_labels.lblDirSize =
         dirSizeText(pane.contents.plainFileBytes, m_services.formats.thousandsSeparator);
     m_activePane = p;
@@ -108,7 +108,7 @@ void Panes::show(int p, std::string folder, FolderContents contents) {
         selectFile(p, 0);
 }
 
-std::error_code Panes::chooseDrive(int p, const std::string& mountPoint) {
+std::error_code Panes::chooseDrive(Pane p, const std::string& mountPoint) {
     std::error_code error;
     const auto remembered = m_folderOnDrive.find(mountPoint);
     if (remembered == m_folderOnDrive.end() || setFolder(p, remembered->second))
@@ -133,7 +133,7 @@ std::error_code Panes::chooseDrive(int p, const std::string& mountPoint) {
     return error;
 }
 
-void Panes::selectFile(int p, int index) {
+void Panes::selectFile(Pane p, int index) {
     PaneState& pane = paneAt(p);
     if (index < 0 || index >= static_cast<int>(pane.contents.files.size()))
         return;
@@ -145,7 +145,7 @@ void Panes::selectFile(int p, int index) {
     notify(p, PaneUpdate::FileSelection | PaneUpdate::FileInfo);
 }
 
-std::string Panes::filePath(int p, int index) const {
+std::string Panes::filePath(Pane p, int index) const {
     const PaneState& state = pane(p);
     if (index < 0 || index >= static_cast<int>(state.contents.files.size()))
         return {};
@@ -153,20 +153,20 @@ std::string Panes::filePath(int p, int index) const {
                                  state.contents.files[static_cast<std::size_t>(index)]);
 }
 
-std::error_code Panes::openFile(int p, int index) {
+std::error_code Panes::openFile(Pane p, int index) {
     const std::string path = filePath(p, index);
     if (path.empty())
         return std::make_error_code(std::errc::invalid_argument);
     return m_services.shell.openDocument(path);
 }
 
-void Panes::showFreeSpace(int p) {
+void Panes::showFreeSpace(Pane p) {
     m_labels.lblFreeSpace = GetFreeSpace(m_services.volumes, m_services.style, pane(p).drive);
     notify(p, PaneUpdate::FreeSpace);
 }
 
 void Panes::fillStartUpLabels() {
-    for (int p : {1, 2}) {
+    for (Pane p : bothPanes) {
         PaneState& state = paneAt(p);
         state.lblTotalFiles = totalFileCountText(state.contents.files.size());
         if (!state.folder.empty())
@@ -174,12 +174,12 @@ void Panes::fillStartUpLabels() {
                 SplitTheText(state.folder, m_services.style.separator(), labelLength);
         notify(p, PaneUpdate::TotalFiles | PaneUpdate::FolderName);
     }
-    const PaneState& source = pane(1);
+    const PaneState& source = pane(Pane::Source);
     // The source folder was read when it was shown; reading it again would only cost.
     m_labels.lblDirSize =
         dirSizeText(source.contents.plainFileBytes, m_services.formats.thousandsSeparator);
     m_labels.lblFreeSpace = GetFreeSpace(m_services.volumes, m_services.style, source.drive);
-    notify(1, PaneUpdate::DirSize | PaneUpdate::FreeSpace | PaneUpdate::ProgressCleared);
+    notify(Pane::Source, PaneUpdate::DirSize | PaneUpdate::FreeSpace | PaneUpdate::ProgressCleared);
 }
 
 std::vector<std::string> Panes::ancestorsOf(const std::string& folder) const {

@@ -18,8 +18,8 @@ protected:
         m_temp.makeFolder("home/Music");
         m_temp.makeFolder("home/start");
         volumes.add(m_temp.path());
-        panes.setFolder(1, m_temp / "home/start");
-        panes.setFolder(2, m_temp / "home/start");
+        panes.setFolder(Pane::Source, m_temp / "home/start");
+        panes.setFolder(Pane::Destination, m_temp / "home/start");
     }
 
     test::TempFolder m_temp;
@@ -34,7 +34,7 @@ protected:
 
 TEST_F(FolderChoiceTest, AHistoryEntryMovesItsPane) {
     state.cmbTargetHistory = {{m_temp / "home/Music"}, 0};
-    ASSERT_FALSE(chooseHistoryEntry(panes, state, prompts, 2, StartUpPhase::Done));
+    ASSERT_FALSE(chooseHistoryEntry(panes, state, prompts, Pane::Destination, StartUpPhase::Done));
     EXPECT_EQ(state.Dir2, m_temp / "home/Music");
     EXPECT_EQ(state.Dir1, m_temp / "home/start");
 }
@@ -47,16 +47,16 @@ TEST_F(FolderChoiceTest, AMissingHistoryFolderIsReportedWithTheWordingOfThePhase
                                                    "Please select another drive."},
           std::pair{StartUpPhase::Done, drive + "\r\n\r\nNo such file or directory"}}) {
         prompts.expectMessage("Error reading drive. Err Nr:2", text, PromptButtons::Ok);
-        EXPECT_TRUE(chooseHistoryEntry(panes, state, prompts, 1, phase));
+        EXPECT_TRUE(chooseHistoryEntry(panes, state, prompts, Pane::Source, phase));
         EXPECT_EQ(state.Dir1, m_temp / "home/start");
     }
 }
 
 TEST_F(FolderChoiceTest, NoSelectionOrAnEmptyEntryDoesNothing) {
     state.cmbSourceHistory = {{""}, -1};
-    EXPECT_FALSE(chooseHistoryEntry(panes, state, prompts, 1, StartUpPhase::Done));
+    EXPECT_FALSE(chooseHistoryEntry(panes, state, prompts, Pane::Source, StartUpPhase::Done));
     state.cmbSourceHistory.selected = 0;
-    EXPECT_FALSE(chooseHistoryEntry(panes, state, prompts, 1, StartUpPhase::Done));
+    EXPECT_FALSE(chooseHistoryEntry(panes, state, prompts, Pane::Source, StartUpPhase::Done));
     EXPECT_EQ(state.Dir1, m_temp / "home/start");
 }
 

@@ -1,5 +1,6 @@
 #include "panes/ui/PaneWidget.h"
 
+#include "config/HistoryCommands.h"
 #include "config/MainState.h"
 #include "config/PresetFolders.h"
 #include "panes/DriveTexts.h"
@@ -40,12 +41,12 @@ QListView* makeList(const QString& name, const QString& spoken, QWidget* parent)
 
 } // namespace
 
-PaneWidget::PaneWidget(int pane, Panes& panes, MainState& state, QWidget* parent)
+PaneWidget::PaneWidget(Pane pane, Panes& panes, MainState& state, QWidget* parent)
     : QGroupBox(parent)
     , m_pane(pane)
     , m_panes(panes)
     , m_state(state) {
-    const bool source = pane == 1;
+    const bool source = pane == Pane::Source;
     nameControl(this, source ? QStringLiteral("frmSource") : QStringLiteral("frmTarget"),
                 source ? tr("Source") : tr("Destination"));
     setTitle(accessibleName());
@@ -54,9 +55,9 @@ PaneWidget::PaneWidget(int pane, Panes& panes, MainState& state, QWidget* parent
 }
 
 void PaneWidget::buildControls() {
-    const bool source = m_pane == 1;
-    const int i = m_pane - 1;
-    const QString number = QString::number(m_pane);
+    const bool source = m_pane == Pane::Source;
+    const int i = indexOf(m_pane);
+    const QString number = QString::number(i + 1);
     QStyle* look = style();
 
     m_history = new QComboBox(this);
@@ -181,7 +182,7 @@ QLayout* PaneWidget::buildLayout() {
 }
 
 HistoryCombo& PaneWidget::historyState() const {
-    return m_pane == 1 ? m_state.cmbSourceHistory : m_state.cmbTargetHistory;
+    return historyOf(m_state, m_pane);
 }
 
 void PaneWidget::showHistory() {

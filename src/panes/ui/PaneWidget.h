@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/Pane.h"
+
 #include <QGroupBox>
 #include <array>
 
@@ -19,16 +21,16 @@ class qdButtons_H;
 struct HistoryCombo;
 struct MainState;
 
-// One file-manager pane (frmSource for pane 1, frmTarget for pane 2): its history list
-// and preset buttons, drive, folder and file lists, its own labels and menu icons. It
-// passes the lists' events to the core panes and redraws what they report changed; the
-// menus and the history and preset commands are the window's.
+// One file-manager pane (frmSource for the source pane, frmTarget for the destination): its history
+// list and preset buttons, drive, folder and file lists, its own labels and menu icons. It passes
+// the lists' events to the core panes and redraws what they report changed; the menus and the
+// history and preset commands are the window's.
 class PaneWidget : public QGroupBox {
     Q_OBJECT
 public:
-    PaneWidget(int pane, Panes& panes, MainState& state, QWidget* parent = nullptr);
+    PaneWidget(Pane pane, Panes& panes, MainState& state, QWidget* parent = nullptr);
 
-    int pane() const { return m_pane; }
+    Pane pane() const { return m_pane; }
     // Redraws what a change of the core pane names (PaneUpdate bits).
     void apply(unsigned what);
     // Shows the history list of the main state again.
@@ -42,12 +44,12 @@ public:
     QListView* fileList() const { return m_files; }
 
 signals:
-    void historyChosen(int pane);
+    void historyChosen(Pane pane);
     void presetPressed(int index);
-    void historyMenuWanted(int pane, const QPoint& at);
-    void folderMenuWanted(int pane, const QPoint& at);
-    void fileMenuWanted(int pane, const QPoint& at);
-    void driveMenuWanted(int pane, const QPoint& at);
+    void historyMenuWanted(Pane pane, const QPoint& at);
+    void folderMenuWanted(Pane pane, const QPoint& at);
+    void fileMenuWanted(Pane pane, const QPoint& at);
+    void driveMenuWanted(Pane pane, const QPoint& at);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,7 +62,7 @@ private:
     void showSelectedFile();
     HistoryCombo& historyState() const;
 
-    int m_pane;
+    Pane m_pane;
     Panes& m_panes;
     MainState& m_state;
     bool m_updating = false;

@@ -40,7 +40,7 @@ struct PaneChange;
 
 // What the main window reaches the system through; main() builds the real ones, tests
 // fakes and temporary folders.
-struct Form1Services {
+struct MainWindowServices {
     FileSystem& fs;
     Volumes& volumes;
     Shell& shell;
@@ -58,12 +58,13 @@ struct Form1Services {
 // the window-wide state (option set, main state, activity log, panes, run flags), runs
 // start-up and shut-down, backups on a worker thread and the profile commands, and is
 // the settings loader's view of the window.
-class Form1 : public QWidget, public SettingsView {
+class MainWindow : public QWidget, public SettingsView {
     Q_OBJECT
 public:
     // Both panes start on initialFolder until the settings move them.
-    Form1(Form1Services services, const std::string& initialFolder, QWidget* parent = nullptr);
-    ~Form1() override;
+    MainWindow(MainWindowServices services, const std::string& initialFolder,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Start-up: settings loaded, labels filled, window shown and drawn; then the
     // automation's backup starts when chkExecute is on.
@@ -81,12 +82,12 @@ public:
     Panes& panes() { return *m_panes; }
     StartUpPhase startUpPhase() const { return m_startUp; }
     QMenu* historyMenu() const { return m_historyMenu; }
-    // Opens the history menu for pane 1 or 2 without showing it (Image9 click).
-    void prepareHistoryMenu(int pane);
+    // Opens the history menu of a pane without showing it (Image9 click).
+    void prepareHistoryMenu(Pane pane);
     // A preset button (0 to 9).
     void presetFolder(int index);
-    // The history selection of pane 1 or 2 was chosen.
-    void historyChosen(int pane);
+    // The history selection of a pane was chosen.
+    void historyChosen(Pane pane);
     // After a successful backup: both pane folders join their histories.
     void AddToHistory();
 
@@ -97,8 +98,8 @@ public:
     TwipsSize windowSize() override;
     void moveWindow(std::int32_t left, std::int32_t top) override;
     void setBackgroundColor(PaneControl control, std::int32_t color) override;
-    std::error_code selectHistoryEntry(PaneSide side, int position) override;
-    std::error_code setFolder(PaneSide side, const std::string& folder) override;
+    std::error_code selectHistoryEntry(Pane pane, int position) override;
+    std::error_code setFolder(Pane pane, const std::string& folder) override;
     void setDestinationDrive(const std::string& drive) override;
 
 signals:
@@ -113,7 +114,7 @@ private:
 
     void cancelRun();
     void runEnded();
-    void refreshPaneForRun(int pane);
+    void refreshPaneForRun(Pane pane);
     // The after-backup close: the run's changes are taken back first, so the settings
     // file holds them.
     void closeProgramFromRun();
@@ -128,16 +129,16 @@ private:
     void showHistories();
     void openManual();
     void tickClock();
-    PaneWidget* paneWidget(int pane) const { return m_paneWidgets[pane == 2 ? 1 : 0]; }
+    PaneWidget* paneWidget(Pane pane) const { return m_paneWidgets[indexOf(pane)]; }
 
-    Form1Services m_services;
+    MainWindowServices m_services;
     OptionSet m_options;
     MainState m_state;
     ActivityLog m_log;
     std::unique_ptr<Panes> m_panes;
     SettingsContext m_context;
     StartUpPhase m_startUp = StartUpPhase::Loading;
-    ActiveHistory m_activeHistory = 1;
+    Pane m_activeHistory = Pane::Source;
     bool m_closed = false;
     RunFlags m_flags;
     std::unique_ptr<WindowRunHost> m_runHost;

@@ -1,6 +1,6 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "app/ContextMenus.h"
 #include "app/ProgramIcon.h"
 #include "panes/Panes.h"
@@ -19,10 +19,10 @@
 namespace tidecopy {
 namespace {
 
-// The fixture lives in Form1Fixture.h, shared with the run tests.
-class Form1Test : public Form1Fixture {};
+// The fixture lives in MainWindowFixture.h, shared with the run tests.
+class MainWindowTest : public MainWindowFixture {};
 
-TEST_F(Form1Test, FirstStartShowsTheDefaultsCentredOnTheStartFolder) {
+TEST_F(MainWindowTest, FirstStartShowsTheDefaultsCentredOnTheStartFolder) {
     auto window = loadedWindow();
     EXPECT_EQ(window->state().Dir1, temp / "disk/start");
     EXPECT_EQ(window->state().Dir2, temp / "disk/start");
@@ -44,7 +44,7 @@ TEST_F(Form1Test, FirstStartShowsTheDefaultsCentredOnTheStartFolder) {
     EXPECT_NEAR(window->x(), screen.x() + std::max(centred, 0), 5);
 }
 
-TEST_F(Form1Test, RecallOnRestoresTheFoldersAndThePosition) {
+TEST_F(MainWindowTest, RecallOnRestoresTheFoldersAndThePosition) {
     writeSettings(true);
     auto window = loadedWindow();
     EXPECT_EQ(window->state().Dir1, temp / "disk/other");
@@ -54,14 +54,14 @@ TEST_F(Form1Test, RecallOnRestoresTheFoldersAndThePosition) {
     EXPECT_EQ(find<QComboBox>(*window, "cmbSourceHistory")->count(), 1);
 }
 
-TEST_F(Form1Test, RecallOffKeepsTheStartFolders) {
+TEST_F(MainWindowTest, RecallOffKeepsTheStartFolders) {
     writeSettings(false);
     auto window = loadedWindow();
     EXPECT_EQ(window->state().Dir1, temp / "disk/start");
     EXPECT_EQ(window->state().Dir2, temp / "disk/start");
 }
 
-TEST_F(Form1Test, ClickingAFolderUpdatesOnlyThatPanesLabels) {
+TEST_F(MainWindowTest, ClickingAFolderUpdatesOnlyThatPanesLabels) {
     auto window = loadedWindow();
     auto* dir1 = find<QListView>(*window, "Dir1");
     const QString targetName = labelText(*window, "lblFolderName(1)");
@@ -80,7 +80,7 @@ TEST_F(Form1Test, ClickingAFolderUpdatesOnlyThatPanesLabels) {
     EXPECT_EQ(find<QListView>(*window, "File2")->model()->rowCount(), 2);
 }
 
-TEST_F(Form1Test, ADriveThatIsNotThereIsReportedAndTheDriveListGoesBack) {
+TEST_F(MainWindowTest, ADriveThatIsNotThereIsReportedAndTheDriveListGoesBack) {
     auto window = loadedWindow();
     auto* drive1 = find<QComboBox>(*window, "Drive1");
     ASSERT_EQ(drive1->itemText(1), QString::fromStdString(temp / "usb") + " [STICK]");
@@ -94,7 +94,7 @@ TEST_F(Form1Test, ADriveThatIsNotThereIsReportedAndTheDriveListGoesBack) {
     EXPECT_EQ(window->state().Dir1, temp / "disk/start");
 }
 
-TEST_F(Form1Test, DoubleClickingAFileOpensIt) {
+TEST_F(MainWindowTest, DoubleClickingAFileOpensIt) {
     auto window = loadedWindow();
     auto* file2 = find<QListView>(*window, "File2");
     const QModelIndex second = file2->model()->index(1, 0);
@@ -107,7 +107,7 @@ TEST_F(Form1Test, DoubleClickingAFileOpensIt) {
     EXPECT_EQ(shell.opened, std::vector<std::string>{temp / "disk/start/b.txt"});
 }
 
-TEST_F(Form1Test, HistoriesAddIgnoringCaseAndTheMenuClearsAndRemoves) {
+TEST_F(MainWindowTest, HistoriesAddIgnoringCaseAndTheMenuClearsAndRemoves) {
     auto window = loadedWindow();
     window->state().cmbSourceHistory.items = {temp / "DISK/START"};
     window->AddToHistory();
@@ -116,20 +116,20 @@ TEST_F(Form1Test, HistoriesAddIgnoringCaseAndTheMenuClearsAndRemoves) {
     EXPECT_EQ(source->count(), 1);
     EXPECT_EQ(target->count(), 1);
 
-    window->prepareHistoryMenu(2);
+    window->prepareHistoryMenu(Pane::Destination);
     EXPECT_FALSE(menuItem(window->historyMenu(), 20)->isEnabled());
     window->state().cmbTargetHistory.selected = 0;
-    window->prepareHistoryMenu(2);
+    window->prepareHistoryMenu(Pane::Destination);
     ASSERT_TRUE(menuItem(window->historyMenu(), 20)->isEnabled());
     menuItem(window->historyMenu(), 20)->trigger();
     EXPECT_EQ(target->count(), 0);
 
-    window->prepareHistoryMenu(1);
+    window->prepareHistoryMenu(Pane::Source);
     menuItem(window->historyMenu(), 10)->trigger();
     EXPECT_EQ(source->count(), 0);
 }
 
-TEST_F(Form1Test, ChoosingAHistoryEntryMovesThePane) {
+TEST_F(MainWindowTest, ChoosingAHistoryEntryMovesThePane) {
     auto window = loadedWindow();
     window->state().cmbTargetHistory.items = {temp / "disk/other", temp / "disk/gone"};
     window->AddToHistory();
@@ -144,7 +144,7 @@ TEST_F(Form1Test, ChoosingAHistoryEntryMovesThePane) {
     EXPECT_EQ(window->state().Dir2, temp / "disk/other");
 }
 
-TEST_F(Form1Test, PresetButtonsMoveTheirPaneWhenTheFolderExists) {
+TEST_F(MainWindowTest, PresetButtonsMoveTheirPaneWhenTheFolderExists) {
     auto window = loadedWindow();
     QTest::mouseClick(find<QWidget>(*window, "cmdPresetFolders(7)"), Qt::LeftButton);
     EXPECT_EQ(window->state().Dir2, temp / "disk/Pictures");
@@ -153,7 +153,7 @@ TEST_F(Form1Test, PresetButtonsMoveTheirPaneWhenTheFolderExists) {
     EXPECT_EQ(window->state().Dir1, temp / "disk/start");
 }
 
-TEST_F(Form1Test, TheFilterBoxAddsNewTextsFirst) {
+TEST_F(MainWindowTest, TheFilterBoxAddsNewTextsFirst) {
     auto window = loadedWindow();
     auto* pattern = find<QComboBox>(*window, "cmbPattern");
     pattern->lineEdit()->selectAll();
@@ -168,7 +168,7 @@ TEST_F(Form1Test, TheFilterBoxAddsNewTextsFirst) {
     EXPECT_EQ(window->state().cmbPattern.text, "*.jpg [PICTURES]");
 }
 
-TEST_F(Form1Test, UncheckingBothConditionsWarnsOnce) {
+TEST_F(MainWindowTest, UncheckingBothConditionsWarnsOnce) {
     auto window = loadedWindow();
     clickCheckBox(find<QCheckBox>(*window, "chkOnlyNewFiles"));
     prompts.expectMessage("Copy files Conditionally", "Enable at least one condition please.",
@@ -178,7 +178,7 @@ TEST_F(Form1Test, UncheckingBothConditionsWarnsOnce) {
     EXPECT_FALSE(window->state().chkChangedFiles.checked);
 }
 
-TEST_F(Form1Test, CopyFilesAlwaysDisablesTheConditions) {
+TEST_F(MainWindowTest, CopyFilesAlwaysDisablesTheConditions) {
     auto window = loadedWindow();
     QTest::mouseClick(find<QWidget>(*window, "optAllCopy"), Qt::LeftButton);
     EXPECT_TRUE(window->state().optAllCopy());
@@ -186,7 +186,7 @@ TEST_F(Form1Test, CopyFilesAlwaysDisablesTheConditions) {
     EXPECT_FALSE(find<QCheckBox>(*window, "chkPreserveFiles")->isEnabled());
 }
 
-TEST_F(Form1Test, ClosingWritesTheSettingsAndTheDailyLog) {
+TEST_F(MainWindowTest, ClosingWritesTheSettingsAndTheDailyLog) {
     auto window = loadedWindow();
     window->options().chkLog = 1;
     window->log().append("*** BACKUP Started at 21/06/2016\r\n");
@@ -196,14 +196,14 @@ TEST_F(Form1Test, ClosingWritesTheSettingsAndTheDailyLog) {
               "*** BACKUP Started at 21/06/2016\r\n");
 }
 
-TEST_F(Form1Test, TheManualOpensFromTheResourceFolder) {
+TEST_F(MainWindowTest, TheManualOpensFromTheResourceFolder) {
     auto window = loadedWindow();
     QTest::mouseClick(find<QWidget>(*window, "cmdHelp"), Qt::LeftButton);
     EXPECT_EQ(shell.opened, std::vector<std::string>{temp / "share/Manual.pdf"});
 }
 
 // A missing or unreadable icon resource would leave every size blank.
-TEST_F(Form1Test, TheProgramIconIsDrawnAtEverySize) {
+TEST_F(MainWindowTest, TheProgramIconIsDrawnAtEverySize) {
     const QIcon icon = programIcon();
     ASSERT_EQ(icon.availableSizes().size(), 7);
     for (const QSize size : icon.availableSizes()) {
@@ -218,7 +218,7 @@ TEST_F(Form1Test, TheProgramIconIsDrawnAtEverySize) {
 }
 
 // Cancel waits for a run; the pictures, labels and frames have names for screen readers.
-TEST_F(Form1Test, CancelIsOffAtStartAndEveryControlHasAnAccessibleName) {
+TEST_F(MainWindowTest, CancelIsOffAtStartAndEveryControlHasAnAccessibleName) {
     auto window = makeWindow();
     EXPECT_FALSE(find<QWidget>(*window, "cmdCancel")->isEnabled());
     for (const char* name :

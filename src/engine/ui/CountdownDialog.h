@@ -9,18 +9,18 @@ namespace tidecopy {
 
 class qdButtons_H;
 
-// The countdown before an after-backup action: nine seconds in which Stop cancels it.
-// Shown modally by the main window, its owner.
-class frmMessage : public QDialog {
+// The countdown before an after-backup action (frmMessage): nine seconds in which Stop
+// cancels it. Shown modally by the main window, its owner.
+class CountdownDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit frmMessage(QWidget* owner);
+    explicit CountdownDialog(QWidget* owner);
 
     // Shows the dialog until the countdown ends or the user stops it; true when stopped.
     bool countdownStopped();
 
-    // One tick of Timer1.
-    void Timer1_Timer();
+    // One tick of its timer (Timer1): one second less.
+    void tick();
 
 protected:
     // Closing the dialog otherwise than by the countdown counts as Stop: nothing is shut
@@ -30,11 +30,11 @@ protected:
 private:
     void stop();
 
-    QLabel* m_Label1;
-    QLabel* m_Label2;
-    qdButtons_H* m_qdButtons_H1;
-    QTimer* m_Timer1;
-    int m_n = 0;
+    QLabel* m_message;     // Label1
+    QLabel* m_secondsLeft; // Label2
+    qdButtons_H* m_stop;
+    QTimer* m_timer;
+    int m_ticks = 0;
     bool m_stopped = false;
 };
 

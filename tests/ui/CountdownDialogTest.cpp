@@ -1,4 +1,4 @@
-#include "engine/ui/frmMessage.h"
+#include "engine/ui/CountdownDialog.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -8,17 +8,17 @@ namespace tidecopy {
 namespace {
 
 // Running out and Stop are seen through the window's automation tests.
-TEST(frmMessage, ClosingItStopsTheCountdown) {
-    frmMessage dialog(nullptr);
+TEST(CountdownDialog, ClosingItStopsTheCountdown) {
+    CountdownDialog dialog(nullptr);
     QTimer::singleShot(0, &dialog, [&] { dialog.close(); });
     EXPECT_TRUE(dialog.countdownStopped());
 }
 
-TEST(frmMessage, CountsDownFromEight) {
-    frmMessage dialog(nullptr);
+TEST(CountdownDialog, CountsDownFromEight) {
+    CountdownDialog dialog(nullptr);
     auto* label = dialog.findChild<QLabel*>("Label2");
     EXPECT_EQ(label->text(), "Process will continue in seconds");
-    dialog.Timer1_Timer();
+    dialog.tick();
     EXPECT_EQ(label->text(), "Process will continue in 8 seconds...");
 }
 

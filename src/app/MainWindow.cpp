@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include "app/ContextMenus.h"
 #include "app/QtDisplayFormats.h"
@@ -66,7 +66,8 @@ QColor colorOf(std::int32_t value) {
 
 } // namespace
 
-Form1::Form1(Form1Services services, const std::string& initialFolder, QWidget* parent)
+MainWindow::MainWindow(MainWindowServices services, const std::string& initialFolder,
+                       QWidget* parent)
     : QWidget(parent)
     , m_services(std::move(services))
     , m_panes(std::make_unique<Panes>(PaneServices{m_services.fs, m_services.volumes,
@@ -85,27 +86,27 @@ Form1::Form1(Form1Services services, const std::string& initialFolder, QWidget* 
     buildWindow();
     wireMenus();
     m_panes->setListener([this](const PaneChange& change) { onPaneChange(change); });
-    for (int pane : {1, 2})
+    for (Pane pane : bothPanes)
         if (m_panes->setFolder(pane, initialFolder))
             m_panes->setFolder(pane, "/");
     adjustSize();
 }
 
 // The run goes first: its worker may still be waiting for the window.
-Form1::~Form1() {
+MainWindow::~MainWindow() {
     delete m_run;
 }
 
-void Form1::buildWindow() {
-    for (int pane : {1, 2}) {
+void MainWindow::buildWindow() {
+    for (Pane pane : bothPanes) {
         auto* widget = new PaneWidget(pane, *m_panes, m_state, this);
-        m_paneWidgets[static_cast<std::size_t>(pane - 1)] = widget;
-        connect(widget, &PaneWidget::historyChosen, this, &Form1::historyChosen);
-        connect(widget, &PaneWidget::presetPressed, this, &Form1::presetFolder);
+        m_paneWidgets[static_cast<std::size_t>(indexOf(pane))] = widget;
+        connect(widget, &PaneWidget::historyChosen, this, &MainWindow::historyChosen);
+        connect(widget, &PaneWidget::presetPressed, this, &MainWindow::presetFolder);
     }
     m_copyOptions = new CopyOptionsGroup(m_state, m_services.prompts, this);
     m_runArea = new RunArea(this);
-    connect(m_runArea, &RunArea::manualWanted, this, &Form1::openManual);
+    connect(m_runArea, &RunArea::manualWanted, this, &MainWindow::openManual);
     connect(m_runArea, &RunArea::backupPressed, this, [this] {
         m_flags.PreviewMode = false;
         startRun(RunKind::Backup);
@@ -114,15 +115,15 @@ void Form1::buildWindow() {
         m_flags.PreviewMode = true;
         startRun(RunKind::Preview);
     });
-    connect(m_runArea, &RunArea::cancelPressed, this, &Form1::cancelRun);
-    connect(m_runArea, &RunArea::openProfilePressed, this, &Form1::openProfile);
-    connect(m_runArea, &RunArea::saveProfilePressed, this, &Form1::saveProfile);
+    connect(m_runArea, &RunArea::cancelPressed, this, &MainWindow::cancelRun);
+    connect(m_runArea, &RunArea::openProfilePressed, this, &MainWindow::openProfile);
+    connect(m_runArea, &RunArea::saveProfilePressed, this, &MainWindow::saveProfile);
     m_logPanel = new LogPanel(m_log, this);
     m_run = new WindowRun(WindowRunServices{m_services.fs, m_services.volumes, m_services.power,
                                             m_services.clock, m_services.environment,
                                             m_services.pauses},
                           *m_runHost, m_services.prompts, m_log, this);
-    connect(m_run, &WindowRun::finished, this, &Form1::runEnded);
+    connect(m_run, &WindowRun::finished, this, &MainWindow::runEnded);
     m_lblDirSize = makeStatusLabel(this, "lblDirSize", "Folder size");
     m_lblFreeSpace = makeStatusLabel(this, "lblFreeSpace", "Drive capacity");
     m_lblFileInfo = makeStatusLabel(this, "lblFileInfo", "File size, date and time");
@@ -134,8 +135,8 @@ void Form1::buildWindow() {
     });
 
     auto* panes = new QHBoxLayout;
-    panes->addWidget(paneWidget(1), 1);
-    panes->addWidget(paneWidget(2), 1);
+    panes->addWidget(paneWidget(Pane::Source), 1);
+    panes->addWidget(paneWidget(Pane::Destination), 1);
     auto* lower = new QHBoxLayout;
     lower->addWidget(m_copyOptions);
     lower->addWidget(m_runArea);
@@ -153,10 +154,10 @@ void Form1::buildWindow() {
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName("Timer1");
     m_timer1->setInterval(clockIntervalMs);
-    connect(m_timer1, &QTimer::timeout, this, &Form1::tickClock);
+    connect(m_timer1, &QTimer::timeout, this, &MainWindow::tickClock);
 }
 
-void Form1::wireMenus() {
+void MainWindow::wireMenus() {
     m_historyMenu = makeHistoryMenu(this);
     m_folderMenu = makeFolderMenu(this);
     m_fileMenu = makeFileMenu(this);
@@ -166,19 +167,19 @@ void Form1::wireMenus() {
     connect(m_historyMenu, &QMenu::triggered, this,
             [this](QAction* action) { onHistoryMenu(action->data().toInt()); });
     for (PaneWidget* widget : m_paneWidgets) {
-        connect(widget, &PaneWidget::historyMenuWanted, this, [this](int pane, const QPoint& at) {
+        connect(widget, &PaneWidget::historyMenuWanted, this, [this](Pane pane, const QPoint& at) {
             prepareHistoryMenu(pane);
             m_historyMenu->popup(at);
         });
-        connect(widget, &PaneWidget::folderMenuWanted, this, [this](int, const QPoint& at) {
+        connect(widget, &PaneWidget::folderMenuWanted, this, [this](Pane, const QPoint& at) {
             // Paste (27) is shown only while a file is marked by the file menu's Copy.
             menuItem(m_folderMenu, 27)->setVisible(false);
             m_folderMenu->popup(at);
         });
         connect(widget, &PaneWidget::fileMenuWanted, this,
-                [this](int, const QPoint& at) { m_fileMenu->popup(at); });
+                [this](Pane, const QPoint& at) { m_fileMenu->popup(at); });
         connect(widget, &PaneWidget::driveMenuWanted, this,
-                [this](int, const QPoint& at) { m_driveMenu->popup(at); });
+                [this](Pane, const QPoint& at) { m_driveMenu->popup(at); });
     }
     connect(m_logPanel, &LogPanel::logMenuWanted, this,
             [this](const QPoint& at) { m_logMenu->popup(at); });
@@ -186,7 +187,7 @@ void Form1::wireMenus() {
             [this](const QPoint& at) { m_optionsMenu->popup(at); });
 }
 
-void Form1::Form_Load() {
+void MainWindow::Form_Load() {
     LoadINI(m_context);
     showLoadedSettings();
     m_runArea->clearProgress();
@@ -203,12 +204,12 @@ void Form1::Form_Load() {
     }
 }
 
-void Form1::showLoadedSettings() {
+void MainWindow::showLoadedSettings() {
     m_copyOptions->showState();
     showHistories();
 }
 
-void Form1::startRun(RunKind kind) {
+void MainWindow::startRun(RunKind kind) {
     // A second press can come before the run has disabled the buttons.
     if (m_run->running() || m_closed)
         return;
@@ -216,17 +217,17 @@ void Form1::startRun(RunKind kind) {
     m_run->start({kind, m_options, m_state, m_flags.PreviewMode, m_flags.CountdownCancelled});
 }
 
-bool Form1::runInProgress() const {
+bool MainWindow::runInProgress() const {
     return m_run->running();
 }
 
-void Form1::cancelRun() {
+void MainWindow::cancelRun() {
     m_run->cancel();
     m_runArea->setBackupAndPreviewEnabled(true);
     m_runArea->setAnimationRunning(false);
 }
 
-void Form1::runEnded() {
+void MainWindow::runEnded() {
     takeRunResults(m_run->state(), m_run->options(), m_state, m_options);
     if (std::exchange(m_automationRunning, false))
         useUpOneTimeAutomation(m_options);
@@ -239,19 +240,19 @@ void Form1::runEnded() {
         close();
 }
 
-void Form1::refreshPaneForRun(int pane) {
+void MainWindow::refreshPaneForRun(Pane pane) {
     m_refreshingForRun = true;
     m_panes->refreshFolder(pane);
     m_refreshingForRun = false;
 }
 
-void Form1::closeProgramFromRun() {
+void MainWindow::closeProgramFromRun() {
     takeRunResults(m_run->state(), m_run->options(), m_state, m_options);
     m_closingFromRun = true;
     close();
 }
 
-void Form1::PlaySoundFile(const std::string& fileName, SoundWait wait) {
+void MainWindow::PlaySoundFile(const std::string& fileName, SoundWait wait) {
     if (m_flags.PreviewMode)
         return;
     const std::string path =
@@ -272,21 +273,21 @@ void Form1::PlaySoundFile(const std::string& fileName, SoundWait wait) {
         loop.exec();
 }
 
-void Form1::openProfile() {
+void MainWindow::openProfile() {
     if (const std::optional<std::string> name = m_profiles->openProfile()) {
         showLoadedSettings();
         m_runArea->setProfileName(QString::fromStdString(*name));
     }
 }
 
-void Form1::saveProfile() {
+void MainWindow::saveProfile() {
     m_logPanel->view()->flushEdits();
     rememberWindowPosition();
     if (const std::optional<std::string> name = m_profiles->saveProfile())
         m_runArea->setProfileName(QString::fromStdString(*name));
 }
 
-void Form1::onPaneChange(const PaneChange& change) {
+void MainWindow::onPaneChange(const PaneChange& change) {
     paneWidget(change.pane)->apply(change.what);
     const StatusLabels& labels = m_panes->labels();
     const std::pair<unsigned, std::pair<QLabel*, const std::string*>> shared[] = {
@@ -303,31 +304,31 @@ void Form1::onPaneChange(const PaneChange& change) {
         m_runArea->clearProgress();
 }
 
-void Form1::showHistories() {
+void MainWindow::showHistories() {
     for (PaneWidget* widget : m_paneWidgets)
         widget->showHistory();
 }
 
-void Form1::historyChosen(int pane) {
+void MainWindow::historyChosen(Pane pane) {
     m_activeHistory = pane;
     chooseHistoryEntry(*m_panes, m_state, m_services.prompts, pane, m_startUp);
 }
 
-void Form1::AddToHistory() {
+void MainWindow::AddToHistory() {
     tidecopy::AddToHistory(m_state);
     showHistories();
 }
 
-void Form1::presetFolder(int index) {
+void MainWindow::presetFolder(int index) {
     choosePresetFolder(*m_panes, index, m_services.userFolders);
 }
 
-void Form1::prepareHistoryMenu(int pane) {
+void MainWindow::prepareHistoryMenu(Pane pane) {
     menuItem(m_historyMenu, 20)->setEnabled(canRemoveSelectedEntry(historyOf(m_state, pane)));
     m_activeHistory = pane;
 }
 
-void Form1::onHistoryMenu(int number) {
+void MainWindow::onHistoryMenu(int number) {
     if (number == 10)
         clearHistory(m_state, m_activeHistory);
     else if (number == 20)
@@ -335,23 +336,23 @@ void Form1::onHistoryMenu(int number) {
     showHistories();
 }
 
-void Form1::openManual() {
+void MainWindow::openManual() {
     // A missing manual or viewer is not reported.
     m_services.shell.openDocument(
         PathStyle::native().join(m_services.environment.resourceFolder, "Manual.pdf"));
 }
 
-void Form1::tickClock() {
+void MainWindow::tickClock() {
     m_runArea->setClockText(timeWithSeconds(QTime::currentTime()));
 }
 
-void Form1::rememberWindowPosition() {
+void MainWindow::rememberWindowPosition() {
     m_state.window.minimised = isMinimized();
     m_state.window.left = x() * twipsPerPixel;
     m_state.window.top = y() * twipsPerPixel;
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // Closed while a run goes on: the run is cancelled and the window closes when it
     // has ended, so the settings file gets what the run leaves.
     if (m_run->running() && !m_closingFromRun) {
@@ -370,37 +371,37 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void Form1::setLogMaxLength(std::int32_t length) {
+void MainWindow::setLogMaxLength(std::int32_t length) {
     m_log.setMaxLength(static_cast<std::size_t>(std::max(length, 0)));
 }
 
-void Form1::unlockLog() {
+void MainWindow::unlockLog() {
     m_logPanel->view()->setReadOnly(false);
 }
 
-TwipsSize Form1::screenSize() {
+TwipsSize MainWindow::screenSize() {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->availableGeometry().size() : QSize();
     return {size.width() * twipsPerPixel, size.height() * twipsPerPixel};
 }
 
-TwipsSize Form1::windowSize() {
+TwipsSize MainWindow::windowSize() {
     const QSize size = frameGeometry().size();
     return {size.width() * twipsPerPixel, size.height() * twipsPerPixel};
 }
 
-void Form1::moveWindow(std::int32_t left, std::int32_t top) {
+void MainWindow::moveWindow(std::int32_t left, std::int32_t top) {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();
     // A window larger than the screen keeps its title bar on it rather than centred.
     move(origin + QPoint(std::max(left / twipsPerPixel, 0), std::max(top / twipsPerPixel, 0)));
 }
 
-void Form1::setBackgroundColor(PaneControl control, std::int32_t color) {
+void MainWindow::setBackgroundColor(PaneControl control, std::int32_t color) {
     const bool source = control == PaneControl::cmbSourceHistory ||
                         control == PaneControl::Drive1 || control == PaneControl::Dir1 ||
                         control == PaneControl::File1;
-    PaneWidget* widget = paneWidget(source ? 1 : 2);
+    PaneWidget* widget = paneWidget(source ? Pane::Source : Pane::Destination);
     QWidget* target = nullptr;
     switch (control) {
     case PaneControl::cmbSourceHistory:
@@ -423,20 +424,19 @@ void Form1::setBackgroundColor(PaneControl control, std::int32_t color) {
     widget->setListBackground(target, colorOf(color));
 }
 
-std::error_code Form1::selectHistoryEntry(PaneSide side, int position) {
-    const int pane = side == PaneSide::Source ? 1 : 2;
+std::error_code MainWindow::selectHistoryEntry(Pane pane, int position) {
     paneWidget(pane)->showHistory();
     historyOf(m_state, pane).selected = position;
     m_activeHistory = pane;
     return chooseHistoryEntry(*m_panes, m_state, m_services.prompts, pane, m_startUp);
 }
 
-std::error_code Form1::setFolder(PaneSide side, const std::string& folder) {
-    return m_panes->setFolder(side == PaneSide::Source ? 1 : 2, folder);
+std::error_code MainWindow::setFolder(Pane pane, const std::string& folder) {
+    return m_panes->setFolder(pane, folder);
 }
 
-void Form1::setDestinationDrive(const std::string& drive) {
-    m_panes->chooseDrive(2, drive);
+void MainWindow::setDestinationDrive(const std::string& drive) {
+    m_panes->chooseDrive(Pane::Destination, drive);
 }
 
 } // namespace tidecopy

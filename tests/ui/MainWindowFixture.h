@@ -2,7 +2,7 @@
 
 #include "FakeSound.h"
 #include "PaneFakes.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "config/SaveINI.h"
 #include "panes/SplitTheText.h"
 #include "platform/Clock.h"
@@ -64,9 +64,9 @@ private:
 
 // A main window whose program folder, drives and user folders all lie in a temporary
 // folder: disk/ is a drive holding the folders, usb/ a drive that is not there.
-class Form1Fixture : public testing::Test {
+class MainWindowFixture : public testing::Test {
 protected:
-    Form1Fixture() {
+    MainWindowFixture() {
         temp.writeFile("disk/start/b.txt", "bb");
         temp.writeFile("disk/start/a.txt", std::string(3000, 'a'));
         temp.makeFolder("disk/start/sub");
@@ -81,31 +81,32 @@ protected:
         environment.configHome = temp / "config";
     }
 
-    std::unique_ptr<Form1> makeWindow() {
-        Form1Services services{fs,
-                               volumes,
-                               shell,
-                               prompts,
-                               clock,
-                               environment,
-                               [this](UserFolder folder) {
-                                   return folder == UserFolder::Pictures ? temp / "disk/Pictures"
-                                                                         : temp / "disk/none";
-                               },
-                               test::fixedFormats(),
-                               power,
-                               sound,
-                               RunPauses::Skipped};
-        return std::make_unique<Form1>(services, temp / "disk/start");
+    std::unique_ptr<MainWindow> makeWindow() {
+        MainWindowServices services{fs,
+                                    volumes,
+                                    shell,
+                                    prompts,
+                                    clock,
+                                    environment,
+                                    [this](UserFolder folder) {
+                                        return folder == UserFolder::Pictures
+                                                   ? temp / "disk/Pictures"
+                                                   : temp / "disk/none";
+                                    },
+                                    test::fixedFormats(),
+                                    power,
+                                    sound,
+                                    RunPauses::Skipped};
+        return std::make_unique<MainWindow>(services, temp / "disk/start");
     }
-    std::unique_ptr<Form1> loadedWindow() {
+    std::unique_ptr<MainWindow> loadedWindow() {
         auto window = makeWindow();
         window->Form_Load();
         return window;
     }
 
     template <typename Widget>
-    Widget* find(Form1& window, const QString& name) {
+    Widget* find(MainWindow& window, const QString& name) {
         auto* widget = window.findChild<Widget*>(name);
         EXPECT_NE(widget, nullptr) << name.toStdString();
         return widget;
@@ -121,7 +122,7 @@ protected:
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     }
 
-    QString labelText(Form1& window, const QString& name) {
+    QString labelText(MainWindow& window, const QString& name) {
         return find<QLabel>(window, name)->text();
     }
 
