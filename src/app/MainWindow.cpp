@@ -3,7 +3,6 @@
 #include "app/ContextMenus.h"
 #include "app/QtDisplayFormats.h"
 #include "app/RunArea.h"
-#include "app/RunResults.h"
 #include "app/Sound.h"
 #include "app/WindowRun.h"
 #include "app/WindowRunHost.h"
@@ -13,6 +12,7 @@
 #include "config/MainWindowClose.h"
 #include "config/ProfileCommands.h"
 #include "config/ui/CopyOptionsGroup.h"
+#include "engine/RunChanges.h"
 #include "log/ui/LogPanel.h"
 #include "log/ui/LogView.h"
 #include "panes/Panes.h"
@@ -119,10 +119,16 @@ void MainWindow::buildWindow() {
     connect(m_runArea, &RunArea::openProfilePressed, this, &MainWindow::openProfile);
     connect(m_runArea, &RunArea::saveProfilePressed, this, &MainWindow::saveProfile);
     m_logPanel = new LogPanel(m_log, this);
-    m_run = new WindowRun(WindowRunServices{m_services.fs, m_services.volumes, m_services.power,
-                                            m_services.clock, m_services.environment,
-                                            m_services.pauses},
-                          *m_runHost, m_services.prompts, m_log, this);
+    m_run = new WindowRun(
+        WindowRunServices{m_services.fs, m_services.volumes, m_services.power, m_services.clock,
+                          m_services.environment, m_services.pauses},
+        *m_runHost, m_services.prompts, m_log,
+        [this] {
+            LogView* view = m_logPanel->view();
+            view->moveCursor(QTextCursor::End);
+            view->ensureCursorVisible();
+        },
+        this);
     connect(m_run, &WindowRun::finished, this, &MainWindow::runEnded);
     m_lblDirSize = makeStatusLabel(this, "lblDirSize", "Folder size");
     m_lblFreeSpace = makeStatusLabel(this, "lblFreeSpace", "Drive capacity");
@@ -228,9 +234,10 @@ void MainWindow::cancelRun() {
 }
 
 void MainWindow::runEnded() {
-    takeRunResults(m_run->state(), m_run->options(), m_state, m_options);
-    if (std::exchange(m_automationRunning, false))
-        useUpOneTimeAutomation(m_options);
+    takeRunChanges(m_run->outcome().changes,
+                   std::exchange(m_automationRunning, false) ? RunStarter::Automation
+                                                             : RunStarter::User,
+                   m_state, m_options);
     m_flags.PreviewMode = m_run->flags().PreviewMode;
     m_flags.CountdownCancelled = m_run->flags().CountdownCancelled;
     if (!m_closed)
@@ -247,7 +254,9 @@ void MainWindow::refreshPaneForRun(Pane pane) {
 }
 
 void MainWindow::closeProgramFromRun() {
-    takeRunResults(m_run->state(), m_run->options(), m_state, m_options);
+    takeRunChanges(runChangesOf(m_run->state(), m_run->options()),
+                   m_automationRunning ? RunStarter::Automation : RunStarter::User, m_state,
+                   m_options);
     m_closingFromRun = true;
     close();
 }

@@ -29,7 +29,7 @@ public:
     // Where log text goes on the window's thread, with the log's length limit in force
     // on the worker's side when it was appended.
     using LogTarget = std::function<void(std::string_view text, std::size_t maxLength)>;
-    enum class Latest { ProgressText, ProgressValue, ProgressChanged, ScrollLog };
+    enum class Latest { Progress };
 
     explicit RunMailbox(LogTarget logTarget, QObject* parent = nullptr);
     ~RunMailbox() override;
@@ -60,7 +60,7 @@ private:
         std::size_t maxLength = 0;
         bool isLog = false;
     };
-    static constexpr std::size_t latestCount = 4;
+    static constexpr std::size_t latestCount = 1;
 
     bool waitFor(Call call);
     // An ordered call: log text after it starts a new delivery of its own.

@@ -39,17 +39,19 @@ struct WindowRun::Job {
 };
 
 WindowRun::WindowRun(WindowRunServices services, RunHost& windowHost, Prompts& windowPrompts,
-                     ActivityLog& windowLog, QObject* parent)
+                     ActivityLog& windowLog, std::function<void()> logShown, QObject* parent)
     : QObject(parent)
     , m_services(std::move(services))
     , m_windowHost(windowHost)
     , m_windowPrompts(windowPrompts)
     , m_windowLog(windowLog)
     , m_mailbox(new RunMailbox(
-          [&log = m_windowLog](std::string_view text, std::size_t maxLength) {
+          [&log = m_windowLog, logShown = std::move(logShown)](std::string_view text,
+                                                               std::size_t maxLength) {
               if (log.maxLength() != maxLength)
                   log.setMaxLength(maxLength);
               log.append(text);
+              logShown();
           },
           this)) {}
 

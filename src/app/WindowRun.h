@@ -8,6 +8,7 @@
 #include "log/ActivityLog.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -43,8 +44,9 @@ struct RunStart {
 class WindowRun : public QObject {
     Q_OBJECT
 public:
+    // logShown runs after the run's log text has reached the window's log.
     WindowRun(WindowRunServices services, RunHost& windowHost, Prompts& windowPrompts,
-              ActivityLog& windowLog, QObject* parent = nullptr);
+              ActivityLog& windowLog, std::function<void()> logShown, QObject* parent = nullptr);
     ~WindowRun() override;
 
     bool running() const { return m_job != nullptr; }

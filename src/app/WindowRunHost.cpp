@@ -4,9 +4,6 @@
 #include "app/RunArea.h"
 #include "config/ui/CopyOptionsGroup.h"
 #include "engine/ui/CountdownDialog.h"
-#include "log/ui/LogPanel.h"
-#include "log/ui/LogView.h"
-#include "panes/Panes.h"
 #include "panes/ui/PaneWidget.h"
 #include "widgets/ControlNaming.h"
 
@@ -14,72 +11,52 @@
 
 namespace tidecopy {
 
-void WindowRunHost::setBusyPointer(bool busy) {
-    if (busy)
-        m_window.setCursor(Qt::BusyCursor);
-    else
-        m_window.unsetCursor();
-}
-
-void WindowRunHost::setControlEnabled(HostControl control, bool enabled) {
+void WindowRunHost::phaseChanged(RunPhase phase, RunKind kind) {
+    m_phase = phase;
+    const PhaseDisplay display = displayOf(phase, kind);
     RunArea& area = *m_window.m_runArea;
-    switch (control) {
-    case HostControl::Cancel:
-        area.setCancelEnabled(enabled);
-        break;
-    case HostControl::BackupAndPreview:
-        area.setBackupAndPreviewEnabled(enabled);
-        break;
-    case HostControl::ProfileButtons:
-        area.setProfileButtonsEnabled(enabled);
-        break;
-    case HostControl::Frames:
-        for (PaneWidget* frame : m_window.m_paneWidgets)
-            frame->setEnabled(enabled);
-        m_window.m_copyOptions->setEnabled(enabled);
-        break;
+    if (display.busy) {
+        if (*display.busy)
+            m_window.setCursor(Qt::BusyCursor);
+        else
+            m_window.unsetCursor();
     }
+    if (display.cancelEnabled)
+        area.setCancelEnabled(*display.cancelEnabled);
+    if (display.startEnabled)
+        area.setBackupAndPreviewEnabled(*display.startEnabled);
+    if (display.animation)
+        area.setAnimationRunning(*display.animation);
+    if (display.progressCleared)
+        area.setProgressValue(0);
+    if (display.profilesEnabled)
+        area.setProfileButtonsEnabled(*display.profilesEnabled);
+    if (display.jobEnabled) {
+        for (PaneWidget* frame : m_window.m_paneWidgets)
+            frame->setEnabled(*display.jobEnabled);
+        m_window.m_copyOptions->setEnabled(*display.jobEnabled);
+    }
+    if (display.caption)
+        area.setViewCaption(displayText(*display.caption));
 }
 
-void WindowRunHost::setAnimationRunning(bool running) {
-    m_window.m_runArea->setAnimationRunning(running);
+void WindowRunHost::progressChanged(const RunProgress& progress) {
+    RunArea& area = *m_window.m_runArea;
+    const auto steps = static_cast<long long>(progress.filesListed) + 1;
+    area.setProgressScale(steps);
+    area.setProgressValue(progress.complete ? steps : static_cast<long long>(progress.fileNumber));
+    area.setProgressText(displayText(progress.text));
+    if (m_phase == RunPhase::Copying && progress.pastFirstFile())
+        area.setAnimationRunning(false);
 }
 
-void WindowRunHost::setViewCaption(const std::string& text) {
-    m_window.m_runArea->setViewCaption(displayText(text));
+void WindowRunHost::paneChanged(Pane pane) {
+    m_window.refreshPaneForRun(pane);
 }
 
-void WindowRunHost::setProgressText(const std::string& text) {
-    m_window.m_runArea->setProgressText(displayText(text));
-}
-
-void WindowRunHost::setProgressScale(long long scaleWidth) {
-    m_window.m_runArea->setProgressScale(scaleWidth);
-}
-
-void WindowRunHost::setProgressValue(long long value) {
-    m_window.m_runArea->setProgressValue(value);
-}
-
-void WindowRunHost::scrollLogToEnd() {
-    LogView* view = m_window.m_logPanel->view();
-    view->moveCursor(QTextCursor::End);
-    view->ensureCursorVisible();
-}
-
-void WindowRunHost::refreshPane(RunPane pane) {
-    m_window.refreshPaneForRun(pane == RunPane::Dir1 || pane == RunPane::File1 ? Pane::Source
-                                                                               : Pane::Destination);
-}
-
-void WindowRunHost::setFreeSpaceText(const std::string& text) {
-    m_window.m_lblFreeSpace->setText(QString::fromStdString(text));
+void WindowRunHost::reported(const RunReport& report) {
+    m_window.m_lblFreeSpace->setText(QString::fromStdString(report.destinationFreeSpace));
     m_window.m_lblFreeSpace->setAccessibleDescription(m_window.m_lblFreeSpace->text());
-}
-
-void WindowRunHost::updateTotalFileCounts() {
-    for (PaneWidget* pane : m_window.m_paneWidgets)
-        pane->apply(PaneUpdate::TotalFiles);
 }
 
 void WindowRunHost::playSound(const std::string& fileName, SoundWait wait) {

@@ -13,29 +13,18 @@ public:
     explicit WindowRunHost(MainWindow& window)
         : m_window(window) {}
 
-    void setBusyPointer(bool busy) override;
-    void setControlEnabled(HostControl control, bool enabled) override;
-    void setAnimationRunning(bool running) override;
-    void setViewCaption(const std::string& text) override;
-    void setProgressText(const std::string& text) override;
-    void setProgressScale(long long scaleWidth) override;
-    void setProgressValue(long long value) override;
-    // The window shows the progress text, which carries the same figures.
-    void progressChanged(int, std::chrono::seconds) override {}
-    void scrollLogToEnd() override;
-    void refreshPane(RunPane pane) override;
-    void setFreeSpaceText(const std::string& text) override;
-    void updateTotalFileCounts() override;
+    void phaseChanged(RunPhase phase, RunKind kind) override;
+    void progressChanged(const RunProgress& progress) override;
+    void paneChanged(Pane pane) override;
+    void reported(const RunReport& report) override;
     // Played to its end, a sound keeps the window's events running meanwhile.
     void playSound(const std::string& fileName, SoundWait wait) override;
-    // The window's own event loop runs; the worker does the pausing.
-    void processEvents() override {}
-    void pause(std::chrono::milliseconds) override {}
     bool countdownStopped() override;
     void closeProgram() override;
 
 private:
     MainWindow& m_window;
+    RunPhase m_phase = RunPhase::Done;
 };
 
 } // namespace tidecopy

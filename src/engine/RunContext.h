@@ -13,6 +13,8 @@
 #include "platform/Prompts.h"
 #include "platform/Volumes.h"
 
+#include <functional>
+
 namespace tidecopy {
 
 // Everything a backup run works with: the platform's services, the front end, and the
@@ -30,6 +32,10 @@ struct RunContext {
     RunLog& log;
     RunFlags& flags;
     PathStyle style = PathStyle::native();
+    // Called between the run's steps (each folder read, each file, each chunk of a large
+    // one): a front end running the run on its own thread may let its events run there,
+    // a test acts at a chosen moment.
+    std::function<void()> betweenSteps = {};
 };
 
 } // namespace tidecopy

@@ -204,7 +204,7 @@ TEST_F(BackupRunTest, PreviewTouchesNothingLogsEveryFileAndRestoresTheLogLimit) 
     options.ShutdownMode = 2;
     log.setMaxLength(5000);
     std::size_t limitDuringRun = 0;
-    host.onProcessEvents = [&] {
+    context.betweenSteps = [&] {
         limitDuringRun = log.maxLength();
     };
 
@@ -238,7 +238,7 @@ TEST_F(BackupRunTest, ProgressTextFollowsTheTimeRemainingWithinOnePercent) {
     for (int i = 0; i < 200; ++i)
         temp.writeFile("src/f" + std::to_string(1000 + i), "x");
     bool advanced = false;
-    host.onProcessEvents = [&] {
+    context.betweenSteps = [&] {
         if (host.progressTexts.size() == 3 && !advanced) {
             clock.advance(1h);
             advanced = true;
@@ -374,7 +374,7 @@ TEST_P(Cancels, EndTheRunWithWhatWasDone) {
     options.chkLogDetails = 1;
     options.ShutdownMode = 2;
     const std::string copyingB = "To-> " + destination("src/b");
-    host.onProcessEvents = [&] {
+    context.betweenSteps = [&] {
         const int foldersRead = fs.callCount(FsOperation::ListFolder);
         if ((c.moment == CancelMoment::WhileListing && foldersRead == 2) || // src/ and sub1/
             (c.moment == CancelMoment::AfterListing && foldersRead == 3) ||

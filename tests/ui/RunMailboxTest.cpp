@@ -22,7 +22,7 @@ protected:
 TEST_F(RunMailboxTest, CallsArriveInOrderWithOnlyTheLatestProgressAndTheLogJoined) {
     mailbox.post([this] { calls.push_back("first"); });
     for (int i = 1; i <= 3; ++i) {
-        mailbox.postLatest(RunMailbox::Latest::ProgressValue,
+        mailbox.postLatest(RunMailbox::Latest::Progress,
                            [this, i] { calls.push_back("progress " + std::to_string(i)); });
         mailbox.appendLog("line " + std::to_string(i) + "\r\n", 100);
     }
