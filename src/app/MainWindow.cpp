@@ -1,10 +1,10 @@
 #include "app/MainWindow.h"
 
+#include "app/BackupJob.h"
 #include "app/ContextMenus.h"
 #include "app/QtDisplayFormats.h"
 #include "app/RunArea.h"
 #include "app/Sound.h"
-#include "app/WindowRun.h"
 #include "app/WindowRunHost.h"
 #include "config/Automation.h"
 #include "config/FolderHistory.h"
@@ -21,6 +21,7 @@
 #include "platform/Shell.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/ControlNaming.h"
+#include "widgets/jobs/JobRunner.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -94,7 +95,7 @@ MainWindow::MainWindow(MainWindowServices services, const std::string& initialFo
 
 // The run goes first: its worker may still be waiting for the window.
 MainWindow::~MainWindow() {
-    delete m_run;
+    delete m_jobs;
 }
 
 void MainWindow::buildWindow() {
@@ -119,17 +120,11 @@ void MainWindow::buildWindow() {
     connect(m_runArea, &RunArea::openProfilePressed, this, &MainWindow::openProfile);
     connect(m_runArea, &RunArea::saveProfilePressed, this, &MainWindow::saveProfile);
     m_logPanel = new LogPanel(m_log, this);
-    m_run = new WindowRun(
-        WindowRunServices{m_services.fs, m_services.volumes, m_services.power, m_services.clock,
-                          m_services.environment, m_services.pauses},
-        *m_runHost, m_services.prompts, m_log,
-        [this] {
-            LogView* view = m_logPanel->view();
-            view->moveCursor(QTextCursor::End);
-            view->ensureCursorVisible();
-        },
-        this);
-    connect(m_run, &WindowRun::finished, this, &MainWindow::runEnded);
+    m_jobs = new JobRunner(m_services.prompts, m_log, [this] {
+        LogView* view = m_logPanel->view();
+        view->moveCursor(QTextCursor::End);
+        view->ensureCursorVisible();
+    });
     m_lblDirSize = makeStatusLabel(this, "lblDirSize", "Folder size");
     m_lblFreeSpace = makeStatusLabel(this, "lblFreeSpace", "Drive capacity");
     m_lblFileInfo = makeStatusLabel(this, "lblFileInfo", "File size, date and time");
@@ -217,29 +212,37 @@ void MainWindow::showLoadedSettings() {
 
 void MainWindow::startRun(RunKind kind) {
     // A second press can come before the run has disabled the buttons.
-    if (m_run->running() || m_closed)
+    if (m_jobs->running() || m_closed)
         return;
     m_logPanel->view()->flushEdits();
-    m_run->start({kind, m_options, m_state, m_flags.PreviewMode, m_flags.CountdownCancelled});
+    auto job = std::make_unique<BackupJob>(
+        BackupJobServices{m_services.fs, m_services.volumes, m_services.power, m_services.clock,
+                          m_services.environment},
+        *m_runHost, m_services.pauses,
+        BackupStart{kind, m_options, m_state, m_flags.PreviewMode, m_flags.CountdownCancelled});
+    BackupJob* backup = job.get();
+    if (m_jobs->start<BackupJob>(std::move(job), [this](BackupJob& ended) { runEnded(ended); }))
+        m_backup = backup;
 }
 
 bool MainWindow::runInProgress() const {
-    return m_run->running();
+    return m_jobs->running();
 }
 
 void MainWindow::cancelRun() {
-    m_run->cancel();
+    m_jobs->cancel();
     m_runArea->setBackupAndPreviewEnabled(true);
     m_runArea->setAnimationRunning(false);
 }
 
-void MainWindow::runEnded() {
-    takeRunChanges(m_run->outcome().changes,
+void MainWindow::runEnded(const BackupJob& ended) {
+    m_backup = nullptr;
+    takeRunChanges(ended.outcome().changes,
                    std::exchange(m_automationRunning, false) ? RunStarter::Automation
                                                              : RunStarter::User,
                    m_state, m_options);
-    m_flags.PreviewMode = m_run->flags().PreviewMode;
-    m_flags.CountdownCancelled = m_run->flags().CountdownCancelled;
+    m_flags.PreviewMode = ended.flags().PreviewMode;
+    m_flags.CountdownCancelled = ended.flags().CountdownCancelled;
     if (!m_closed)
         showLoadedSettings();
     emit runFinished();
@@ -254,7 +257,7 @@ void MainWindow::refreshPaneForRun(Pane pane) {
 }
 
 void MainWindow::closeProgramFromRun() {
-    takeRunChanges(runChangesOf(m_run->state(), m_run->options()),
+    takeRunChanges(m_backup->changesSoFar(),
                    m_automationRunning ? RunStarter::Automation : RunStarter::User, m_state,
                    m_options);
     m_closingFromRun = true;
@@ -364,7 +367,7 @@ void MainWindow::rememberWindowPosition() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closed while a run goes on: the run is cancelled and the window closes when it
     // has ended, so the settings file gets what the run leaves.
-    if (m_run->running() && !m_closingFromRun) {
+    if (m_jobs->running() && !m_closingFromRun) {
         m_closeAfterRun = true;
         cancelRun();
         event->ignore();

@@ -34,7 +34,8 @@ class Prompts;
 class RunArea;
 class Shell;
 class Sound;
-class WindowRun;
+class BackupJob;
+class JobRunner;
 class WindowRunHost;
 struct PaneChange;
 
@@ -113,7 +114,7 @@ private:
     friend class WindowRunHost;
 
     void cancelRun();
-    void runEnded();
+    void runEnded(const BackupJob& ended);
     void refreshPaneForRun(Pane pane);
     // The after-backup close: the run's changes are taken back first, so the settings
     // file holds them.
@@ -142,7 +143,8 @@ private:
     bool m_closed = false;
     RunFlags m_flags;
     std::unique_ptr<WindowRunHost> m_runHost;
-    WindowRun* m_run = nullptr;
+    JobRunner* m_jobs = nullptr;
+    BackupJob* m_backup = nullptr; // the run going on
     std::unique_ptr<ProfileCommands> m_profiles;
     bool m_closeAfterRun = false;     // the window was closed during a run
     bool m_automationRunning = false; // the run was started by the automation at start-up

@@ -1,6 +1,6 @@
 #include "app/QueuedRunHost.h"
 
-#include "app/RunMailbox.h"
+#include "widgets/jobs/JobMailbox.h"
 
 namespace tidecopy {
 
@@ -8,7 +8,7 @@ namespace {
 constexpr std::chrono::seconds pauseAfterListing{1};
 }
 
-QueuedRunHost::QueuedRunHost(RunMailbox& mailbox, RunHost& window, RunPauses pauses)
+QueuedRunHost::QueuedRunHost(JobMailbox& mailbox, RunHost& window, RunPauses pauses)
     : m_mailbox(mailbox)
     , m_window(window)
     , m_pauses(pauses) {}
@@ -20,7 +20,7 @@ void QueuedRunHost::phaseChanged(RunPhase phase, RunKind kind) {
 }
 
 void QueuedRunHost::progressChanged(const RunProgress& progress) {
-    m_mailbox.postLatest(RunMailbox::Latest::Progress,
+    m_mailbox.postLatest(JobMailbox::Latest::Progress,
                          [&window = m_window, progress] { window.progressChanged(progress); });
 }
 

@@ -4,7 +4,7 @@
 
 namespace tidecopy {
 
-class RunMailbox;
+class JobMailbox;
 
 // Whether a run waits where the product pauses for the animation (the window), or goes
 // straight on (tests).
@@ -17,7 +17,7 @@ enum class RunPauses { Real, Skipped };
 // that the window's animation shows the run has started.
 class QueuedRunHost : public RunHost {
 public:
-    QueuedRunHost(RunMailbox& mailbox, RunHost& window, RunPauses pauses);
+    QueuedRunHost(JobMailbox& mailbox, RunHost& window, RunPauses pauses);
 
     void phaseChanged(RunPhase phase, RunKind kind) override;
     void progressChanged(const RunProgress& progress) override;
@@ -28,7 +28,7 @@ public:
     void closeProgram() override;
 
 private:
-    RunMailbox& m_mailbox;
+    JobMailbox& m_mailbox;
     RunHost& m_window;
     RunPauses m_pauses;
 };

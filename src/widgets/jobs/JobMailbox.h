@@ -17,12 +17,12 @@ class QTimer;
 
 namespace tidecopy {
 
-// Carries a running backup's calls from its worker thread to the window's thread, in
+// Carries a running job's calls from its worker thread to the window's thread, in
 // order. A value of which only the latest matters (progress) replaces the one still
 // waiting; log text joins the text still waiting. The window takes what waits on each
 // tick of its timer, and at once when the worker waits for an answer or much log text
 // waits. Once closed it drops what waits and answers no more questions.
-class RunMailbox : public QObject {
+class JobMailbox : public QObject {
     Q_OBJECT
 public:
     using Call = std::function<void()>;
@@ -31,8 +31,8 @@ public:
     using LogTarget = std::function<void(std::string_view text, std::size_t maxLength)>;
     enum class Latest { Progress };
 
-    explicit RunMailbox(LogTarget logTarget, QObject* parent = nullptr);
-    ~RunMailbox() override;
+    explicit JobMailbox(LogTarget logTarget, QObject* parent = nullptr);
+    ~JobMailbox() override;
 
     // Worker side.
     void post(Call call);
@@ -80,7 +80,7 @@ private:
 };
 
 template <typename T>
-std::optional<T> RunMailbox::ask(std::function<T()> question) {
+std::optional<T> JobMailbox::ask(std::function<T()> question) {
     // Shared: a question still open when the mailbox closes answers into nothing.
     auto answer = std::make_shared<std::optional<T>>();
     if (!waitFor([answer, question = std::move(question)] { *answer = question(); }))

@@ -4,14 +4,14 @@
 
 namespace tidecopy {
 
-class RunMailbox;
+class JobMailbox;
 
 // The run's prompts on its worker thread: each question is asked by the window's prompts
 // on the window's thread while the worker waits for the answer. Once the window is gone,
 // every question answers Cancel.
 class QueuedPrompts : public Prompts {
 public:
-    QueuedPrompts(RunMailbox& mailbox, Prompts& window)
+    QueuedPrompts(JobMailbox& mailbox, Prompts& window)
         : m_mailbox(mailbox)
         , m_window(window) {}
 
@@ -23,7 +23,7 @@ public:
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
 
 private:
-    RunMailbox& m_mailbox;
+    JobMailbox& m_mailbox;
     Prompts& m_window;
 };
 

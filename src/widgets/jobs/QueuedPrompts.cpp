@@ -1,6 +1,6 @@
-#include "app/QueuedPrompts.h"
+#include "widgets/jobs/QueuedPrompts.h"
 
-#include "app/RunMailbox.h"
+#include "widgets/jobs/JobMailbox.h"
 
 namespace tidecopy {
 

@@ -1,11 +1,11 @@
-#include "app/QueuedRunLog.h"
+#include "widgets/jobs/QueuedRunLog.h"
 
-#include "app/RunMailbox.h"
 #include "log/ActivityLog.h"
+#include "widgets/jobs/JobMailbox.h"
 
 namespace tidecopy {
 
-QueuedRunLog::QueuedRunLog(RunMailbox& mailbox, const ActivityLog& windowLog, std::size_t maxLength)
+QueuedRunLog::QueuedRunLog(JobMailbox& mailbox, const ActivityLog& windowLog, std::size_t maxLength)
     : m_mailbox(mailbox)
     , m_windowLog(windowLog)
     , m_maxLength(maxLength) {}

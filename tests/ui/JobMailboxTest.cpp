@@ -1,4 +1,4 @@
-#include "app/RunMailbox.h"
+#include "widgets/jobs/JobMailbox.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -9,20 +9,20 @@ namespace tidecopy {
 namespace {
 
 // A mailbox between a real worker thread and this test's thread, which delivers.
-class RunMailboxTest : public testing::Test {
+class JobMailboxTest : public testing::Test {
 protected:
     std::string log;
     std::vector<std::string> calls;
-    RunMailbox mailbox{[this](std::string_view text, std::size_t maxLength) {
+    JobMailbox mailbox{[this](std::string_view text, std::size_t maxLength) {
         log += text;
         calls.push_back("log " + std::to_string(maxLength));
     }};
 };
 
-TEST_F(RunMailboxTest, CallsArriveInOrderWithOnlyTheLatestProgressAndTheLogJoined) {
+TEST_F(JobMailboxTest, CallsArriveInOrderWithOnlyTheLatestProgressAndTheLogJoined) {
     mailbox.post([this] { calls.push_back("first"); });
     for (int i = 1; i <= 3; ++i) {
-        mailbox.postLatest(RunMailbox::Latest::Progress,
+        mailbox.postLatest(JobMailbox::Latest::Progress,
                            [this, i] { calls.push_back("progress " + std::to_string(i)); });
         mailbox.appendLog("line " + std::to_string(i) + "\r\n", 100);
     }
@@ -33,7 +33,7 @@ TEST_F(RunMailboxTest, CallsArriveInOrderWithOnlyTheLatestProgressAndTheLogJoine
     EXPECT_EQ(log, "line 1\r\nline 2\r\nline 3\r\nlimit changed\r\n");
 }
 
-TEST_F(RunMailboxTest, AQuestionIsAnsweredOnTheDeliveringThread) {
+TEST_F(JobMailboxTest, AQuestionIsAnsweredOnTheDeliveringThread) {
     std::optional<std::thread::id> askedOn;
     std::optional<int> answer;
     std::thread worker([&] {
@@ -48,7 +48,7 @@ TEST_F(RunMailboxTest, AQuestionIsAnsweredOnTheDeliveringThread) {
     EXPECT_EQ(askedOn, std::this_thread::get_id());
 }
 
-TEST_F(RunMailboxTest, ClosingReleasesAWaitingWorkerWithoutAnAnswer) {
+TEST_F(JobMailboxTest, ClosingReleasesAWaitingWorkerWithoutAnAnswer) {
     std::optional<int> answer = 0;
     // Whether the question came before the closing or after, it is never answered and
     // the worker goes on.

@@ -1,4 +1,4 @@
-#include "app/RunMailbox.h"
+#include "widgets/jobs/JobMailbox.h"
 
 #include <QTimer>
 
@@ -14,26 +14,26 @@ constexpr std::size_t holdWorkerBytes = 64 * 1024;
 
 } // namespace
 
-RunMailbox::RunMailbox(LogTarget logTarget, QObject* parent)
+JobMailbox::JobMailbox(LogTarget logTarget, QObject* parent)
     : QObject(parent)
     , m_logTarget(std::move(logTarget))
     , m_timer(new QTimer(this)) {
     m_latest.fill(-1);
     m_timer->setInterval(deliveryIntervalMs);
-    connect(m_timer, &QTimer::timeout, this, &RunMailbox::deliver);
+    connect(m_timer, &QTimer::timeout, this, &JobMailbox::deliver);
 }
 
-RunMailbox::~RunMailbox() {
+JobMailbox::~JobMailbox() {
     close();
 }
 
-void RunMailbox::post(Call call) {
+void JobMailbox::post(Call call) {
     std::lock_guard lock(m_mutex);
     if (!m_closed)
         pushOrdered(std::move(call));
 }
 
-void RunMailbox::postNow(Call call) {
+void JobMailbox::postNow(Call call) {
     std::lock_guard lock(m_mutex);
     if (m_closed)
         return;
@@ -41,12 +41,12 @@ void RunMailbox::postNow(Call call) {
     requestDelivery();
 }
 
-void RunMailbox::pushOrdered(Call call) {
+void JobMailbox::pushOrdered(Call call) {
     m_items.push_back({std::move(call), {}, 0, false});
     m_joinableLog = -1;
 }
 
-void RunMailbox::postLatest(Latest slot, Call call) {
+void JobMailbox::postLatest(Latest slot, Call call) {
     std::lock_guard lock(m_mutex);
     if (m_closed)
         return;
@@ -57,7 +57,7 @@ void RunMailbox::postLatest(Latest slot, Call call) {
     m_items.push_back({std::move(call), {}, 0, false});
 }
 
-void RunMailbox::appendLog(std::string_view text, std::size_t maxLength) {
+void JobMailbox::appendLog(std::string_view text, std::size_t maxLength) {
     std::unique_lock lock(m_mutex);
     if (m_closed || text.empty())
         return;
@@ -75,7 +75,7 @@ void RunMailbox::appendLog(std::string_view text, std::size_t maxLength) {
     m_changed.wait(lock, [this] { return m_logBytes < holdWorkerBytes || m_closed; });
 }
 
-bool RunMailbox::waitFor(Call call) {
+bool JobMailbox::waitFor(Call call) {
     auto done = std::make_shared<bool>(false); // guarded by m_mutex
     std::unique_lock lock(m_mutex);
     if (m_closed)
@@ -91,27 +91,27 @@ bool RunMailbox::waitFor(Call call) {
     return *done;
 }
 
-void RunMailbox::sleepFor(std::chrono::milliseconds duration) {
+void JobMailbox::sleepFor(std::chrono::milliseconds duration) {
     std::unique_lock lock(m_mutex);
     m_changed.wait_for(lock, duration, [this] { return m_closed; });
 }
 
-void RunMailbox::requestDelivery() {
+void JobMailbox::requestDelivery() {
     if (m_deliveryRequested)
         return;
     m_deliveryRequested = true;
-    QMetaObject::invokeMethod(this, &RunMailbox::deliver, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &JobMailbox::deliver, Qt::QueuedConnection);
 }
 
-void RunMailbox::startDelivering() {
+void JobMailbox::startDelivering() {
     m_timer->start();
 }
 
-void RunMailbox::stopDelivering() {
+void JobMailbox::stopDelivering() {
     m_timer->stop();
 }
 
-void RunMailbox::deliver() {
+void JobMailbox::deliver() {
     std::vector<Item> items;
     {
         std::lock_guard lock(m_mutex);
@@ -132,7 +132,7 @@ void RunMailbox::deliver() {
     }
 }
 
-void RunMailbox::close() {
+void JobMailbox::close() {
     std::lock_guard lock(m_mutex);
     m_closed = true;
     m_items.clear();

@@ -1,0 +1,36 @@
+#include "app/BackupJob.h"
+
+#include "engine/BackupRun.h"
+#include "widgets/jobs/JobMailbox.h"
+
+namespace tidecopy {
+
+BackupJob::BackupJob(BackupJobServices services, RunHost& windowHost, RunPauses pauses,
+                     const BackupStart& start)
+    : m_services(services)
+    , m_windowHost(windowHost)
+    , m_pauses(pauses)
+    , m_kind(start.kind)
+    , m_options(start.options)
+    , m_state(start.state) {
+    m_flags.PreviewMode = start.PreviewMode;
+    m_flags.CountdownCancelled = start.CountdownCancelled;
+}
+
+void BackupJob::run(JobChannel& channel) {
+    QueuedRunHost host(channel.mailbox, m_windowHost, m_pauses);
+    RunContext context{m_services.fs,
+                       m_services.volumes,
+                       m_services.power,
+                       m_services.clock,
+                       m_services.environment,
+                       channel.prompts,
+                       host,
+                       m_options,
+                       m_state,
+                       channel.log,
+                       m_flags};
+    m_outcome = BackupRun(context).BackUpEngine(m_kind);
+}
+
+} // namespace tidecopy
