@@ -8,6 +8,7 @@
 #include "config/MainState.h"
 #include "panes/FolderContents.h"
 #include "panes/Panes.h"
+#include "panes/ui/PaneActions.h"
 #include "panes/ui/PaneWidget.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
@@ -70,7 +71,9 @@ int main(int argc, char** argv) {
     std::printf("listing, sizes, sorting:     %.3f s\n", secondsSince(start));
 
     Panes panes(PaneServices{fs, volumes, prompts, shell, formats}, state);
-    PaneWidget pane(Pane::Source, panes, state);
+    PaneActions actions(
+        panes, [](UserFolder) { return std::string(); }, nullptr);
+    PaneWidget pane(Pane::Source, panes, state, actions);
     panes.setListener([&](const PaneChange& change) { pane.apply(change.what); });
     pane.resize(900, 700);
     pane.show();

@@ -1,42 +1,39 @@
 #pragma once
 
 #include "app/QueuedRunHost.h"
+#include "app/SoundPlayer.h"
 #include "config/HistoryCommands.h"
 #include "config/MainState.h"
 #include "config/OptionSet.h"
 #include "config/SettingsContext.h"
 #include "config/SettingsView.h"
 #include "engine/RunFlags.h"
-#include "engine/RunHost.h"
-#include "engine/RunTimeTexts.h"
 #include "log/ActivityLog.h"
 #include "panes/DisplayFormats.h"
-#include "panes/FolderChoice.h"
+#include "platform/UserFolders.h"
 
 #include <QWidget>
 #include <array>
 #include <memory>
 
-class QLabel;
-class QMenu;
 class QTimer;
 
 namespace tidecopy {
 
 class Clock;
 class CopyOptionsGroup;
+class HistoryActions;
+class JobRunner;
 class LogPanel;
+class PaneStatusLabels;
 class PaneWidget;
 class Panes;
 class Power;
-class ProfileCommands;
 class Prompts;
+class RunActions;
 class RunArea;
 class Shell;
 class Sound;
-class BackupJob;
-class JobRunner;
-class WindowRunHost;
 struct PaneChange;
 
 // What the main window reaches the system through; main() builds the real ones, tests
@@ -55,10 +52,10 @@ struct MainWindowServices {
     RunPauses pauses = RunPauses::Real;
 };
 
-// The main window: both panes, the copy options, the run area and the log. It holds
-// the window-wide state (option set, main state, activity log, panes, run flags), runs
-// start-up and shut-down, backups on a worker thread and the profile commands, and is
-// the settings loader's view of the window.
+// The main window (Form1): it owns the window-wide state (option set, main state,
+// activity log, panes, run flags) and the command handlers of each part, lays out the
+// parts and wires them, runs start-up and shut-down, and is the settings loader's view
+// of the window. The commands themselves are the handlers'.
 class MainWindow : public QWidget, public SettingsView {
     Q_OBJECT
 public:
@@ -71,26 +68,15 @@ public:
     // automation's backup starts when chkExecute is on.
     void Form_Load();
 
-    // A backup or preview on the worker thread; ignored while one is going on.
-    void startRun(RunKind kind);
     bool runInProgress() const;
-    // Plays a sound file of the resource folder; nothing while PreviewMode is set.
-    void PlaySoundFile(const std::string& fileName, SoundWait wait);
-
     OptionSet& options() { return m_options; }
     MainState& state() { return m_state; }
     ActivityLog& log() { return m_log; }
     Panes& panes() { return *m_panes; }
     StartUpPhase startUpPhase() const { return m_startUp; }
-    QMenu* historyMenu() const { return m_historyMenu; }
-    // Opens the history menu of a pane without showing it (Image9 click).
-    void prepareHistoryMenu(Pane pane);
-    // A preset button (0 to 9).
-    void presetFolder(int index);
-    // The history selection of a pane was chosen.
-    void historyChosen(Pane pane);
-    // After a successful backup: both pane folders join their histories.
-    void AddToHistory();
+    HistoryActions& historyActions() { return *m_history; }
+    // Shows the main state again: the copy options and both histories.
+    void showState();
 
     // SettingsView
     void setLogMaxLength(std::int32_t length) override;
@@ -111,24 +97,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    friend class WindowRunHost;
-
-    void cancelRun();
-    void runEnded(const BackupJob& ended);
-    void refreshPaneForRun(Pane pane);
-    // The after-backup close: the run's changes are taken back first, so the settings
-    // file holds them.
-    void closeProgramFromRun();
-    void openProfile();
-    void saveProfile();
-    void showLoadedSettings();
-    void rememberWindowPosition();
-    void buildWindow();
-    void wireMenus();
+    void buildParts();
+    void layOutParts();
+    void wireParts();
     void onPaneChange(const PaneChange& change);
-    void onHistoryMenu(int number);
-    void showHistories();
-    void openManual();
+    void rememberWindowPosition();
     void tickClock();
     PaneWidget* paneWidget(Pane pane) const { return m_paneWidgets[indexOf(pane)]; }
 
@@ -139,32 +112,20 @@ private:
     std::unique_ptr<Panes> m_panes;
     SettingsContext m_context;
     StartUpPhase m_startUp = StartUpPhase::Loading;
-    Pane m_activeHistory = Pane::Source;
     bool m_closed = false;
     RunFlags m_flags;
-    std::unique_ptr<WindowRunHost> m_runHost;
-    JobRunner* m_jobs = nullptr;
-    BackupJob* m_backup = nullptr; // the run going on
-    std::unique_ptr<ProfileCommands> m_profiles;
-    bool m_closeAfterRun = false;     // the window was closed during a run
-    bool m_automationRunning = false; // the run was started by the automation at start-up
-    bool m_closingFromRun = false;    // the run's after-backup actions close it
-    bool m_refreshingForRun = false;  // a run's refresh leaves its progress shown
+    SoundPlayer m_sound;
 
+    // The job runner goes first of all: its worker may still be waiting for the window.
+    JobRunner* m_jobs = nullptr;
+    RunActions* m_runs = nullptr;
+    HistoryActions* m_history = nullptr;
     std::array<PaneWidget*, 2> m_paneWidgets{};
     CopyOptionsGroup* m_copyOptions = nullptr;
     RunArea* m_runArea = nullptr;
     LogPanel* m_logPanel = nullptr;
-    QLabel* m_lblDirSize = nullptr;
-    QLabel* m_lblFreeSpace = nullptr;
-    QLabel* m_lblFileInfo = nullptr;
-    QTimer* m_timer1 = nullptr;
-    QMenu* m_historyMenu = nullptr;
-    QMenu* m_folderMenu = nullptr;
-    QMenu* m_fileMenu = nullptr;
-    QMenu* m_driveMenu = nullptr;
-    QMenu* m_logMenu = nullptr;
-    QMenu* m_optionsMenu = nullptr;
+    PaneStatusLabels* m_status = nullptr;
+    QTimer* m_clock = nullptr;
 };
 
 } // namespace tidecopy

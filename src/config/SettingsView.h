@@ -20,6 +20,18 @@ enum class PaneControl {
     File2
 };
 
+inline Pane paneOf(PaneControl control) {
+    switch (control) {
+    case PaneControl::cmbSourceHistory:
+    case PaneControl::Drive1:
+    case PaneControl::Dir1:
+    case PaneControl::File1:
+        return Pane::Source;
+    default:
+        return Pane::Destination;
+    }
+}
+
 struct TwipsSize {
     std::int32_t width = 0;
     std::int32_t height = 0;

@@ -14,9 +14,6 @@ class Prompts;
 struct MainState;
 struct PresetFolder;
 
-// Looks up a well-known user folder; empty text when the system names none.
-using UserFolderLookup = std::function<std::string(UserFolder)>;
-
 // Choosing the selected entry of a pane's history: the pane moves
 // to it. An entry that cannot be opened is reported, worded for the start-up recall
 // while it is still loading; the pane keeps what it reached. An empty entry does

@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,9 @@ namespace tidecopy {
 
 // The well-known folders of a user: the XDG user directories on POSIX.
 enum class UserFolder { Desktop, Documents, Pictures, Music, Videos };
+
+// Looks up a well-known user folder; empty text when the system names none.
+using UserFolderLookup = std::function<std::string(UserFolder)>;
 
 // The folder a user-dirs.dirs text names for one entry, "$HOME" expanded; empty when the
 // text does not name it, or names the home folder itself (the entry switched off).

@@ -1,9 +1,11 @@
 #include "app/MainWindow.h"
 
 #include "MainWindowFixture.h"
-#include "app/ContextMenus.h"
 #include "app/ProgramIcon.h"
+#include "config/FolderHistory.h"
+#include "config/ui/HistoryActions.h"
 #include "panes/Panes.h"
+#include "widgets/Commands.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -110,29 +112,32 @@ TEST_F(MainWindowTest, DoubleClickingAFileOpensIt) {
 TEST_F(MainWindowTest, HistoriesAddIgnoringCaseAndTheMenuClearsAndRemoves) {
     auto window = loadedWindow();
     window->state().cmbSourceHistory.items = {temp / "DISK/START"};
-    window->AddToHistory();
+    AddToHistory(window->state());
+    window->showState();
     auto* source = find<QComboBox>(*window, "cmbSourceHistory");
     auto* target = find<QComboBox>(*window, "cmbTargetHistory");
     EXPECT_EQ(source->count(), 1);
     EXPECT_EQ(target->count(), 1);
 
-    window->prepareHistoryMenu(Pane::Destination);
-    EXPECT_FALSE(menuItem(window->historyMenu(), 20)->isEnabled());
+    HistoryActions& history = window->historyActions();
+    history.prepare(Pane::Destination);
+    EXPECT_FALSE(menuItem(history.menu(), 20)->isEnabled());
     window->state().cmbTargetHistory.selected = 0;
-    window->prepareHistoryMenu(Pane::Destination);
-    ASSERT_TRUE(menuItem(window->historyMenu(), 20)->isEnabled());
-    menuItem(window->historyMenu(), 20)->trigger();
+    history.prepare(Pane::Destination);
+    ASSERT_TRUE(menuItem(history.menu(), 20)->isEnabled());
+    menuItem(history.menu(), 20)->trigger();
     EXPECT_EQ(target->count(), 0);
 
-    window->prepareHistoryMenu(Pane::Source);
-    menuItem(window->historyMenu(), 10)->trigger();
+    history.prepare(Pane::Source);
+    menuItem(history.menu(), 10)->trigger();
     EXPECT_EQ(source->count(), 0);
 }
 
 TEST_F(MainWindowTest, ChoosingAHistoryEntryMovesThePane) {
     auto window = loadedWindow();
     window->state().cmbTargetHistory.items = {temp / "disk/other", temp / "disk/gone"};
-    window->AddToHistory();
+    AddToHistory(window->state());
+    window->showState();
     auto* target = find<QComboBox>(*window, "cmbTargetHistory");
     emit target->activated(1);
     EXPECT_EQ(window->state().Dir2, temp / "disk/other");

@@ -131,6 +131,11 @@ void LogView::onUserEdit() {
         m_editDelay->start();
 }
 
+void LogView::showEnd() {
+    moveCursor(QTextCursor::End);
+    ensureCursorVisible();
+}
+
 void LogView::flushEdits() {
     if (!m_editDelay->isActive())
         return;
