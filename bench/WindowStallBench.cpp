@@ -9,14 +9,7 @@
 #include "BenchServices.h"
 #include "app/MainWindow.h"
 #include "app/QtDisplayFormats.h"
-#include "app/Sound.h"
 #include "engine/RunTimeTexts.h"
-#include "platform/Clock.h"
-#include "platform/Power.h"
-#include "platform/Prompts.h"
-#include "platform/Shell.h"
-#include "platform/posix/PosixFileSystem.h"
-#include "platform/posix/PosixVolumes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -34,14 +27,6 @@ namespace {
 using namespace tidecopy;
 using namespace tidecopy::bench;
 namespace fs = std::filesystem;
-
-class NoSound : public Sound {
-public:
-    void play(const std::string&, std::function<void()> finished) override {
-        if (finished)
-            finished();
-    }
-};
 
 void makeSmallFiles(const fs::path& source, long count) {
     const std::string contents(1024, 'x');
@@ -132,28 +117,9 @@ int main(int argc, char** argv) {
     fs::create_directories(work / "program/Profiles");
     fs::create_directories(work / "program/Logs");
 
-    PosixFileSystem files;
-    PosixVolumes volumes;
-    NoShell shell;
+    BenchPlatform system(work.string());
     SilentPrompts prompts;
-    SystemClock clock;
-    NoPower power;
-    NoSound sound;
-    Environment environment;
-    environment.programFolder = (work / "program").string();
-    environment.dataFolder = environment.programFolder;
-    environment.configHome = (work / "config").string();
-    MainWindowServices services{files,
-                                volumes,
-                                shell,
-                                prompts,
-                                clock,
-                                environment,
-                                [](UserFolder) { return std::string(); },
-                                systemDisplayFormats(),
-                                power,
-                                sound};
-    MainWindow window(services, work.string());
+    MainWindow window(system.platform, {prompts, systemDisplayFormats()}, work.string());
     window.Form_Load();
     window.options().chkConfirmationBackup = 0;
 

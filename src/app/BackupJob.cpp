@@ -5,9 +5,9 @@
 
 namespace tidecopy {
 
-BackupJob::BackupJob(BackupJobServices services, RunHost& windowHost, RunPauses pauses,
+BackupJob::BackupJob(Platform& platform, RunHost& windowHost, RunPauses pauses,
                      const BackupStart& start)
-    : m_services(services)
+    : m_platform(platform)
     , m_windowHost(windowHost)
     , m_pauses(pauses)
     , m_kind(start.kind)
@@ -19,17 +19,7 @@ BackupJob::BackupJob(BackupJobServices services, RunHost& windowHost, RunPauses 
 
 void BackupJob::run(JobChannel& channel) {
     QueuedRunHost host(channel.mailbox, m_windowHost, m_pauses);
-    RunContext context{m_services.fs,
-                       m_services.volumes,
-                       m_services.power,
-                       m_services.clock,
-                       m_services.environment,
-                       channel.prompts,
-                       host,
-                       m_options,
-                       m_state,
-                       channel.log,
-                       m_flags};
+    RunContext context{m_platform, channel.prompts, host, m_options, m_state, channel.log, m_flags};
     m_outcome = BackupRun(context).BackUpEngine(m_kind);
 }
 

@@ -9,20 +9,7 @@
 
 namespace tidecopy {
 
-class Clock;
-class FileSystem;
-class Power;
-class Volumes;
-struct Environment;
-
-// The services a backup job reaches the system through.
-struct BackupJobServices {
-    FileSystem& fs;
-    Volumes& volumes;
-    Power& power;
-    const Clock& clock;
-    const Environment& environment;
-};
+struct Platform;
 
 // What the window hands a backup when it starts.
 struct BackupStart {
@@ -38,8 +25,7 @@ struct BackupStart {
 // window goes to windowHost on the window's thread.
 class BackupJob : public Job {
 public:
-    BackupJob(BackupJobServices services, RunHost& windowHost, RunPauses pauses,
-              const BackupStart& start);
+    BackupJob(Platform& platform, RunHost& windowHost, RunPauses pauses, const BackupStart& start);
 
     void run(JobChannel& channel) override;
     void cancel() override { m_flags.CancelRequested = true; }
@@ -52,7 +38,7 @@ public:
     RunChanges changesSoFar() const { return runChangesOf(m_state, m_options); }
 
 private:
-    BackupJobServices m_services;
+    Platform& m_platform;
     RunHost& m_windowHost;
     RunPauses m_pauses;
     RunKind m_kind;

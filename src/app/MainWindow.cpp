@@ -41,17 +41,14 @@ constexpr int clockIntervalMs = 1000;
 
 } // namespace
 
-MainWindow::MainWindow(MainWindowServices services, const std::string& initialFolder,
+MainWindow::MainWindow(Platform& platform, FrontEnd frontEnd, const std::string& initialFolder,
                        QWidget* parent)
     : QWidget(parent)
-    , m_services(std::move(services))
-    , m_panes(std::make_unique<Panes>(PaneServices{m_services.fs, m_services.volumes,
-                                                   m_services.prompts, m_services.shell,
-                                                   m_services.formats},
-                                      m_state))
-    , m_context{m_services.fs, m_services.volumes, m_services.environment, m_options, m_state,
-                *this}
-    , m_sound(m_services.sound, m_services.environment, m_flags) {
+    , m_platform(platform)
+    , m_frontEnd(std::move(frontEnd))
+    , m_panes(std::make_unique<Panes>(m_platform, m_frontEnd.prompts, m_frontEnd.formats, m_state))
+    , m_context{m_platform, m_options, m_state, *this}
+    , m_sound(m_platform.sound, m_platform.environment, m_flags) {
     setObjectName("Form1");
     setWindowTitle("Tidecopy");
     setAccessibleName("Tidecopy");
@@ -70,27 +67,20 @@ MainWindow::~MainWindow() {
 
 // The command handlers of each part, then the parts that show their commands.
 void MainWindow::buildParts() {
-    m_jobs = new JobRunner(m_services.prompts, m_log, [this] { m_logPanel->view()->showEnd(); });
-    m_runs = new RunActions({{m_services.fs, m_services.volumes, m_services.power, m_services.clock,
-                              m_services.environment},
-                             m_services.pauses,
-                             *m_jobs,
-                             m_options,
-                             m_state,
-                             m_flags},
-                            this);
+    m_jobs = new JobRunner(m_frontEnd.prompts, m_log, [this] { m_logPanel->view()->showEnd(); });
+    m_runs =
+        new RunActions({m_platform, m_frontEnd.pauses, *m_jobs, m_options, m_state, m_flags}, this);
     auto* profiles = new ProfileActions(
-        m_context, m_services.prompts, m_services.clock,
-        [this](std::string_view text) { m_log.append(text); }, this);
-    auto* help = new HelpActions(m_services.shell, m_services.environment, this);
-    auto* paneActions = new PaneActions(*m_panes, m_services.userFolders, this);
+        m_context, m_frontEnd.prompts, [this](std::string_view text) { m_log.append(text); }, this);
+    auto* help = new HelpActions(m_platform.shell, m_platform.environment, this);
+    auto* paneActions = new PaneActions(*m_panes, m_platform.userFolders, this);
     auto* logActions = new LogActions(this);
     auto* optionsActions = new OptionsActions(this);
-    m_history = new HistoryActions(m_state, *m_panes, m_services.prompts, m_startUp, this);
+    m_history = new HistoryActions(m_state, *m_panes, m_frontEnd.prompts, m_startUp, this);
 
     for (Pane pane : bothPanes)
         m_paneWidgets[indexOf(pane)] = new PaneWidget(pane, *m_panes, m_state, *paneActions, this);
-    m_copyOptions = new CopyOptionsGroup(m_state, m_services.prompts, *optionsActions, this);
+    m_copyOptions = new CopyOptionsGroup(m_state, m_frontEnd.prompts, *optionsActions, this);
     m_runArea =
         new RunArea({m_runs->backup(), m_runs->preview(), m_runs->cancel(), profiles->open(),
                      profiles->save(), help->about(), help->systemInfo(), help->manual()},
@@ -220,7 +210,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         m_clock->stop();
         m_logPanel->view()->flushEdits();
         rememberWindowPosition();
-        Form_Unload(m_context, m_services.clock, m_log.text());
+        Form_Unload(m_context, m_log.text());
     }
     event->accept();
 }

@@ -10,7 +10,7 @@
 #include "engine/RunFlags.h"
 #include "log/ActivityLog.h"
 #include "panes/DisplayFormats.h"
-#include "platform/UserFolders.h"
+#include "platform/Platform.h"
 
 #include <QWidget>
 #include <array>
@@ -20,7 +20,6 @@ class QTimer;
 
 namespace tidecopy {
 
-class Clock;
 class CopyOptionsGroup;
 class HistoryActions;
 class JobRunner;
@@ -28,27 +27,16 @@ class LogPanel;
 class PaneStatusLabels;
 class PaneWidget;
 class Panes;
-class Power;
 class Prompts;
 class RunActions;
 class RunArea;
-class Shell;
-class Sound;
 struct PaneChange;
 
-// What the main window reaches the system through; main() builds the real ones, tests
-// fakes and temporary folders.
-struct MainWindowServices {
-    FileSystem& fs;
-    Volumes& volumes;
-    Shell& shell;
+// What the window brings to the platform's services: its prompts, the system's display
+// formats, and whether a run waits where the product pauses (tests do not).
+struct FrontEnd {
     Prompts& prompts;
-    const Clock& clock;
-    const Environment& environment;
-    UserFolderLookup userFolders;
     DisplayFormats formats;
-    Power& power;
-    Sound& sound;
     RunPauses pauses = RunPauses::Real;
 };
 
@@ -60,7 +48,7 @@ class MainWindow : public QWidget, public SettingsView {
     Q_OBJECT
 public:
     // Both panes start on initialFolder until the settings move them.
-    MainWindow(MainWindowServices services, const std::string& initialFolder,
+    MainWindow(Platform& platform, FrontEnd frontEnd, const std::string& initialFolder,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -105,7 +93,8 @@ private:
     void tickClock();
     PaneWidget* paneWidget(Pane pane) const { return m_paneWidgets[indexOf(pane)]; }
 
-    MainWindowServices m_services;
+    Platform& m_platform;
+    FrontEnd m_frontEnd;
     OptionSet m_options;
     MainState m_state;
     ActivityLog m_log;

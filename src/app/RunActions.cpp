@@ -43,7 +43,7 @@ void RunActions::start(RunKind kind, RunStarter starter) {
     emit aboutToStart();
     const RunFlags& flags = m_window.flags;
     auto job =
-        std::make_unique<BackupJob>(m_window.services, *m_display, m_window.pauses,
+        std::make_unique<BackupJob>(m_window.platform, *m_display, m_window.pauses,
                                     BackupStart{kind, m_window.options, m_window.state,
                                                 flags.PreviewMode, flags.CountdownCancelled});
     BackupJob* started = job.get();

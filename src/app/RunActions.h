@@ -16,7 +16,7 @@ class JobRunner;
 // What the window's runs work with: the window's job runner, option set, main state
 // and run flags.
 struct RunWindowState {
-    BackupJobServices services;
+    Platform& platform;
     RunPauses pauses;
     JobRunner& jobs;
     OptionSet& options;

@@ -1,9 +1,9 @@
 #include "app/SoundPlayer.h"
 
-#include "app/Sound.h"
 #include "engine/RunFlags.h"
 #include "platform/Environment.h"
 #include "platform/PathStyle.h"
+#include "platform/Sound.h"
 
 #include <QEventLoop>
 #include <QPointer>

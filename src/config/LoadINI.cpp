@@ -256,9 +256,9 @@ std::error_code SettingsLoader::selectHistory(HistoryCombo& history, Pane side, 
 std::error_code SettingsLoader::setFolder(Pane side, const std::string& folder,
                                           std::string& target) {
     // A hidden folder is a folder all the same; only its absence stops the loading.
-    const auto info = m_context.fs.entryInfo(folder);
+    const auto info = m_context.platform.fs.entryInfo(folder);
     const bool isFolder = info && info->type == EntryType::Directory;
-    if (!isFolder && !FileOrDirExists(m_context.fs, m_context.style, folder))
+    if (!isFolder && !FileOrDirExists(m_context.platform.fs, m_context.style, folder))
         return make_error_code(SettingsError::FolderMissing);
     if (auto error = m_context.view.setFolder(side, folder))
         return error;
@@ -292,8 +292,9 @@ void SettingsLoader::recover() {
     s.chkSubFolders.checked = true;
     s.chkChangedFiles.checked = true;
     resetPatterns();
-    const std::string drive = CheckWriteDrives(
-        m_context.fs, m_context.volumes, m_context.environment.programFolder, m_context.style);
+    const std::string drive =
+        CheckWriteDrives(m_context.platform.fs, m_context.platform.volumes,
+                         m_context.platform.environment.programFolder, m_context.style);
     if (!drive.empty() && !s.DriveErrorFlag)
         m_context.view.setDestinationDrive(drive);
 }
@@ -317,9 +318,9 @@ LoadOutcome LoadINI(SettingsContext& context, const std::string& file) {
     const std::string path = context.settingsPath(file);
     const ProfileMode mode = file.empty() ? ProfileMode::Off : ProfileMode::On;
     // A profile may be hidden (".nightly.prof"); it is a file all the same.
-    if (!NamedFileExists(context.fs, path))
+    if (!NamedFileExists(context.platform.fs, path))
         return LoadINIFromText(context, std::nullopt, mode);
-    const Result<std::string> contents = context.fs.readWholeFile(path);
+    const Result<std::string> contents = context.platform.fs.readWholeFile(path);
     if (!contents) {
         SettingsLoader(context).recover();
         return LoadOutcome::Recovered;

@@ -123,8 +123,8 @@ std::string settingsFileText(const OptionSet& options, const MainState& state) {
 }
 
 std::error_code SaveINI(SettingsContext& context, const std::string& file) {
-    return context.fs.writeWholeFileAtomically(context.settingsPath(file),
-                                               settingsFileText(context.options, context.state));
+    return context.platform.fs.writeWholeFileAtomically(
+        context.settingsPath(file), settingsFileText(context.options, context.state));
 }
 
 } // namespace tidecopy

@@ -68,7 +68,7 @@ void BackupRun::step() {
 }
 
 std::string BackupRun::nowText() const {
-    return generalDateTimeText(m_context.clock.localNow());
+    return generalDateTimeText(m_context.platform.clock.localNow());
 }
 
 RunOutcome BackupRun::BackUpEngine(RunKind kind) {
@@ -80,8 +80,8 @@ RunOutcome BackupRun::BackUpEngine(RunKind kind) {
 RunOutcome BackupRun::run(RunKind kind) {
     RunContext& c = m_context;
     c.flags.PreviewMode = kind == RunKind::Preview;
-    if (!passesPreRunChecks(kind, c.state, c.options, c.environment.windowsFolder, c.style, c.fs,
-                            c.prompts))
+    if (!passesPreRunChecks(kind, c.state, c.options, c.platform.environment.windowsFolder, c.style,
+                            c.platform.fs, c.prompts))
         return {};
 
     Progress progress;
@@ -107,7 +107,7 @@ void BackupRun::prepare(RunKind kind, Progress& progress) {
     c.state.cmbPattern.text = filterTextForRun(c.state.cmbPattern.text);
     progress.pattern = runPatternOf(c.state.cmbPattern.text);
 
-    progress.start = c.clock.steadyNow();
+    progress.start = c.platform.clock.steadyNow();
     c.host.phaseChanged(RunPhase::Preparing, kind);
 
     // A preview always logs every file, within a bound of its own.
@@ -132,13 +132,13 @@ void BackupRun::prepare(RunKind kind, Progress& progress) {
 void BackupRun::listFiles(Progress& progress) {
     RunContext& c = m_context;
     FolderWalk& walk =
-        progress.walk.emplace(c.fs, c.style, RunControl{&c.flags.CancelRequested, [this] {
-                                                            step();
-                                                        }});
+        progress.walk.emplace(c.platform.fs, c.style, RunControl{&c.flags.CancelRequested, [this] {
+                                                                     step();
+                                                                 }});
     const std::string& strSource = progress.paths->strSource();
     if (c.state.chkSubFolders.checked) {
-        if (const auto inside =
-                destinationInsideSource(c.fs, c.style, strSource, progress.paths->strTarget())) {
+        if (const auto inside = destinationInsideSource(c.platform.fs, c.style, strSource,
+                                                        progress.paths->strTarget())) {
             walk.leaveOut(*inside);
             append("Destination folder " + c.state.Dir2 +
                    " lies inside the source folder: it is left out of the backup.\r\n");
@@ -164,7 +164,7 @@ bool BackupRun::confirmDestinationFolder(Progress& progress) {
         return true;
     progress.folderQuestionAsked = true;
     const std::optional<std::string> folder = progress.paths->destinationFolderToConfirm();
-    if (!folder || !FileOrDirExists(c.fs, c.style, *folder))
+    if (!folder || !FileOrDirExists(c.platform.fs, c.style, *folder))
         return true;
     const PromptAnswer answer = c.prompts.message(
         "Target Folder Exists",
@@ -189,20 +189,20 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
                                  step();
                              }};
     CopyDecision decision(
-        c.fs, c.style,
+        c.platform.fs, c.style,
         CopyDecisionOptions{c.state.optSelectiveCopy(), c.state.chkOnlyNewFiles.checked,
                             c.state.chkChangedFiles.checked, c.options.DateCondition,
                             c.options.chkSizeFiles != 0, std::nullopt});
     const bool preserve = c.state.chkPreserveFiles.enabled && c.state.chkPreserveFiles.checked;
     FileCopier copier(
-        c.fs, c.style,
+        c.platform.fs, c.style,
         CopyOptions{c.state.chkSubFolders.checked, preserve, c.options.PreserveNaming,
                     c.options.PreserveExtension},
         [this](std::string_view text) { append(text); }, control);
 
     if (kind == RunKind::Backup && c.state.chkSubFolders.checked && c.options.chkEmptyFolders != 0)
         MakeAllFolders(
-            c.fs, c.style, *progress.walk, progress.paths->strSource(),
+            c.platform.fs, c.style, *progress.walk, progress.paths->strSource(),
             [&progress](std::string_view path) { return progress.paths->TargetFile(path); });
 
     RunCounts& counts = progress.counts;
@@ -255,7 +255,7 @@ void BackupRun::showProgress(RunKind kind, std::size_t i, const std::string& fil
                              Progress& progress) {
     RunContext& c = m_context;
     const std::size_t count = progress.list.Count;
-    const auto elapsed = c.clock.steadyNow() - progress.start;
+    const auto elapsed = c.platform.clock.steadyNow() - progress.start;
     const int percentage = progressPercentage(i, count);
     const std::chrono::seconds remaining = estimatedTimeRemaining(i, count, elapsed);
     RunProgress& shown = progress.shown;
@@ -278,8 +278,9 @@ void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
     c.host.phaseChanged(RunPhase::Reporting, kind);
     // What a run reports as done must be on the disk, not only in the cache.
     if (kind == RunKind::Backup && counts.selected > 0)
-        c.fs.flushVolume(progress.paths->strTarget());
-    outcome.destinationFreeSpace = GetFreeSpace(c.volumes, c.style, progress.paths->strTarget());
+        c.platform.fs.flushVolume(progress.paths->strTarget());
+    outcome.destinationFreeSpace =
+        GetFreeSpace(c.platform.volumes, c.style, progress.paths->strTarget());
 
     outcome.counts = counts;
     outcome.counts.listed = progress.list.Count;
@@ -296,14 +297,15 @@ void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
             c.host.phaseChanged(RunPhase::Verifying, kind);
             append("Integrity check of backup files...\r\n");
             const IntegrityResult checked = checkIntegrity(
-                c.fs, c.style, progress.copied, [this](std::string_view text) { append(text); },
+                c.platform.fs, c.style, progress.copied,
+                [this](std::string_view text) { append(text); },
                 RunControl{&c.flags.CancelRequested, [this] {
                                step();
                            }});
             outcome.integrityFailures = checked.failed;
             c.host.phaseChanged(RunPhase::Reporting, kind);
         }
-        append(timeTakenText(kind, c.clock.steadyNow() - progress.start));
+        append(timeTakenText(kind, c.platform.clock.steadyNow() - progress.start));
     }
     append("\r\n");
 
@@ -343,12 +345,12 @@ void BackupRun::finish(RunKind kind, RunOutcome& outcome) {
         AfterBackupContext after{c.options,
                                  c.flags,
                                  c.host,
-                                 c.power,
+                                 c.platform.power,
                                  [this](std::string_view text) { append(text); },
                                  [&c] {
-                                     SaveDailyLog(c.fs, c.style, c.clock,
-                                                  c.environment.logsFolder(), c.options.chkLog != 0,
-                                                  c.log.text());
+                                     SaveDailyLog(c.platform.fs, c.style, c.platform.clock,
+                                                  c.platform.environment.logsFolder(),
+                                                  c.options.chkLog != 0, c.log.text());
                                  },
                                  m_powerActions};
         runAfterBackupActions(after);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/Pane.h"
+#include "panes/DisplayFormats.h"
 #include "panes/FolderContents.h"
 #include "platform/PathStyle.h"
 #include "platform/Volumes.h"
@@ -14,11 +15,9 @@
 
 namespace tidecopy {
 
-class FileSystem;
 class Prompts;
-class Shell;
-struct DisplayFormats;
 struct MainState;
+struct Platform;
 
 // One pane as its lists and labels show it.
 struct PaneState {
@@ -56,16 +55,6 @@ struct PaneChange {
     unsigned what = 0;
 };
 
-// The services the panes reach the system through.
-struct PaneServices {
-    FileSystem& fs;
-    Volumes& volumes;
-    Prompts& prompts;
-    Shell& shell;
-    const DisplayFormats& formats;
-    PathStyle style = PathStyle::native();
-};
-
 // The source pane and the destination pane: what each drive, folder and file
 // event does, the window state the menus read (ActivePane, ActiveDrive) and the shared
 // status labels. Owns the pane states; writes Dir1, Dir2 and DriveErrorFlag of the
@@ -74,7 +63,9 @@ class Panes {
 public:
     using Listener = std::function<void(const PaneChange&)>;
 
-    Panes(PaneServices services, MainState& state);
+    // Messages go to prompts; texts follow the system's display formats.
+    Panes(Platform& platform, Prompts& prompts, DisplayFormats formats, MainState& state,
+          PathStyle style = PathStyle::native());
 
     void setListener(Listener listener) { m_listener = std::move(listener); }
 
@@ -126,7 +117,10 @@ private:
     bool isDriveRoot(const std::string& folder) const;
     void notify(Pane p, unsigned what);
 
-    PaneServices m_services;
+    Platform& m_platform;
+    Prompts& m_prompts;
+    DisplayFormats m_formats;
+    PathStyle m_style;
     MainState& m_state;
     std::array<PaneState, 2> m_panes;
     StatusLabels m_labels;

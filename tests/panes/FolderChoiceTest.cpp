@@ -4,6 +4,7 @@
 #include "config/MainState.h"
 #include "panes/Panes.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "support/FakePlatform.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 
@@ -24,12 +25,12 @@ protected:
 
     test::TempFolder m_temp;
     PosixFileSystem fs;
-    test::FakeVolumes volumes;
+    test::FakePlatform fake{fs};
+    test::FakeVolumes& volumes = fake.volumes;
+    test::FakeShell& shell = fake.shell;
     test::ScriptedPrompts prompts;
-    test::FakeShell shell;
-    DisplayFormats formats = test::fixedFormats();
     MainState state;
-    Panes panes{PaneServices{fs, volumes, prompts, shell, formats, PathStyle::posix()}, state};
+    Panes panes{fake.platform, prompts, test::fixedFormats(), state, PathStyle::posix()};
 };
 
 TEST_F(FolderChoiceTest, AHistoryEntryMovesItsPane) {

@@ -2,6 +2,7 @@
 
 #include "PaneFakes.h"
 #include "config/MainState.h"
+#include "support/FakePlatform.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
@@ -33,12 +34,12 @@ protected:
 
     test::TempFolder m_temp;
     test::FaultyFileSystem fs;
-    test::FakeVolumes volumes;
+    test::FakePlatform fake{fs};
+    test::FakeVolumes& volumes = fake.volumes;
+    test::FakeShell& shell = fake.shell;
     test::ScriptedPrompts prompts;
-    test::FakeShell shell;
-    DisplayFormats formats = test::fixedFormats();
     MainState state;
-    Panes panes{PaneServices{fs, volumes, prompts, shell, formats, PathStyle::posix()}, state};
+    Panes panes{fake.platform, prompts, test::fixedFormats(), state, PathStyle::posix()};
     std::vector<PaneChange> changes;
 };
 

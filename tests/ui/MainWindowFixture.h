@@ -1,14 +1,11 @@
 #pragma once
 
-#include "FakeSound.h"
 #include "PaneFakes.h"
 #include "app/MainWindow.h"
 #include "config/SaveINI.h"
 #include "panes/SplitTheText.h"
-#include "platform/Clock.h"
 #include "platform/posix/PosixFileSystem.h"
-#include "support/FakeClock.h"
-#include "support/FakePower.h"
+#include "support/FakePlatform.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 
@@ -79,25 +76,16 @@ protected:
         environment.resourceFolder = temp / "share";
         environment.dataFolder = temp / "program";
         environment.configHome = temp / "config";
+        clock.setLocal({2016, 6, 21, 10, 0, 0});
+        fake.platform.userFolders = [this](UserFolder folder) {
+            return folder == UserFolder::Pictures ? temp / "disk/Pictures" : temp / "disk/none";
+        };
     }
 
     std::unique_ptr<MainWindow> makeWindow() {
-        MainWindowServices services{fs,
-                                    volumes,
-                                    shell,
-                                    prompts,
-                                    clock,
-                                    environment,
-                                    [this](UserFolder folder) {
-                                        return folder == UserFolder::Pictures
-                                                   ? temp / "disk/Pictures"
-                                                   : temp / "disk/none";
-                                    },
-                                    test::fixedFormats(),
-                                    power,
-                                    sound,
-                                    RunPauses::Skipped};
-        return std::make_unique<MainWindow>(services, temp / "disk/start");
+        return std::make_unique<MainWindow>(
+            fake.platform, FrontEnd{prompts, test::fixedFormats(), RunPauses::Skipped},
+            temp / "disk/start");
     }
     std::unique_ptr<MainWindow> loadedWindow() {
         auto window = makeWindow();
@@ -140,13 +128,14 @@ protected:
 
     test::TempFolder temp;
     test::GatedFileSystem fs;
-    test::FakeVolumes volumes;
-    test::FakeShell shell;
+    test::FakePlatform fake{fs};
+    test::FakeVolumes& volumes = fake.volumes;
+    test::FakeShell& shell = fake.shell;
+    test::FakeClock& clock = fake.clock;
+    Environment& environment = fake.environment;
+    test::FakePower& power = fake.power;
+    test::FakeSound& sound = fake.sound;
     test::ScriptedPrompts prompts;
-    test::FakeClock clock{LocalDateTime{2016, 6, 21, 10, 0, 0}};
-    Environment environment;
-    test::FakePower power;
-    test::FakeSound sound;
 };
 
 } // namespace tidecopy

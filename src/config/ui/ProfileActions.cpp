@@ -6,10 +6,10 @@
 
 namespace tidecopy {
 
-ProfileActions::ProfileActions(SettingsContext& settings, Prompts& prompts, const Clock& clock,
+ProfileActions::ProfileActions(SettingsContext& settings, Prompts& prompts,
                                ProfileCommands::AppendLog appendLog, QObject* parent)
     : QObject(parent)
-    , m_commands(settings, prompts, clock, std::move(appendLog))
+    , m_commands(settings, prompts, std::move(appendLog))
     , m_open(makeCommand(this, "Open", true, "Open Backup/Restore Profiles"))
     , m_save(makeCommand(this, "Save", true,
                          "save a profile using the current settings and folders")) {

@@ -14,7 +14,7 @@ namespace tidecopy {
 class ProfileActions : public QObject {
     Q_OBJECT
 public:
-    ProfileActions(SettingsContext& settings, Prompts& prompts, const Clock& clock,
+    ProfileActions(SettingsContext& settings, Prompts& prompts,
                    ProfileCommands::AppendLog appendLog, QObject* parent);
 
     QAction* open() const { return m_open; }

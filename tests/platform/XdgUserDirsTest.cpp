@@ -1,4 +1,4 @@
-#include "platform/UserFolders.h"
+#include "platform/posix/XdgUserDirs.h"
 
 #include "platform/posix/PosixFileSystem.h"
 #include "support/TempFolder.h"

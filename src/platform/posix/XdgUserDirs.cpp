@@ -1,8 +1,6 @@
-#include "platform/UserFolders.h"
+#include "platform/posix/XdgUserDirs.h"
 
 #include "platform/PathStyle.h"
-
-#include <cstdlib>
 
 namespace tidecopy {
 
@@ -80,11 +78,6 @@ std::string userFolderFromUserDirs(std::string_view userDirsText, std::string_vi
     if (!named && folder == UserFolder::Desktop && !home.empty())
         return PathStyle::posix().join(home, "Desktop");
     return found;
-}
-
-std::string userHomeFolder() {
-    const char* home = std::getenv("HOME");
-    return home != nullptr ? std::string(home) : std::string{};
 }
 
 std::string lookUpUserFolder(FileSystem& fs, const std::string& configHome, const std::string& home,
