@@ -10,6 +10,11 @@
 
 namespace tidecopy::bench {
 
+// No user folder is known.
+inline std::string noUserFolder(UserFolder) {
+    return {};
+}
+
 // A benchmark answers every question Yes and says on stderr that it was asked: a
 // benchmark's settings are meant to ask nothing.
 class SilentPrompts : public Prompts {
@@ -45,10 +50,8 @@ struct BenchPlatform {
     explicit BenchPlatform(const std::string& work)
         : environment(environmentIn(work))
         , settingsStore(fs, environment.configHome)
-        , platform{
-              fs, volumes, clock, power, shell, sound, settingsStore, environment, [](UserFolder) {
-                  return std::string();
-              }} {}
+        , platform{fs,    volumes,       clock,       power,        shell,
+                   sound, settingsStore, environment, noUserFolder, {}} {}
 
     static Environment environmentIn(const std::string& work) {
         Environment environment;

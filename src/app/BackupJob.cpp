@@ -1,15 +1,12 @@
 #include "app/BackupJob.h"
 
 #include "engine/BackupRun.h"
-#include "widgets/jobs/JobMailbox.h"
 
 namespace tidecopy {
 
-BackupJob::BackupJob(Platform& platform, RunHost& windowHost, RunPauses pauses,
-                     const BackupStart& start)
+BackupJob::BackupJob(Platform& platform, RunHost& windowHost, const BackupStart& start)
     : m_platform(platform)
     , m_windowHost(windowHost)
-    , m_pauses(pauses)
     , m_kind(start.kind)
     , m_options(start.options)
     , m_state(start.state) {
@@ -18,8 +15,8 @@ BackupJob::BackupJob(Platform& platform, RunHost& windowHost, RunPauses pauses,
 }
 
 void BackupJob::run(JobChannel& channel) {
-    QueuedRunHost host(channel.mailbox, m_windowHost, m_pauses);
-    RunContext context{m_platform, channel.prompts, host, m_options, m_state, channel.log, m_flags};
+    RunContext context{m_platform, channel.prompts, m_windowHost, m_options,
+                       m_state,    channel.log,     m_flags};
     m_outcome = BackupRun(context).BackUpEngine(m_kind);
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/QueuedRunHost.h"
 #include "config/MainState.h"
 #include "config/OptionSet.h"
 #include "engine/RunFlags.h"
+#include "engine/RunHost.h"
 #include "engine/RunOutcome.h"
 #include "widgets/jobs/Job.h"
 
@@ -22,10 +22,10 @@ struct BackupStart {
 
 // One backup or preview of the window as a job. The run works on copies of the window's
 // option set and main state (the window locks its frames meanwhile); what it tells the
-// window goes to windowHost on the window's thread.
+// window goes to the window's host, which carries it to the window's thread.
 class BackupJob : public Job {
 public:
-    BackupJob(Platform& platform, RunHost& windowHost, RunPauses pauses, const BackupStart& start);
+    BackupJob(Platform& platform, RunHost& windowHost, const BackupStart& start);
 
     void run(JobChannel& channel) override;
     void cancel() override { m_flags.CancelRequested = true; }
@@ -40,7 +40,6 @@ public:
 private:
     Platform& m_platform;
     RunHost& m_windowHost;
-    RunPauses m_pauses;
     RunKind m_kind;
     OptionSet m_options;
     MainState m_state;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/QueuedRunHost.h"
 #include "app/SoundPlayer.h"
+#include "app/WindowRunHost.h"
 #include "config/HistoryCommands.h"
 #include "config/MainState.h"
 #include "config/OptionSet.h"

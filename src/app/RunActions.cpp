@@ -25,7 +25,8 @@ RunActions::RunActions(RunWindowState window, QObject* parent)
 }
 
 void RunActions::showRunsIn(RunDisplayParts parts) {
-    m_display = std::make_unique<WindowRunHost>(std::move(parts), [this] { closeProgram(); });
+    m_display = std::make_unique<WindowRunHost>(m_window.jobs.mailbox(), m_window.pauses,
+                                                std::move(parts), [this] { closeProgram(); });
 }
 
 void RunActions::startAutomation() {
@@ -43,7 +44,7 @@ void RunActions::start(RunKind kind, RunStarter starter) {
     emit aboutToStart();
     const RunFlags& flags = m_window.flags;
     auto job =
-        std::make_unique<BackupJob>(m_window.platform, *m_display, m_window.pauses,
+        std::make_unique<BackupJob>(m_window.platform, *m_display,
                                     BackupStart{kind, m_window.options, m_window.state,
                                                 flags.PreviewMode, flags.CountdownCancelled});
     BackupJob* started = job.get();

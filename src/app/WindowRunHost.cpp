@@ -6,12 +6,15 @@
 #include "panes/Panes.h"
 #include "panes/ui/PaneStatusLabels.h"
 #include "widgets/ControlNaming.h"
+#include "widgets/jobs/JobMailbox.h"
 
 #include <QAction>
 
 namespace tidecopy {
 
 namespace {
+
+constexpr std::chrono::seconds pauseAfterListing{1};
 
 template <typename Control>
 void setEnabled(const std::vector<Control*>& controls, bool enabled) {
@@ -21,7 +24,64 @@ void setEnabled(const std::vector<Control*>& controls, bool enabled) {
 
 } // namespace
 
+WindowRunHost::WindowRunHost(JobMailbox& mailbox, RunPauses pauses, RunDisplayParts parts,
+                             std::function<void()> closeProgram)
+    : m_mailbox(mailbox)
+    , m_pauses(pauses)
+    , m_parts(std::move(parts))
+    , m_closeProgram(std::move(closeProgram)) {}
+
 void WindowRunHost::phaseChanged(RunPhase phase, RunKind kind) {
+    if (phase == RunPhase::Copying && m_pauses == RunPauses::Real)
+        m_mailbox.sleepFor(pauseAfterListing);
+    m_mailbox.post([this, phase, kind] { showPhase(phase, kind); });
+}
+
+void WindowRunHost::progressChanged(const RunProgress& progress) {
+    m_mailbox.postLatest(JobMailbox::Latest::Progress,
+                         [this, progress] { showProgress(progress); });
+}
+
+void WindowRunHost::paneChanged(Pane pane) {
+    m_mailbox.post([this, pane] { m_parts.panes.refreshFolder(pane); });
+}
+
+void WindowRunHost::reported(const RunReport& report) {
+    m_mailbox.post([this, freeSpace = report.destinationFreeSpace] {
+        m_parts.status.showFreeSpace(freeSpace);
+    });
+}
+
+void WindowRunHost::playSound(const std::string& fileName, SoundWait wait) {
+    if (wait == SoundWait::Asynchronous) {
+        m_mailbox.post([this, fileName] { m_parts.sound.play(fileName, SoundWait::Asynchronous); });
+        return;
+    }
+    m_mailbox.ask<bool>([this, fileName] {
+        m_parts.sound.play(fileName, SoundWait::Synchronous);
+        return true;
+    });
+}
+
+bool WindowRunHost::countdownStopped() {
+    // Without a window to show it, the countdown counts as stopped: nothing is shut down
+    // behind a user's back.
+    return m_mailbox
+        .ask<bool>([this] {
+            CountdownDialog countdown(&m_parts.window);
+            return countdown.countdownStopped();
+        })
+        .value_or(true);
+}
+
+void WindowRunHost::closeProgram() {
+    m_mailbox.ask<bool>([this] {
+        m_closeProgram();
+        return true;
+    });
+}
+
+void WindowRunHost::showPhase(RunPhase phase, RunKind kind) {
     m_phase = phase;
     const PhaseDisplay display = displayOf(phase, kind);
     RunArea& area = m_parts.runArea;
@@ -47,7 +107,7 @@ void WindowRunHost::phaseChanged(RunPhase phase, RunKind kind) {
         area.setViewCaption(displayText(*display.caption));
 }
 
-void WindowRunHost::progressChanged(const RunProgress& progress) {
+void WindowRunHost::showProgress(const RunProgress& progress) {
     RunArea& area = m_parts.runArea;
     const auto steps = static_cast<long long>(progress.filesListed) + 1;
     area.setProgressScale(steps);
@@ -55,23 +115,6 @@ void WindowRunHost::progressChanged(const RunProgress& progress) {
     area.setProgressText(displayText(progress.text));
     if (m_phase == RunPhase::Copying && progress.pastFirstFile())
         area.setAnimationRunning(false);
-}
-
-void WindowRunHost::paneChanged(Pane pane) {
-    m_parts.panes.refreshFolder(pane);
-}
-
-void WindowRunHost::reported(const RunReport& report) {
-    m_parts.status.showFreeSpace(report.destinationFreeSpace);
-}
-
-void WindowRunHost::playSound(const std::string& fileName, SoundWait wait) {
-    m_parts.sound.play(fileName, wait);
-}
-
-bool WindowRunHost::countdownStopped() {
-    CountdownDialog countdown(&m_parts.window);
-    return countdown.countdownStopped();
 }
 
 void WindowRunHost::cancelPressed() {

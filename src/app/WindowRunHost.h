@@ -10,10 +10,15 @@ class QWidget;
 
 namespace tidecopy {
 
+class JobMailbox;
 class PaneStatusLabels;
 class Panes;
 class RunArea;
 class SoundPlayer;
+
+// Whether a run waits where the product pauses for the animation (the window), or goes
+// straight on (tests).
+enum class RunPauses { Real, Skipped };
 
 // The parts of the main window a run shows itself in.
 struct RunDisplayParts {
@@ -28,30 +33,39 @@ struct RunDisplayParts {
     SoundPlayer& sound;
 };
 
-// The run's host on the window's thread: what each call of a run does to the main
-// window, which follows each phase as the core's display of it says. The worker's side
-// (QueuedRunHost) brings the calls here and does the waiting.
+// The window's host of its runs. A run calls it on its worker thread; each call travels
+// through the job runner's mailbox to the window's thread, where the window follows it
+// as the core's display of each phase says. Display calls return at once, progress
+// keeping only its latest value; the countdown, closing the program and a sound played
+// to its end wait for the window. The second after the listing is waited here, before
+// copying begins, so that the animation shows the run has started.
 class WindowRunHost : public RunHost {
 public:
-    WindowRunHost(RunDisplayParts parts, std::function<void()> closeProgram)
-        : m_parts(std::move(parts))
-        , m_closeProgram(std::move(closeProgram)) {}
+    WindowRunHost(JobMailbox& mailbox, RunPauses pauses, RunDisplayParts parts,
+                  std::function<void()> closeProgram);
 
+    // On the worker's thread.
     void phaseChanged(RunPhase phase, RunKind kind) override;
     void progressChanged(const RunProgress& progress) override;
     void paneChanged(Pane pane) override;
     void reported(const RunReport& report) override;
     void playSound(const std::string& fileName, SoundWait wait) override;
     bool countdownStopped() override;
-    void closeProgram() override { m_closeProgram(); }
+    void closeProgram() override;
 
-    // cmdCancel: Backup and Preview come back at once and the animation stops.
+    // On the window's thread. cmdCancel: Backup and Preview come back at once and the
+    // animation stops.
     void cancelPressed();
 
 private:
+    void showPhase(RunPhase phase, RunKind kind);
+    void showProgress(const RunProgress& progress);
+
+    JobMailbox& m_mailbox;
+    RunPauses m_pauses;
     RunDisplayParts m_parts;
     std::function<void()> m_closeProgram;
-    RunPhase m_phase = RunPhase::Done;
+    RunPhase m_phase = RunPhase::Done; // the window's thread's
 };
 
 } // namespace tidecopy

@@ -12,6 +12,11 @@
 
 namespace tidecopy::test {
 
+// No user folder is known.
+inline std::string noUserFolder(UserFolder) {
+    return {};
+}
+
 // A settings store that keeps its values in memory.
 class FakeSettingsStore : public SettingsStore {
 public:
@@ -38,10 +43,8 @@ public:
 // known until the test says so.
 struct FakePlatform {
     explicit FakePlatform(FileSystem& fs)
-        : platform{
-              fs, volumes, clock, power, shell, sound, settingsStore, environment, [](UserFolder) {
-                  return std::string();
-              }} {}
+        : platform{fs,    volumes,       clock,       power,        shell,
+                   sound, settingsStore, environment, noUserFolder, {}} {}
 
     FakeVolumes volumes;
     FakeClock clock;

@@ -25,6 +25,8 @@ public:
     ~JobRunner() override;
 
     bool running() const { return m_job != nullptr; }
+    // What a job's host posts its calls to the window's thread through.
+    JobMailbox& mailbox() { return *m_mailbox; }
 
     // Starts job unless one is running; whenEnded runs on the window's thread once it has
     // ended, after which the job goes away.
