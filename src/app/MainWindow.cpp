@@ -136,7 +136,7 @@ void MainWindow::wireParts() {
     m_panes->setListener([this](const PaneChange& change) { onPaneChange(change); });
     for (PaneWidget* widget : m_paneWidgets) {
         connect(widget, &PaneWidget::historyChosen, m_history, &HistoryActions::choose);
-        connect(widget, &PaneWidget::historyMenuWanted, m_history, &HistoryActions::popUpMenu);
+        connect(widget, &PaneWidget::historyMenuWanted, m_history, &HistoryActions::popUpMenuOf);
     }
     connect(m_history, &HistoryActions::historiesChanged, this, &MainWindow::showState);
     connect(m_runs, &RunActions::aboutToStart, m_logPanel->view(), &LogView::flushEdits);

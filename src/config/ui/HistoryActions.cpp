@@ -4,22 +4,21 @@
 #include "widgets/Commands.h"
 
 #include <QAction>
-#include <QMenu>
 
 namespace tidecopy {
 
 HistoryActions::HistoryActions(MainState& state, Panes& panes, Prompts& prompts,
                                const StartUpPhase& phase, QWidget* parent)
-    : QObject(parent)
+    : MenuCommands(parent)
     , m_state(state)
     , m_panes(panes)
     , m_prompts(prompts)
     , m_phase(phase)
     , m_clear(makeCommand(this, "Clear History"))
-    , m_remove(makeCommand(this, "Remove Selected Item from History"))
-    , m_menu(makeNumberedMenu(
-          parent, "mnuHistoryOption", "mnuHistoryOptions",
-          {{10, m_clear}, {20, m_remove}, {999}, {1000, makeCommand(this, "Exit menu")}})) {
+    , m_remove(makeCommand(this, "Remove Selected Item from History")) {
+    setMenu(makeNumberedMenu(
+        parent, "mnuHistoryOption", "mnuHistoryOptions",
+        {{10, m_clear}, {20, m_remove}, {999}, {1000, makeCommand(this, "Exit menu")}}));
     connect(m_clear, &QAction::triggered, this, &HistoryActions::clear);
     connect(m_remove, &QAction::triggered, this, &HistoryActions::removeSelected);
 }
@@ -29,9 +28,9 @@ void HistoryActions::prepare(Pane pane) {
     m_remove->setEnabled(canRemoveSelectedEntry(historyOf(m_state, pane)));
 }
 
-void HistoryActions::popUpMenu(Pane pane, const QPoint& at) {
+void HistoryActions::popUpMenuOf(Pane pane, const QPoint& at) {
     prepare(pane);
-    m_menu->popup(at);
+    popUpMenu(at);
 }
 
 std::error_code HistoryActions::choose(Pane pane) {

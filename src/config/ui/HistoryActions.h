@@ -2,14 +2,9 @@
 
 #include "config/HistoryCommands.h"
 #include "config/Pane.h"
+#include "widgets/MenuCommands.h"
 
-#include <QObject>
 #include <system_error>
-
-class QAction;
-class QMenu;
-class QPoint;
-class QWidget;
 
 namespace tidecopy {
 
@@ -20,17 +15,16 @@ struct MainState;
 // The folder history commands: choosing an entry of a pane's history, and the history
 // menu mnuHistoryOption with "Clear History" (10) and "Remove Selected Item from
 // History" (20), acting on the history whose menu icon was pressed last.
-class HistoryActions : public QObject {
+class HistoryActions : public MenuCommands {
     Q_OBJECT
 public:
     // phase is the window's: a history entry that cannot be opened is worded after it.
     HistoryActions(MainState& state, Panes& panes, Prompts& prompts, const StartUpPhase& phase,
                    QWidget* parent);
 
-    QMenu* menu() const { return m_menu; }
     // Readies the menu for a pane's history without showing it (what Image9 does first).
     void prepare(Pane pane);
-    void popUpMenu(Pane pane, const QPoint& at);
+    void popUpMenuOf(Pane pane, const QPoint& at);
     // The selected entry of a pane's history was chosen: the pane moves to it.
     std::error_code choose(Pane pane);
 
@@ -49,7 +43,6 @@ private:
     Pane m_active = Pane::Source;
     QAction* m_clear;
     QAction* m_remove;
-    QMenu* m_menu;
 };
 
 } // namespace tidecopy

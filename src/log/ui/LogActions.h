@@ -1,18 +1,13 @@
 #pragma once
 
-#include <QObject>
-
-class QAction;
-class QMenu;
-class QPoint;
-class QWidget;
+#include "widgets/MenuCommands.h"
 
 namespace tidecopy {
 
 // The commands on the activity log (open, save, print, new, find, expand the view) and
 // the log menu mnuLogOption that shows them; the log frame's buttons show them too.
 // The commands come with their own issue: present and disabled.
-class LogActions : public QObject {
+class LogActions : public MenuCommands {
     Q_OBJECT
 public:
     explicit LogActions(QWidget* parent);
@@ -22,9 +17,6 @@ public:
     QAction* print() const { return m_print; }
     QAction* newLog() const { return m_new; }
     QAction* find() const { return m_find; }
-    QMenu* menu() const { return m_menu; }
-
-    void popUpMenu(const QPoint& at);
 
 private:
     QAction* m_open;
@@ -32,8 +24,6 @@ private:
     QAction* m_print;
     QAction* m_new;
     QAction* m_find;
-    QAction* m_expand;
-    QMenu* m_menu;
 };
 
 } // namespace tidecopy
