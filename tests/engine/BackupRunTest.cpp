@@ -353,6 +353,15 @@ TEST_F(BackupRunTest, ExistingDestinationFolderIsConfirmedOnce) {
     }
 }
 
+// Only a destination folder that is there already is questioned; the prompts fail the test
+// on any question.
+TEST_F(BackupRunTest, ADestinationFolderNotThereYetIsNotQuestioned) {
+    temp.writeFile("src/a.txt", "alpha");
+    options.chkFolderExist = 1;
+    EXPECT_EQ(run().ending, RunEnding::Finished);
+    EXPECT_EQ(temp.readFile("dst/src/a.txt"), "alpha");
+}
+
 enum class CancelMoment { WhileListing, AfterListing, InTheMiddleOfAFile, BetweenFiles };
 
 struct CancelCase {

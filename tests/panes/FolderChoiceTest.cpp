@@ -77,6 +77,20 @@ TEST_F(FolderChoiceTest, PresetButtonsMoveTheirOwnPaneToTheUserFolder) {
     EXPECT_EQ(asked, (std::vector<UserFolder>{UserFolder::Music, UserFolder::Documents}));
 }
 
+// Presets 0 to 4 are the source pane's, 5 to 9 the destination pane's.
+TEST_F(FolderChoiceTest, EachPresetMovesItsOwnPane) {
+    const std::string music = m_temp / "home/Music";
+    for (const auto& [index, pane] :
+         {std::pair{4, Pane::Source}, std::pair{5, Pane::Destination}}) {
+        SCOPED_TRACE(index);
+        for (Pane each : bothPanes)
+            panes.setFolder(each, m_temp / "home/start");
+        ASSERT_FALSE(choosePresetFolder(panes, index, [&](UserFolder) { return music; }));
+        EXPECT_EQ(state.Dir1, pane == Pane::Source ? music : m_temp / "home/start");
+        EXPECT_EQ(state.Dir2, pane == Pane::Destination ? music : m_temp / "home/start");
+    }
+}
+
 TEST_F(FolderChoiceTest, APresetTheSystemDoesNotNameLeavesThePaneUnchanged) {
     EXPECT_TRUE(choosePresetFolder(panes, 5, [](UserFolder) { return std::string{}; }));
     EXPECT_EQ(state.Dir2, m_temp / "home/start");

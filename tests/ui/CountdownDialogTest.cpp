@@ -20,6 +20,12 @@ TEST(CountdownDialog, CountsDownFromEight) {
     EXPECT_EQ(label->text(), "Process will continue in seconds");
     dialog.tick();
     EXPECT_EQ(label->text(), "Process will continue in 8 seconds...");
+    // The ninth second ends it.
+    for (int second = 2; second <= 8; ++second)
+        dialog.tick();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    dialog.tick();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 } // namespace
