@@ -36,6 +36,7 @@ TEST(HistoryCommands, RemoveTakesOutTheSelectedEntryOnly) {
 TEST(HistoryCommands, RemoveWithoutASelectionDoesNothing) {
     MainState state = withHistories();
     EXPECT_FALSE(canRemoveSelectedEntry(state.cmbTargetHistory));
+    EXPECT_FALSE(canRemoveSelectedEntry({{"/x", "/y"}, 2})); // a selection past the end
     removeSelectedHistoryEntry(state, Pane::Destination);
     EXPECT_EQ(state, withHistories());
 }

@@ -446,6 +446,11 @@ TEST_F(BackupRunTest, IntegrityCheckFindsADestinationChangedAfterItsCopy) {
               std::string::npos)
         << logText();
     EXPECT_EQ(outcome.integrityFailures, 1u);
+    // The animation shows while the copies are checked.
+    const auto checking =
+        std::find(host.events.begin(), host.events.end(), "view: Checking files for integrity...");
+    ASSERT_NE(checking, host.events.begin());
+    EXPECT_EQ(*std::prev(checking), "animation on");
 }
 
 struct FilterCase {

@@ -157,6 +157,8 @@ TEST_F(PanesTest, DoubleClickOpensTheFileOfThePaneFolder) {
     ASSERT_FALSE(panes.openFile(Pane::Destination, 1));
     EXPECT_EQ(shell.opened, std::vector<std::string>{path("disk/data/b.txt")});
     EXPECT_TRUE(panes.openFile(Pane::Destination, 7));
+    ASSERT_FALSE(panes.openFile(Pane::Destination, 0));
+    EXPECT_EQ(shell.opened.back(), path("disk/data/A.txt"));
 }
 
 TEST_F(PanesTest, SelectingAFileShowsItsInformationAndMakesThePaneActive) {
