@@ -34,12 +34,13 @@ void RunActions::startAutomation() {
 }
 
 bool RunActions::running() const {
-    return m_window.jobs.running();
+    return m_job != nullptr;
 }
 
 void RunActions::start(RunKind kind, RunStarter starter) {
-    // A second press can come before the run has disabled the buttons.
-    if (running() || m_windowClosed)
+    // A second press can come before the run has disabled the buttons; the runner takes
+    // one job at a time.
+    if (m_window.jobs.running() || m_windowClosed)
         return;
     emit aboutToStart();
     const RunFlags& flags = m_window.flags;

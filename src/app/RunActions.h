@@ -40,6 +40,7 @@ public:
     void showRunsIn(RunDisplayParts parts);
     // The automation's backup at start-up.
     void startAutomation();
+    // A backup of the window is going on.
     bool running() const;
     // The window is being closed: a run going on is cancelled and true answered, and the
     // window is asked to close again when the run has ended, so the settings file gets
