@@ -80,8 +80,8 @@ TEST_F(FolderChoiceTest, PresetButtonsMoveTheirOwnPaneToTheUserFolder) {
 // Presets 0 to 4 are the source pane's, 5 to 9 the destination pane's.
 TEST_F(FolderChoiceTest, EachPresetMovesItsOwnPane) {
     const std::string music = m_temp / "home/Music";
-    for (const auto& [index, pane] :
-         {std::pair{4, Pane::Source}, std::pair{5, Pane::Destination}}) {
+    for (const auto& [index, pane] : {std::pair{0, Pane::Source}, std::pair{4, Pane::Source},
+                                      std::pair{5, Pane::Destination}}) {
         SCOPED_TRACE(index);
         for (Pane each : bothPanes)
             panes.setFolder(each, m_temp / "home/start");
