@@ -138,7 +138,7 @@ void MainWindow::wireParts() {
         connect(widget, &PaneWidget::historyChosen, m_history, &HistoryActions::choose);
         connect(widget, &PaneWidget::historyMenuWanted, m_history, &HistoryActions::popUpMenuOf);
     }
-    connect(m_history, &HistoryActions::historiesChanged, this, &MainWindow::showState);
+    connect(m_history, &HistoryActions::historiesChanged, this, &MainWindow::showHistories);
     connect(m_runs, &RunActions::aboutToStart, m_logPanel->view(), &LogView::flushEdits);
     connect(m_runs, &RunActions::finished, this, [this] {
         if (!m_closed)
@@ -177,6 +177,10 @@ bool MainWindow::runInProgress() const {
 
 void MainWindow::showState() {
     m_copyOptions->showState();
+    showHistories();
+}
+
+void MainWindow::showHistories() {
     for (PaneWidget* widget : m_paneWidgets)
         widget->showHistory();
 }

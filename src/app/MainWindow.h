@@ -88,6 +88,7 @@ private:
     void buildParts();
     void layOutParts();
     void wireParts();
+    void showHistories();
     void onPaneChange(const PaneChange& change);
     void rememberWindowPosition();
     void tickClock();
