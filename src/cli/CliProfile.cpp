@@ -61,12 +61,12 @@ std::string loadedValue(int line, const std::string& text) {
 
 // The profile's lines as a run takes them: loaded, then written out again. Empty when the
 // profile cannot be loaded as a whole; its own lines are all there is to show then.
-std::vector<std::string> loadedLines(FileSystem& fs, Volumes& volumes, const PathStyle& style,
-                                     const Environment& environment, const std::string& path) {
+std::vector<std::string> loadedLines(Platform& platform, const PathStyle& style,
+                                     const std::string& path) {
     OptionSet options;
     MainState state;
     CliSettingsView view;
-    SettingsContext context{fs, volumes, environment, options, state, view, style};
+    SettingsContext context{platform, options, state, view, style};
     if (LoadINI(context, path) != LoadOutcome::Loaded)
         return {};
     return linesOf(settingsFileText(options, state));
@@ -114,12 +114,12 @@ std::optional<std::string> resolveProfilePath(FileSystem& fs, const PathStyle& s
     return std::nullopt;
 }
 
-std::optional<ExitStatus> loadProfileForRun(FileSystem& fs, Volumes& volumes,
-                                            const PathStyle& style, const Environment& environment,
+std::optional<ExitStatus> loadProfileForRun(Platform& platform, const PathStyle& style,
                                             const std::string& path, OptionSet& options,
                                             MainState& state, ActivityLog& log, std::ostream& err) {
+    FileSystem& fs = platform.fs;
     CliSettingsView view(&log);
-    SettingsContext context{fs, volumes, environment, options, state, view, style};
+    SettingsContext context{platform, options, state, view, style};
     switch (LoadINI(context, path)) {
     case LoadOutcome::Loaded:
         break;
@@ -143,15 +143,14 @@ std::optional<ExitStatus> loadProfileForRun(FileSystem& fs, Volumes& volumes,
     return std::nullopt;
 }
 
-ExitStatus showProfile(FileSystem& fs, Volumes& volumes, const PathStyle& style,
-                       const Environment& environment, const std::string& path, std::ostream& out,
-                       std::ostream& err) {
-    const Result<std::vector<std::string>> lines = profileLines(fs, path);
+ExitStatus showProfile(Platform& platform, const PathStyle& style, const std::string& path,
+                       std::ostream& out, std::ostream& err) {
+    const Result<std::vector<std::string>> lines = profileLines(platform.fs, path);
     if (!lines) {
         refuse(err, "cannot read profile '" + path + "': " + describeError(lines.error()));
         return ExitStatus::BadInput;
     }
-    const std::vector<std::string> loaded = loadedLines(fs, volumes, style, environment, path);
+    const std::vector<std::string> loaded = loadedLines(platform, style, path);
     for (std::size_t i = 0; i < lines->size(); ++i) {
         const int line = static_cast<int>(i) + 1;
         const std::string name = settingsLineName(line);

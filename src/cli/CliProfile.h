@@ -7,6 +7,7 @@
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
+#include "platform/Platform.h"
 #include "platform/Volumes.h"
 
 #include <iosfwd>
@@ -25,16 +26,14 @@ std::optional<std::string> resolveProfilePath(FileSystem& fs, const PathStyle& s
 // Loads a profile as the window's Open Profile does, refusing one that cannot be read
 // whole or whose folders do not exist; the run's log gets the profile's length limit. On
 // refusal the reason is on err and the result is the exit status to end with.
-std::optional<ExitStatus> loadProfileForRun(FileSystem& fs, Volumes& volumes,
-                                            const PathStyle& style, const Environment& environment,
+std::optional<ExitStatus> loadProfileForRun(Platform& platform, const PathStyle& style,
                                             const std::string& path, OptionSet& options,
                                             MainState& state, ActivityLog& log, std::ostream& err);
 
 // Prints every value of a profile as "name = value", in the order of the file: the value
 // a run uses, followed by the file's own line where that says something else. A profile
 // that cannot be loaded shows its lines as they stand.
-ExitStatus showProfile(FileSystem& fs, Volumes& volumes, const PathStyle& style,
-                       const Environment& environment, const std::string& path, std::ostream& out,
-                       std::ostream& err);
+ExitStatus showProfile(Platform& platform, const PathStyle& style, const std::string& path,
+                       std::ostream& out, std::ostream& err);
 
 } // namespace tidecopy::cli

@@ -23,8 +23,8 @@ public:
     TwipsSize windowSize() override { return {}; }
     void moveWindow(std::int32_t, std::int32_t) override {}
     void setBackgroundColor(PaneControl, std::int32_t) override {}
-    std::error_code selectHistoryEntry(PaneSide, int) override { return {}; }
-    std::error_code setFolder(PaneSide, const std::string&) override { return {}; }
+    std::error_code selectHistoryEntry(Pane, int) override { return {}; }
+    std::error_code setFolder(Pane, const std::string&) override { return {}; }
     void setDestinationDrive(const std::string&) override {}
 
 private:

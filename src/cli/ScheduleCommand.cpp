@@ -57,10 +57,10 @@ ExitStatus failOnFile(Terminal& terminal, const char* doing, const std::string& 
 }
 
 ExitStatus writeSchedule(const CliArguments& arguments, const std::string& name,
-                         const ScheduleFiles& files, Terminal& terminal, CliServices& services) {
-    FileSystem& fs = services.fs;
+                         const ScheduleFiles& files, Terminal& terminal, Platform& platform) {
+    FileSystem& fs = platform.fs;
     const std::optional<std::string> found =
-        resolveProfilePath(fs, style, services.environment, arguments.profile);
+        resolveProfilePath(fs, style, platform.environment, arguments.profile);
     if (!found)
         return fail(terminal, ExitStatus::BadInput,
                     "cannot read profile '" + arguments.profile + "': no such file");
@@ -85,14 +85,14 @@ ExitStatus writeSchedule(const CliArguments& arguments, const std::string& name,
     }
 
     for (const std::string& folder :
-         {services.environment.configHome, style.join(services.environment.configHome, "systemd"),
+         {platform.environment.configHome, style.join(platform.environment.configHome, "systemd"),
           files.folder}) {
         const std::error_code error = fs.createFolder(folder);
         if (error && error != std::errc::file_exists)
             return failOnFile(terminal, "create", folder, error);
     }
     const std::vector<std::string> command = {
-        style.join(services.environment.programFolder, "tidecopy-cli"), "run", profile, "--yes"};
+        style.join(platform.environment.programFolder, "tidecopy-cli"), "run", profile, "--yes"};
     if (const std::error_code error =
             fs.writeWholeFileAtomically(files.service(), serviceText(name, command)))
         return failOnFile(terminal, "write", files.service(), error);
@@ -118,11 +118,11 @@ ExitStatus writeSchedule(const CliArguments& arguments, const std::string& name,
 }
 
 ExitStatus removeSchedule(const std::string& name, const ScheduleFiles& files, Terminal& terminal,
-                          CliServices& services) {
+                          Platform& platform) {
     ExitStatus status = ExitStatus::Success;
     bool found = false;
     for (const std::string& path : {files.enabledLink(), files.timer(), files.service()}) {
-        const std::error_code error = services.fs.removeFile(path);
+        const std::error_code error = platform.fs.removeFile(path);
         if (!error) {
             found = true;
             terminal.out << "Removed " << path << '\n';
@@ -139,10 +139,10 @@ ExitStatus removeSchedule(const std::string& name, const ScheduleFiles& files, T
     return status;
 }
 
-ExitStatus listSchedules(Terminal& terminal, CliServices& services) {
-    const std::string folder = unitFolderOf(services.environment);
+ExitStatus listSchedules(Terminal& terminal, Platform& platform) {
+    const std::string folder = unitFolderOf(platform.environment);
     std::vector<FolderEntry> entries;
-    const std::error_code error = services.fs.listFolder(folder, entries);
+    const std::error_code error = platform.fs.listFolder(folder, entries);
     if (error && !isMissing(error))
         return failOnFile(terminal, "read", folder, error);
     std::vector<std::string> units;
@@ -154,11 +154,11 @@ ExitStatus listSchedules(Terminal& terminal, CliServices& services) {
         terminal.out << "No schedules.\n";
     for (const std::string& unit : units) {
         const ScheduleFiles files{folder, unit};
-        const Result<std::string> timer = services.fs.readWholeFile(files.timer());
-        const Result<std::string> service = services.fs.readWholeFile(files.service());
+        const Result<std::string> timer = platform.fs.readWholeFile(files.timer());
+        const Result<std::string> service = platform.fs.readWholeFile(files.service());
         const std::vector<std::string> command =
             service ? commandOfService(*service) : std::vector<std::string>{};
-        const bool enabled = services.fs.entryInfo(files.enabledLink()).ok();
+        const bool enabled = platform.fs.entryInfo(files.enabledLink()).ok();
         terminal.out << *profileNameOfUnit(unit) << ": "
                      << (timer ? whenOfTimer(*timer) : "timer unreadable") << ", runs "
                      << (command.size() > 2 ? command[2] : "nothing (no service)") << " ("
@@ -169,19 +169,19 @@ ExitStatus listSchedules(Terminal& terminal, CliServices& services) {
 
 } // namespace
 
-ExitStatus runSchedule(const CliArguments& arguments, Terminal& terminal, CliServices& services) {
+ExitStatus runSchedule(const CliArguments& arguments, Terminal& terminal, Platform& platform) {
     if (arguments.schedule.action == ScheduleAction::List)
-        return listSchedules(terminal, services);
+        return listSchedules(terminal, platform);
     const std::string name = scheduleNameOf(arguments.profile);
     const std::optional<std::string> unit = unitNameOf(name);
     if (!unit)
         return fail(terminal, ExitStatus::BadInput,
                     name.empty() ? "'" + arguments.profile + "' does not name a profile"
                                  : "the name '" + name + "' is too long for a schedule");
-    const ScheduleFiles files{unitFolderOf(services.environment), *unit};
+    const ScheduleFiles files{unitFolderOf(platform.environment), *unit};
     if (arguments.schedule.action == ScheduleAction::Remove)
-        return removeSchedule(name, files, terminal, services);
-    return writeSchedule(arguments, name, files, terminal, services);
+        return removeSchedule(name, files, terminal, platform);
+    return writeSchedule(arguments, name, files, terminal, platform);
 }
 
 } // namespace tidecopy::cli

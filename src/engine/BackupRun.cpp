@@ -21,10 +21,6 @@
 
 namespace tidecopy {
 
-namespace {
-constexpr std::chrono::seconds pauseAfterListing{1};
-}
-
 // What one run carries from step to step.
 struct BackupRun::Progress {
     std::optional<DestinationPath> paths;
@@ -40,9 +36,7 @@ struct BackupRun::Progress {
     std::vector<CopiedFile> copied;
     // The progress text hangs on the percentage and the time remaining only, which change
     // far less often than files pass; it is written anew only when they do.
-    std::string progressText;
-    int shownPercentage = -1;
-    std::chrono::seconds shownRemaining{-1};
+    RunProgress shown;
 };
 
 BackupRun::BackupRun(RunContext& context, PowerActions powerActions)
@@ -53,13 +47,13 @@ void BackupRun::append(std::string_view text) {
     m_context.log.append(text);
 }
 
-void BackupRun::appendFromTo(const std::string& s, const std::string& TargetFile) {
+void BackupRun::appendFromTo(const std::string& source, const std::string& target) {
     constexpr std::string_view from = "From-> ";
     constexpr std::string_view to = "\r\nTo-> ";
     constexpr std::string_view lineEnd = "\r\n";
     std::string text;
-    text.reserve(from.size() + s.size() + to.size() + TargetFile.size() + lineEnd.size());
-    text.append(from).append(s).append(to).append(TargetFile).append(lineEnd);
+    text.reserve(from.size() + source.size() + to.size() + target.size() + lineEnd.size());
+    text.append(from).append(source).append(to).append(target).append(lineEnd);
     append(text);
 }
 
@@ -68,15 +62,26 @@ void BackupRun::playSound(const char* fileName, SoundWait wait) {
         m_context.host.playSound(fileName, wait);
 }
 
+void BackupRun::step() {
+    if (m_context.betweenSteps)
+        m_context.betweenSteps();
+}
+
 std::string BackupRun::nowText() const {
-    return generalDateTimeText(m_context.clock.localNow());
+    return generalDateTimeText(m_context.platform.clock.localNow());
 }
 
 RunOutcome BackupRun::BackUpEngine(RunKind kind) {
+    RunOutcome outcome = run(kind);
+    outcome.changes = runChangesOf(m_context.state, m_context.options);
+    return outcome;
+}
+
+RunOutcome BackupRun::run(RunKind kind) {
     RunContext& c = m_context;
     c.flags.PreviewMode = kind == RunKind::Preview;
-    if (!passesPreRunChecks(kind, c.state, c.options, c.environment.windowsFolder, c.style, c.fs,
-                            c.prompts))
+    if (!passesPreRunChecks(kind, c.state, c.options, c.platform.environment.windowsFolder, c.style,
+                            c.platform.fs, c.prompts))
         return {};
 
     Progress progress;
@@ -91,9 +96,8 @@ RunOutcome BackupRun::BackUpEngine(RunKind kind) {
 // Preparing: controls, log header, settings, listing.
 void BackupRun::prepare(RunKind kind, Progress& progress) {
     RunContext& c = m_context;
-    c.host.setBusyPointer(true);
     c.flags.CountdownCancelled = false;
-    c.host.processEvents();
+    step();
 
     progress.paths.emplace(
         c.style, DestinationPathInputs{c.state.Dir1, c.state.Dir2, c.state.chkSubFolders.checked,
@@ -103,45 +107,38 @@ void BackupRun::prepare(RunKind kind, Progress& progress) {
     c.state.cmbPattern.text = filterTextForRun(c.state.cmbPattern.text);
     progress.pattern = runPatternOf(c.state.cmbPattern.text);
 
-    c.host.setControlEnabled(HostControl::Cancel, true);
-    c.host.setControlEnabled(HostControl::BackupAndPreview, false);
-    c.host.setAnimationRunning(true);
-    c.host.setProgressValue(0);
-    c.host.setControlEnabled(HostControl::ProfileButtons, false);
-    c.host.setControlEnabled(HostControl::Frames, false);
-    progress.start = c.clock.steadyNow();
+    progress.start = c.platform.clock.steadyNow();
+    c.host.phaseChanged(RunPhase::Preparing, kind);
 
     // A preview always logs every file, within a bound of its own.
     progress.detailedLog = c.options.chkLogDetails != 0 || kind == RunKind::Preview;
     if (kind == RunKind::Preview) {
         c.log.setMaxLength(previewLogMaxLength);
-        c.host.setViewCaption("Preparing Backup Preview\r\nPlease wait...");
         append("\r\n*** Preview BACKUP Started at " + nowText() + "\r\n");
     } else {
-        c.host.setViewCaption("Preparing Backup\r\nPlease wait...");
         append("\r\n*** BACKUP Started at " + nowText() + "\r\n");
     }
     playSound("s1.wav", SoundWait::Synchronous);
     append(LogSettingsSummary(c.state, c.options));
     append("* Preparing backup...reading folders and files...Please wait...\r\n");
-    c.host.setProgressText("Reading Folders and Files...Please wait...\r\n");
-    c.host.scrollLogToEnd();
+    c.host.phaseChanged(RunPhase::Reading, kind);
+    progress.shown.text = "Reading Folders and Files...Please wait...\r\n";
+    c.host.progressChanged(progress.shown);
     listFiles(progress);
-    c.host.processEvents();
-    c.host.pause(pauseAfterListing);
+    step();
 }
 
 // The source files to consider, the destination left out when it lies inside the source.
 void BackupRun::listFiles(Progress& progress) {
     RunContext& c = m_context;
     FolderWalk& walk =
-        progress.walk.emplace(c.fs, c.style, RunControl{&c.flags.CancelRequested, [&c] {
-                                                            c.host.processEvents();
-                                                        }});
+        progress.walk.emplace(c.platform.fs, c.style, RunControl{&c.flags.CancelRequested, [this] {
+                                                                     step();
+                                                                 }});
     const std::string& strSource = progress.paths->strSource();
     if (c.state.chkSubFolders.checked) {
-        if (const auto inside =
-                destinationInsideSource(c.fs, c.style, strSource, progress.paths->strTarget())) {
+        if (const auto inside = destinationInsideSource(c.platform.fs, c.style, strSource,
+                                                        progress.paths->strTarget())) {
             walk.leaveOut(*inside);
             append("Destination folder " + c.state.Dir2 +
                    " lies inside the source folder: it is left out of the backup.\r\n");
@@ -167,7 +164,7 @@ bool BackupRun::confirmDestinationFolder(Progress& progress) {
         return true;
     progress.folderQuestionAsked = true;
     const std::optional<std::string> folder = progress.paths->destinationFolderToConfirm();
-    if (!folder || !FileOrDirExists(c.fs, c.style, *folder))
+    if (!folder || !FileOrDirExists(c.platform.fs, c.style, *folder))
         return true;
     const PromptAnswer answer = c.prompts.message(
         "Target Folder Exists",
@@ -182,45 +179,44 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
     // A cancel while the folders were read ends the run before its first file.
     if (c.flags.CancelRequested)
         return;
+    c.host.phaseChanged(RunPhase::Copying, kind);
     const std::size_t count = progress.list.Count;
     if (count > 1)
         append("* Copying files at " + nowText() +
                (progress.detailedLog ? "\r\n" : "... Please wait...\r\n"));
 
-    const RunControl control{&c.flags.CancelRequested, [&c] {
-                                 c.host.processEvents();
+    const RunControl control{&c.flags.CancelRequested, [this] {
+                                 step();
                              }};
     CopyDecision decision(
-        c.fs, c.style,
+        c.platform.fs, c.style,
         CopyDecisionOptions{c.state.optSelectiveCopy(), c.state.chkOnlyNewFiles.checked,
                             c.state.chkChangedFiles.checked, c.options.DateCondition,
                             c.options.chkSizeFiles != 0, std::nullopt});
     const bool preserve = c.state.chkPreserveFiles.enabled && c.state.chkPreserveFiles.checked;
     FileCopier copier(
-        c.fs, c.style,
+        c.platform.fs, c.style,
         CopyOptions{c.state.chkSubFolders.checked, preserve, c.options.PreserveNaming,
                     c.options.PreserveExtension},
         [this](std::string_view text) { append(text); }, control);
 
     if (kind == RunKind::Backup && c.state.chkSubFolders.checked && c.options.chkEmptyFolders != 0)
         MakeAllFolders(
-            c.fs, c.style, *progress.walk, progress.paths->strSource(),
+            c.platform.fs, c.style, *progress.walk, progress.paths->strSource(),
             [&progress](std::string_view path) { return progress.paths->TargetFile(path); });
-    c.host.setProgressScale(static_cast<long long>(count) + 1);
 
     RunCounts& counts = progress.counts;
     const bool verifyLater = kind == RunKind::Backup && c.options.chkIntegrity != 0;
     for (std::size_t i = 1; i <= count && !c.flags.CancelRequested; ++i) {
         const std::string& s = progress.list.Items[i - 1];
         const std::string TargetFile = progress.paths->TargetFile(s);
-        c.host.setProgressValue(static_cast<long long>(i));
         if (i == 1 && !confirmDestinationFolder(progress)) {
             counts.selected = 0;
             progress.declined = true;
             append("Target folder exists. User canceled backup.\r\n");
             break;
         }
-        showProgress(kind, i, progress);
+        showProgress(kind, i, s, progress);
 
         if (decision.shouldCopy(s, TargetFile)) {
             if (progress.detailedLog)
@@ -230,12 +226,9 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
                 countCopy(copier.GoAndCopyTheFile(s, TargetFile), {s, TargetFile}, verifyLater,
                           progress);
         }
-        if (i == 1) {
-            c.host.refreshPane(RunPane::Dir2);
-            c.host.setAnimationRunning(false);
-        }
-        c.host.scrollLogToEnd();
-        c.host.processEvents();
+        if (i == 1)
+            c.host.paneChanged(Pane::Destination);
+        step();
     }
     counts.existing = decision.ExistingCount();
     counts.preserved = copier.PreservedCount();
@@ -257,20 +250,24 @@ void BackupRun::countCopy(CopyOutcome copy, CopiedFile file, bool verifyLater, P
     }
 }
 
-// The progress text, and the percentage with the time remaining.
-void BackupRun::showProgress(RunKind kind, std::size_t i, Progress& progress) {
+// The file, the percentage with the time remaining, and the progress text.
+void BackupRun::showProgress(RunKind kind, std::size_t i, const std::string& file,
+                             Progress& progress) {
     RunContext& c = m_context;
     const std::size_t count = progress.list.Count;
-    const auto elapsed = c.clock.steadyNow() - progress.start;
+    const auto elapsed = c.platform.clock.steadyNow() - progress.start;
     const int percentage = progressPercentage(i, count);
     const std::chrono::seconds remaining = estimatedTimeRemaining(i, count, elapsed);
-    if (percentage != progress.shownPercentage || remaining != progress.shownRemaining) {
-        progress.progressText = progressText(kind, percentage, remaining);
-        progress.shownPercentage = percentage;
-        progress.shownRemaining = remaining;
+    RunProgress& shown = progress.shown;
+    if (percentage != shown.percent || remaining != shown.remaining) {
+        shown.text = progressText(kind, percentage, remaining);
+        shown.percent = percentage;
+        shown.remaining = remaining;
     }
-    c.host.setProgressText(progress.progressText);
-    c.host.progressChanged(percentage, remaining);
+    shown.filesListed = count;
+    shown.fileNumber = i;
+    shown.currentFile = file;
+    c.host.progressChanged(shown);
 }
 
 // Reporting: summary, integrity check, time, refreshed panes.
@@ -278,11 +275,12 @@ void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
     RunContext& c = m_context;
     const bool cancelled = c.flags.CancelRequested;
     const RunCounts& counts = progress.counts;
-    c.host.setAnimationRunning(false);
+    c.host.phaseChanged(RunPhase::Reporting, kind);
     // What a run reports as done must be on the disk, not only in the cache.
     if (kind == RunKind::Backup && counts.selected > 0)
-        c.fs.flushVolume(progress.paths->strTarget());
-    c.host.setFreeSpaceText(GetFreeSpace(c.volumes, c.style, progress.paths->strTarget()));
+        c.platform.fs.flushVolume(progress.paths->strTarget());
+    outcome.destinationFreeSpace =
+        GetFreeSpace(c.platform.volumes, c.style, progress.paths->strTarget());
 
     outcome.counts = counts;
     outcome.counts.listed = progress.list.Count;
@@ -290,33 +288,33 @@ void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
     const std::string RunSummary = runSummaryText(kind, cancelled, outcome.counts);
     if (cancelled)
         playSound("s3.wav", SoundWait::Asynchronous);
-    else
-        c.host.setProgressValue(static_cast<long long>(progress.list.Count) + 1);
     append(RunSummary + "\r\n");
     if (!cancelled)
         append(upToDateText(outcome.counts));
 
     if (counts.selected >= 1) {
         if (!cancelled && kind == RunKind::Backup && c.options.chkIntegrity != 0) {
-            c.host.setViewCaption("Checking files for integrity...");
-            c.host.setAnimationRunning(true);
+            c.host.phaseChanged(RunPhase::Verifying, kind);
             append("Integrity check of backup files...\r\n");
             const IntegrityResult checked = checkIntegrity(
-                c.fs, c.style, progress.copied, [this](std::string_view text) { append(text); },
-                RunControl{&c.flags.CancelRequested, [&c] {
-                               c.host.processEvents();
+                c.platform.fs, c.style, progress.copied,
+                [this](std::string_view text) { append(text); },
+                RunControl{&c.flags.CancelRequested, [this] {
+                               step();
                            }});
             outcome.integrityFailures = checked.failed;
-            c.host.setAnimationRunning(false);
+            c.host.phaseChanged(RunPhase::Reporting, kind);
         }
-        append(timeTakenText(kind, c.clock.steadyNow() - progress.start));
+        append(timeTakenText(kind, c.platform.clock.steadyNow() - progress.start));
     }
     append("\r\n");
 
-    c.host.setProgressText(RunSummary);
-    for (RunPane pane : {RunPane::Dir2, RunPane::Dir1, RunPane::File1, RunPane::File2})
-        c.host.refreshPane(pane);
-    c.host.updateTotalFileCounts();
+    progress.shown.complete = !cancelled;
+    progress.shown.percent.reset();
+    progress.shown.text = RunSummary;
+    c.host.progressChanged(progress.shown);
+    c.host.paneChanged(Pane::Destination);
+    c.host.paneChanged(Pane::Source);
 
     if (progress.declined)
         outcome.ending = RunEnding::Declined;
@@ -324,15 +322,14 @@ void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
         outcome.ending = RunEnding::Cancelled;
     else
         outcome.ending = RunEnding::Finished;
+    c.host.reported(outcome);
 }
 
 // Ending: controls back, preview limits restored, the after-backup actions.
 void BackupRun::finish(RunKind kind, RunOutcome& outcome) {
     RunContext& c = m_context;
-    c.host.setBusyPointer(false);
-    c.host.setControlEnabled(HostControl::ProfileButtons, true);
-    c.host.setControlEnabled(HostControl::Frames, true);
-    c.host.processEvents();
+    c.host.phaseChanged(RunPhase::Restoring, kind);
+    step();
     if (kind == RunKind::Preview)
         c.log.setMaxLength(logMaxLengthFor(c.options.LogLimit));
 
@@ -343,23 +340,22 @@ void BackupRun::finish(RunKind kind, RunOutcome& outcome) {
     } else if (kind == RunKind::Backup) {
         // A preview changes nothing: no history entry, no closing, no shutdown.
         AddToHistory(c.state);
-        c.host.setControlEnabled(HostControl::Cancel, false);
+        c.host.phaseChanged(RunPhase::AfterActions, kind);
         playSound("s2.wav", SoundWait::Synchronous);
         AfterBackupContext after{c.options,
                                  c.flags,
                                  c.host,
-                                 c.power,
+                                 c.platform.power,
                                  [this](std::string_view text) { append(text); },
                                  [&c] {
-                                     SaveDailyLog(c.fs, c.style, c.clock,
-                                                  c.environment.logsFolder(), c.options.chkLog != 0,
-                                                  c.log.text());
+                                     SaveDailyLog(c.platform.fs, c.style, c.platform.clock,
+                                                  c.platform.environment.logsFolder(),
+                                                  c.options.chkLog != 0, c.log.text());
                                  },
                                  m_powerActions};
         runAfterBackupActions(after);
     }
-    c.host.scrollLogToEnd();
-    c.host.setControlEnabled(HostControl::BackupAndPreview, true);
+    c.host.phaseChanged(RunPhase::Done, kind);
 }
 
 } // namespace tidecopy

@@ -18,6 +18,25 @@ struct RunCounts {
     std::size_t preserved = 0; // PreservedCount
 };
 
+// How a run ended, for front ends that report it (the command line's exit status).
+enum class RunEnding {
+    Refused,  // a pre-run check or the confirmation ended it before it started
+    Declined, // "No" to the destination-folder question
+    Cancelled,
+    Finished,
+};
+
+// What a run reports when its files are done: how it ended, what it counted and the
+// destination drive's free space afterwards.
+struct RunReport {
+    RunEnding ending = RunEnding::Refused;
+    RunCounts counts;
+    // Files that failed and unreadable source folders ("Error Occured" lines).
+    std::size_t failedFiles = 0;
+    std::size_t integrityFailures = 0; // files that failed the integrity check
+    std::string destinationFreeSpace;  // as lblFreeSpace shows it
+};
+
 // RunSummary: the run's one-line result (without line end). A backup counts the copies
 // that finished; a file that failed or was cancelled half-way is not one of them.
 std::string runSummaryText(RunKind kind, bool cancelled, const RunCounts& counts);

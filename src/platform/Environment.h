@@ -21,14 +21,9 @@ struct Environment {
     std::string logsFolder() const;
 };
 
-// The per-user config folder: $XDG_CONFIG_HOME, else $HOME/.config.
-std::string userConfigHome();
-
-// The folder of the running executable.
-std::string executableFolder();
-
-// Builds the environment of a program whose executable lies in programFolder.
-// An installed copy (programs in PREFIX/bin, resources in PREFIX/share/tidecopy) keeps the
+// Builds the environment of a program whose executable lies in programFolder, with the
+// user's config folder configHome; each backend knows its system's layout. On POSIX an
+// installed copy (programs in PREFIX/bin, resources in PREFIX/share/tidecopy) keeps the
 // per-user files under configHome/Tidecopy. Any other folder is a portable installation
 // holding everything itself, unless the user cannot write to it: then the per-user files
 // go to configHome/Tidecopy too. Profiles/ and Logs/ are created on first use.

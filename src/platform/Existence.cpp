@@ -23,10 +23,10 @@ bool FileExists(FileSystem& fs, const PathStyle& style, std::string_view path) {
     return existsWithin(fs, std::string(path), AttributeMask::OrdinaryFilesOnly);
 }
 
-bool FileOrDirExists(FileSystem& fs, const PathStyle& style, std::string_view strDest) {
-    if (strDest.empty())
+bool FileOrDirExists(FileSystem& fs, const PathStyle& style, std::string_view entry) {
+    if (entry.empty())
         return false;
-    const std::string path = style.withoutTrailingSeparator(strDest);
+    const std::string path = style.withoutTrailingSeparator(entry);
     if (style.isRoot(path)) {
         auto info = fs.entryInfo(path);
         return info && info->type == EntryType::Directory;

@@ -152,10 +152,29 @@ TEST_F(CliApplication, DailyLogFiles) {
 }
 
 TEST_F(CliApplication, DamagedProfileIsRefused) {
-    temp.writeFile("program/Profiles/job.prof", ";Orn-Tidecopy v1.0\r\n-1 \r\n");
-    EXPECT_EQ(cli({"run", "job"}), 2);
-    EXPECT_NE(err.str().find("could not be read completely"), std::string::npos) << err.str();
-    EXPECT_TRUE(std::filesystem::is_empty(temp / "dst"));
+    // A profile that ends right after a source folder that is not there names the folder.
+    state.Dir1 = temp / "gone";
+    const std::string full = settingsFileText(options, state);
+    std::size_t end = 0;
+    for (int line = 0; line < 37; ++line)
+        end = full.find("\r\n", end) + 2;
+    const std::pair<std::string, std::string> cases[] = {
+        {";Orn-Tidecopy v1.0\r\n-1 \r\n", "could not be read completely"},
+        {full.substr(0, end), "the source folder '" + temp / "gone" + "' of profile"}};
+    for (const auto& [text, reason] : cases) {
+        temp.writeFile("program/Profiles/job.prof", text);
+        EXPECT_EQ(cli({"run", "job"}), 2);
+        EXPECT_NE(err.str().find(reason), std::string::npos) << err.str();
+        EXPECT_TRUE(std::filesystem::is_empty(temp / "dst"));
+    }
+}
+
+// A run a check refuses has no log, and leaves the output empty.
+TEST_F(CliApplication, ARefusedRunPrintsNothing) {
+    state.Dir2 = state.Dir1;
+    saveProfile();
+    EXPECT_EQ(cli({"run", "job"}), 3);
+    EXPECT_EQ(out.str(), "");
 }
 
 TEST_F(CliApplication, NoAfterActionsSuppressesThePowerActions) {

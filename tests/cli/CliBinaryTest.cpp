@@ -44,6 +44,8 @@ TEST_F(CliBinary, RunAnswersOnTheTerminalAndCopies) {
     EXPECT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_NE(result.out.find("\nAll Files Copied (3)\n"), std::string::npos) << result.out;
     EXPECT_EQ(temp.readFile("dst/src/c.txt"), "gamma");
+    // The error stream is a pipe here: no progress line is drawn on it.
+    EXPECT_EQ(result.err.find("% - Estimated Time Remaining"), std::string::npos) << result.err;
 }
 
 TEST_F(CliBinary, InterruptCancelsTheRunAsTheCancelButtonDoes) {

@@ -204,7 +204,7 @@ TEST_F(BackupRunTest, PreviewTouchesNothingLogsEveryFileAndRestoresTheLogLimit) 
     options.ShutdownMode = 2;
     log.setMaxLength(5000);
     std::size_t limitDuringRun = 0;
-    host.onProcessEvents = [&] {
+    context.betweenSteps = [&] {
         limitDuringRun = log.maxLength();
     };
 
@@ -238,7 +238,7 @@ TEST_F(BackupRunTest, ProgressTextFollowsTheTimeRemainingWithinOnePercent) {
     for (int i = 0; i < 200; ++i)
         temp.writeFile("src/f" + std::to_string(1000 + i), "x");
     bool advanced = false;
-    host.onProcessEvents = [&] {
+    context.betweenSteps = [&] {
         if (host.progressTexts.size() == 3 && !advanced) {
             clock.advance(1h);
             advanced = true;
@@ -353,6 +353,15 @@ TEST_F(BackupRunTest, ExistingDestinationFolderIsConfirmedOnce) {
     }
 }
 
+// Only a destination folder that is there already is questioned; the prompts fail the test
+// on any question.
+TEST_F(BackupRunTest, ADestinationFolderNotThereYetIsNotQuestioned) {
+    temp.writeFile("src/a.txt", "alpha");
+    options.chkFolderExist = 1;
+    EXPECT_EQ(run().ending, RunEnding::Finished);
+    EXPECT_EQ(temp.readFile("dst/src/a.txt"), "alpha");
+}
+
 enum class CancelMoment { WhileListing, AfterListing, InTheMiddleOfAFile, BetweenFiles };
 
 struct CancelCase {
@@ -374,7 +383,7 @@ TEST_P(Cancels, EndTheRunWithWhatWasDone) {
     options.chkLogDetails = 1;
     options.ShutdownMode = 2;
     const std::string copyingB = "To-> " + destination("src/b");
-    host.onProcessEvents = [&] {
+    context.betweenSteps = [&] {
         const int foldersRead = fs.callCount(FsOperation::ListFolder);
         if ((c.moment == CancelMoment::WhileListing && foldersRead == 2) || // src/ and sub1/
             (c.moment == CancelMoment::AfterListing && foldersRead == 3) ||
@@ -437,6 +446,11 @@ TEST_F(BackupRunTest, IntegrityCheckFindsADestinationChangedAfterItsCopy) {
               std::string::npos)
         << logText();
     EXPECT_EQ(outcome.integrityFailures, 1u);
+    // The animation shows while the copies are checked.
+    const auto checking =
+        std::find(host.events.begin(), host.events.end(), "view: Checking files for integrity...");
+    ASSERT_NE(checking, host.events.begin());
+    EXPECT_EQ(*std::prev(checking), "animation on");
 }
 
 struct FilterCase {
