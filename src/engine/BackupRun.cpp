@@ -339,7 +339,7 @@ void BackupRun::finish(RunKind kind, RunOutcome& outcome) {
             append(afterActionsSkippedText);
     } else if (kind == RunKind::Backup) {
         // A preview changes nothing: no history entry, no closing, no shutdown.
-        AddToHistory(c.state);
+        AddToHistory(c.state, c.style);
         c.host.phaseChanged(RunPhase::AfterActions, kind);
         playSound("s2.wav", SoundWait::Synchronous);
         AfterBackupContext after{c.options,

@@ -109,9 +109,9 @@ TEST_F(MainWindowTest, DoubleClickingAFileOpensIt) {
     EXPECT_EQ(shell.opened, std::vector<std::string>{temp / "disk/start/b.txt"});
 }
 
-TEST_F(MainWindowTest, HistoriesAddIgnoringCaseAndTheMenuClearsAndRemoves) {
+TEST_F(MainWindowTest, HistoriesAddOnlyNewFoldersAndTheMenuClearsAndRemoves) {
     auto window = loadedWindow();
-    window->state().cmbSourceHistory.items = {temp / "DISK/START"};
+    window->state().cmbSourceHistory.items = {temp / "disk/start"};
     AddToHistory(window->state());
     window->showState();
     auto* source = find<QComboBox>(*window, "cmbSourceHistory");
