@@ -118,8 +118,9 @@ int main(int argc, char** argv) {
     fs::create_directories(work / "program/Logs");
 
     BenchPlatform system(work.string());
+    system.platform.formats = systemDisplayFormats();
     SilentPrompts prompts;
-    MainWindow window(system.platform, {prompts, systemDisplayFormats()}, work.string());
+    MainWindow window(system.platform, {prompts}, work.string());
     window.Form_Load();
     window.options().chkConfirmationBackup = 0;
 

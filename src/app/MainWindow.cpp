@@ -46,7 +46,7 @@ MainWindow::MainWindow(Platform& platform, FrontEnd frontEnd, const std::string&
     : QWidget(parent)
     , m_platform(platform)
     , m_frontEnd(std::move(frontEnd))
-    , m_panes(std::make_unique<Panes>(m_platform, m_frontEnd.prompts, m_frontEnd.formats, m_state))
+    , m_panes(std::make_unique<Panes>(m_platform, m_frontEnd.prompts, m_state))
     , m_context{m_platform, m_options, m_state, *this}
     , m_sound(m_platform.sound, m_platform.environment, m_flags) {
     setObjectName("Form1");

@@ -9,7 +9,6 @@
 #include "config/SettingsView.h"
 #include "engine/RunFlags.h"
 #include "log/ActivityLog.h"
-#include "panes/DisplayFormats.h"
 #include "platform/Platform.h"
 
 #include <QWidget>
@@ -32,11 +31,10 @@ class RunActions;
 class RunArea;
 struct PaneChange;
 
-// What the window brings to the platform's services: its prompts, the system's display
-// formats, and whether a run waits where the product pauses (tests do not).
+// What the window brings to the platform's services: its prompts, and whether a run
+// waits where the product pauses (tests do not).
 struct FrontEnd {
     Prompts& prompts;
-    DisplayFormats formats;
     RunPauses pauses = RunPauses::Real;
 };
 

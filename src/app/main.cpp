@@ -20,10 +20,10 @@ int main(int argc, char** argv) {
 
     const std::unique_ptr<tidecopy::SystemPlatform> system = tidecopy::makeSystemPlatform();
     tidecopy::QtSound sound;
-    tidecopy::Platform platform = system->platform().withSound(sound);
+    tidecopy::Platform platform =
+        system->platform().withFrontEnd(sound, tidecopy::systemDisplayFormats());
     tidecopy::QtPrompts prompts;
-    tidecopy::MainWindow window(platform, {prompts, tidecopy::systemDisplayFormats()},
-                                QDir::currentPath().toStdString());
+    tidecopy::MainWindow window(platform, {prompts}, QDir::currentPath().toStdString());
     prompts.setOwner(&window);
 
     // A request to end (SIGTERM, Ctrl+C) closes the window the ordinary way.

@@ -68,7 +68,8 @@ void BackupRun::step() {
 }
 
 std::string BackupRun::nowText() const {
-    return generalDateTimeText(m_context.platform.clock.localNow());
+    const Platform& platform = m_context.platform;
+    return platform.formats.generalDate(platform.clock.localNow());
 }
 
 RunOutcome BackupRun::BackUpEngine(RunKind kind) {

@@ -60,11 +60,4 @@ std::string progressText(RunKind kind, std::size_t fileNumber, std::size_t fileC
                         estimatedTimeRemaining(fileNumber, fileCount, elapsed));
 }
 
-std::string generalDateTimeText(const LocalDateTime& moment) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", moment.year, moment.month,
-                  moment.day, moment.hour, moment.minute, moment.second);
-    return text;
-}
-
 } // namespace tidecopy

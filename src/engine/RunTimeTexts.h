@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/Clock.h"
-
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -36,8 +34,5 @@ std::string progressText(RunKind kind, std::size_t fileNumber, std::size_t fileC
                          std::chrono::nanoseconds elapsed);
 // The same text from the percentage and the time remaining.
 std::string progressText(RunKind kind, int percentage, std::chrono::seconds remaining);
-
-// The date and time a log line names: "2026-12-06 17:59:38".
-std::string generalDateTimeText(const LocalDateTime& moment);
 
 } // namespace tidecopy

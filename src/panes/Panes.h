@@ -1,7 +1,6 @@
 #pragma once
 
 #include "config/Pane.h"
-#include "panes/DisplayFormats.h"
 #include "panes/FolderContents.h"
 #include "platform/PathStyle.h"
 #include "platform/Volumes.h"
@@ -63,8 +62,8 @@ class Panes {
 public:
     using Listener = std::function<void(const PaneChange&)>;
 
-    // Messages go to prompts; texts follow the system's display formats.
-    Panes(Platform& platform, Prompts& prompts, DisplayFormats formats, MainState& state,
+    // Messages go to prompts; texts follow the platform's display formats.
+    Panes(Platform& platform, Prompts& prompts, MainState& state,
           PathStyle style = PathStyle::native());
 
     void setListener(Listener listener) { m_listener = std::move(listener); }
@@ -119,7 +118,6 @@ private:
 
     Platform& m_platform;
     Prompts& m_prompts;
-    DisplayFormats m_formats;
     PathStyle m_style;
     MainState& m_state;
     std::array<PaneState, 2> m_panes;

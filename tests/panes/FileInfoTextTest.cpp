@@ -1,7 +1,7 @@
 #include "panes/FileInfoText.h"
 
-#include "PaneFakes.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "support/FakeClock.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -48,18 +48,17 @@ TEST(GetFileSizeDateTime, ReadsTheFileOfTheFolder) {
     const std::string file = temp.writeFile("f/report.txt", std::string(12'900, 'x'));
     PosixFileSystem fs;
     ASSERT_FALSE(fs.setModifiedTime(file, 1'466'517'787'000'000'000));
-    const DisplayFormats formats = test::fixedFormats();
-    EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), temp / "f", "report.txt", 40, formats),
-              "report.txt T1466517787 - 13kB");
-    EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), temp / "f/", "report.txt", 40, formats),
-              "report.txt T1466517787 - 13kB");
+    const test::FakeClock utc;
+    for (const std::string& folder : {temp / "f", temp / "f/"})
+        EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), folder, "report.txt", 40, utc, {}),
+                  "report.txt 2016-06-21 14:03:07 - 13kB");
 }
 
 TEST(GetFileSizeDateTime, AFileGoneSinceTheListingShowsItsNameAlone) {
     test::TempFolder temp;
     PosixFileSystem fs;
     EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), temp.path(), "gone.txt", 40,
-                                  test::fixedFormats()),
+                                  test::FakeClock(), {}),
               "gone.txt");
 }
 

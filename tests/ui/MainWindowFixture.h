@@ -1,6 +1,5 @@
 #pragma once
 
-#include "PaneFakes.h"
 #include "app/MainWindow.h"
 #include "config/SaveINI.h"
 #include "panes/SplitTheText.h"
@@ -83,9 +82,8 @@ protected:
     }
 
     std::unique_ptr<MainWindow> makeWindow() {
-        return std::make_unique<MainWindow>(
-            fake.platform, FrontEnd{prompts, test::fixedFormats(), RunPauses::Skipped},
-            temp / "disk/start");
+        return std::make_unique<MainWindow>(fake.platform, FrontEnd{prompts, RunPauses::Skipped},
+                                            temp / "disk/start");
     }
     std::unique_ptr<MainWindow> loadedWindow() {
         auto window = makeWindow();

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "app/QtDisplayFormats.h"
 #include "engine/ui/CountdownDialog.h"
 
 #include <QApplication>
@@ -127,6 +128,25 @@ TEST_F(WindowRunTest, APreviewLogsEveryFileItWouldCopyAndTouchesNothing) {
     EXPECT_EQ(labelText(*window, "lblPercent"), "2 Files will be copied.");
     EXPECT_EQ(find<QComboBox>(*window, "cmbSourceHistory")->count(), 0);
     EXPECT_EQ(window->log().maxLength(), 0u);
+}
+
+// The log's dates and the file dates of the panes are written by one function of the
+// locale's formats.
+TEST_F(WindowRunTest, DatesInTheLogAndThePanesFollowTheLocale) {
+    struct DefaultLocale {
+        QLocale kept;
+        ~DefaultLocale() { QLocale::setDefault(kept); }
+    } restore;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    fake.platform.formats = systemDisplayFormats();
+    ASSERT_FALSE(fs.setModifiedTime(temp / "disk/src/a.txt", 1'466'517'787'000'000'000));
+    auto window = startedWindow();
+    EXPECT_EQ(labelText(*window, "lblFileInfo"), "a.txt 21.06.16 14:03:07 - 1kB");
+    runBy(*window, "cmdPreview");
+    EXPECT_TRUE(window->log().text().starts_with(
+        "\r\n*** Preview BACKUP Started at 21.06.16 10:00:00\r\n"));
+    EXPECT_NE(window->log().text().find("* Copying files at 21.06.16 10:00:00\r\n"),
+              std::string::npos);
 }
 
 TEST_F(WindowRunTest, ABackupCopiesLogsPlaysItsSoundsAndAddsTheFoldersToTheHistories) {
