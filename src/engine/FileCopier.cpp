@@ -133,7 +133,10 @@ std::error_code FileCopier::createTemporary(const std::string& source, const Ent
             return text.error();
         linkText = std::move(text).value();
     }
-    const auto cancelled = [this] {
+    const auto cancelled = [this, fileBytes = info.size](std::uint64_t bytesDone) {
+        if (m_control.copied)
+            m_control.copied(bytesDone, fileBytes);
+        m_control.processEvents();
         return m_control.cancelled();
     };
     std::error_code error;

@@ -47,9 +47,9 @@ public:
     // True when the caller may create files in the folder.
     virtual bool isWritableFolder(const std::string& folder) = 0;
 
-    // Copying files of any size. Asked between chunks; true stops the copy with
-    // operation_canceled.
-    using CancelCheck = std::function<bool()>;
+    // Copying files of any size. Asked between chunks with the bytes done so far; true
+    // stops the copy with operation_canceled.
+    using CancelCheck = std::function<bool(std::uint64_t bytesDone)>;
 
     // Creates newFile exclusively (file_exists when the name is taken) and copies the
     // bytes of the regular file source into it, holes kept where the platform can. On a
