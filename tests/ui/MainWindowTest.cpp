@@ -7,7 +7,10 @@
 #include "panes/Panes.h"
 #include "widgets/Commands.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -158,19 +161,36 @@ TEST_F(MainWindowTest, PresetButtonsMoveTheirPaneWhenTheFolderExists) {
     EXPECT_EQ(window->state().Dir1, temp / "disk/start");
 }
 
+// Enter and the loss of focus (Tab, a click elsewhere) follow one rule: a new text
+// becomes the first item, one that differs only in case adds nothing.
 TEST_F(MainWindowTest, TheFilterBoxAddsNewTextsFirst) {
+    enum class Commit { Enter, Tab, FocusElsewhere };
+    struct Case {
+        Commit commit;
+        const char* text;
+        int count;
+    };
     auto window = loadedWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     auto* pattern = find<QComboBox>(*window, "cmbPattern");
-    pattern->lineEdit()->selectAll();
-    QTest::keyClicks(pattern->lineEdit(), "*.doc");
-    QTest::keyClick(pattern->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(pattern->count(), 4);
-    EXPECT_EQ(pattern->itemText(0), "*.doc");
-    pattern->lineEdit()->selectAll();
-    QTest::keyClicks(pattern->lineEdit(), "*.jpg [PICTURES]");
-    QTest::keyClick(pattern->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(pattern->count(), 4);
-    EXPECT_EQ(window->state().cmbPattern.text, "*.jpg [PICTURES]");
+    for (const Case& c :
+         {Case{Commit::Enter, "*.doc", 4}, Case{Commit::Tab, "*.txt", 5},
+          Case{Commit::FocusElsewhere, "*.ods", 6}, Case{Commit::Tab, "*.JPG [PICTURES]", 6}}) {
+        SCOPED_TRACE(c.text);
+        pattern->setFocus();
+        pattern->lineEdit()->selectAll();
+        QTest::keyClicks(pattern->lineEdit(), c.text);
+        if (c.commit == Commit::Enter)
+            QTest::keyClick(pattern->lineEdit(), Qt::Key_Return);
+        else if (c.commit == Commit::Tab)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        else
+            find<QWidget>(*window, "txtLog")->setFocus();
+        EXPECT_EQ(pattern->hasFocus(), c.commit == Commit::Enter);
+        EXPECT_EQ(pattern->count(), c.count);
+        EXPECT_EQ(window->state().cmbPattern.text, c.text);
+    }
+    EXPECT_EQ(pattern->itemText(0), "*.ods");
 }
 
 TEST_F(MainWindowTest, UncheckingBothConditionsWarnsOnce) {

@@ -11,7 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -102,7 +102,8 @@ CopyOptionsGroup::CopyOptionsGroup(MainState& state, Prompts& prompts, OptionsAc
     });
     connect(m_cmbPattern, &QComboBox::activated, this, [this] { commitPattern(); });
     connect(m_cmbPattern->lineEdit(), &QLineEdit::returnPressed, this, [this] { commitPattern(); });
-    m_cmbPattern->lineEdit()->installEventFilter(this);
+    // The box itself holds the focus for its line edit, so the box loses it.
+    m_cmbPattern->installEventFilter(this);
 
     // A picture only: no caption.
     m_cmdPreserveOptions =
@@ -185,7 +186,9 @@ void CopyOptionsGroup::commitPattern() {
 }
 
 bool CopyOptionsGroup::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && watched == m_cmbPattern->lineEdit())
+    // Its own list opening takes the focus for a moment: the choice made there commits.
+    if (event->type() == QEvent::FocusOut && watched == m_cmbPattern &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
         commitPattern();
     return QGroupBox::eventFilter(watched, event);
 }
