@@ -2,28 +2,110 @@
 
 #include "widgets/ControlNaming.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCursor>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace tidecopy {
+
+namespace {
+
+// Room for the focus frame around the picture.
+constexpr int focusMargin = 2;
+
+class ImageAccessible : public QAccessibleWidget {
+public:
+    explicit ImageAccessible(ClickableImage* image)
+        : QAccessibleWidget(image, QAccessible::Button) {}
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (widget()->isEnabled())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& name) override {
+        if (name == pressAction() && widget()->isEnabled())
+            static_cast<ClickableImage*>(widget())->press();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+QAccessibleInterface* imageAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(ClickableImage::staticMetaObject.className()) && object &&
+        object->isWidgetType())
+        return new ImageAccessible(static_cast<ClickableImage*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 ClickableImage::ClickableImage(const QString& name, const QString& spoken, const QIcon& icon,
                                QWidget* parent)
     : QLabel(parent) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(imageAccessibleFactory);
+        return true;
+    }();
+    (void)accessible;
     nameControl(this, name, spoken);
     const int edge = fontMetrics().height();
     setPixmap(icon.pixmap(QSize(edge, edge), devicePixelRatioF()));
+    setMargin(focusMargin);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
+void ClickableImage::press() {
+    m_pressedByPointer = false;
+    emit MouseDown(1);
+    emit clicked();
+}
+
+QPoint ClickableImage::menuPosition() const {
+    return m_pressedByPointer ? QCursor::pos() : mapToGlobal(rect().bottomLeft());
+}
+
 void ClickableImage::mousePressEvent(QMouseEvent* event) {
+    m_pressedByPointer = true;
     emit MouseDown(event->button() == Qt::LeftButton ? 1 : 2);
 }
 
 void ClickableImage::mouseReleaseEvent(QMouseEvent* event) {
+    m_pressedByPointer = true;
     if (rect().contains(event->position().toPoint()) && event->button() == Qt::LeftButton)
         emit clicked();
+}
+
+void ClickableImage::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Menu:
+        press();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void ClickableImage::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 } // namespace tidecopy

@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace tidecopy {
@@ -253,6 +254,104 @@ TEST_F(MainWindowTest, CancelIsOffAtStartAndEveryControlHasAnAccessibleName) {
         const auto* widget = window->findChild<QWidget*>(name);
         ASSERT_NE(widget, nullptr) << name;
         EXPECT_FALSE(widget->accessibleName().isEmpty()) << name;
+    }
+}
+
+// Every control that opens a menu or acts can be reached and pressed without a mouse.
+TEST_F(MainWindowTest, TheSoundIconAnswersAClickAKeyAndAScreenReadersPress) {
+    auto window = loadedWindow();
+    auto* image1 = find<QWidget>(*window, "Image1");
+    const std::function<void()> ways[] = {
+        [&] { QTest::mouseClick(image1, Qt::LeftButton); },
+        [&] { QTest::keyClick(image1, Qt::Key_Space); },
+        [&] {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(image1);
+            ASSERT_EQ(accessible->role(), QAccessible::Button);
+            accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        },
+    };
+    std::size_t played = 0;
+    for (const auto& press : ways) {
+        press();
+        EXPECT_EQ(sound.played.size(), ++played);
+    }
+}
+
+// Tab goes through the window as it is drawn: the source pane, the destination pane,
+// then the copy options, the run buttons and the log, each from top to bottom.
+TEST_F(MainWindowTest, TabFollowsTheDrawingColumnByColumn) {
+    const std::vector<std::string> order = {"cmbSourceHistory",
+                                            "Image9(0)",
+                                            "cmdPresetFolders(0)",
+                                            "cmdPresetFolders(1)",
+                                            "cmdPresetFolders(2)",
+                                            "cmdPresetFolders(3)",
+                                            "cmdPresetFolders(4)",
+                                            "Drive1",
+                                            "Image2(0)",
+                                            "Image3(0)",
+                                            "Dir1",
+                                            "Image4(0)",
+                                            "File1",
+                                            "cmbTargetHistory",
+                                            "Image9(1)",
+                                            "cmdPresetFolders(5)",
+                                            "cmdPresetFolders(6)",
+                                            "cmdPresetFolders(7)",
+                                            "cmdPresetFolders(8)",
+                                            "cmdPresetFolders(9)",
+                                            "Drive2",
+                                            "Image2(1)",
+                                            "Image3(1)",
+                                            "Dir2",
+                                            "Image4(1)",
+                                            "File2",
+                                            "optAllCopy",
+                                            "optSelectiveCopy",
+                                            "chkOnlyNewFiles",
+                                            "chkChangedFiles",
+                                            "chkPreserveFiles",
+                                            "chkSubFolders",
+                                            "chkOnlySubs",
+                                            "chkRelative",
+                                            "cmbPattern",
+                                            "chkRecall",
+                                            "Image7",
+                                            "cmdPreserveOptions",
+                                            "cmdPreview",
+                                            "cmdBackItUp",
+                                            "cmdCancel",
+                                            "cmdSaveOpen(0)",
+                                            "cmdSaveOpen(1)",
+                                            "cmdAbout",
+                                            "cmdSysInfo",
+                                            "cmdHelp",
+                                            "cmdLogoption(0)",
+                                            "cmdLogoption(1)",
+                                            "cmdLogoption(2)",
+                                            "cmdLogoption(3)",
+                                            "cmdLogoption(4)",
+                                            "Image11",
+                                            "txtLog",
+                                            "Image1"};
+    auto window = loadedWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    std::vector<std::string> chain;
+    for (QWidget* w = window->nextInFocusChain(); w != window.get(); w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isVisible())
+            chain.push_back(w->objectName().toStdString());
+    EXPECT_EQ(chain, order);
+
+    // The keyboard goes that way.
+    for (const auto& [from, to] :
+         {std::pair{"cmdPreview", "cmdBackItUp"}, std::pair{"File1", "cmbTargetHistory"},
+          std::pair{"Drive2", "Image2(1)"}, std::pair{"cmbPattern", "chkRecall"},
+          std::pair{"cmdLogoption(4)", "Image11"}}) {
+        auto* widget = find<QWidget>(*window, from);
+        widget->setEnabled(true);
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), to) << from;
     }
 }
 

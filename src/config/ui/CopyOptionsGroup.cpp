@@ -117,9 +117,12 @@ CopyOptionsGroup::CopyOptionsGroup(MainState& state, Prompts& prompts, OptionsAc
     m_optionsIcon = new ClickableImage("Image7", tr("Options menu"),
                                        style()->standardIcon(QStyle::SP_ArrowDown), this);
     connect(m_optionsIcon, &ClickableImage::clicked, &actions,
-            [&actions] { actions.popUpMenu(QCursor::pos()); });
+            [this, &actions] { actions.popUpMenu(m_optionsIcon->menuPosition()); });
 
     buildLayout();
+    // Tab follows the drawing, column by column: the filter above the recall box, then
+    // the menu icon and the options button on the right.
+    orderTabs({m_chkRelative, m_cmbPattern, m_chkRecall, m_optionsIcon, m_cmdPreserveOptions});
     showState();
 }
 

@@ -55,6 +55,8 @@ PaneWidget::PaneWidget(Pane pane, Panes& panes, MainState& state, PaneActions& a
     setTitle(accessibleName());
     buildControls(actions);
     setLayout(buildLayout());
+    // Tab follows the drawing, column by column: each list after the icon above it.
+    orderTabs({m_driveIcon, m_folderIcon, m_folders, m_fileIcon, m_files});
 }
 
 void PaneWidget::buildControls(PaneActions& actions) {
@@ -75,7 +77,7 @@ void PaneWidget::buildControls(PaneActions& actions) {
     m_historyIcon = new ClickableImage(elementName("Image9", i), tr("History menu"),
                                        look->standardIcon(QStyle::SP_ArrowDown), this);
     connect(m_historyIcon, &ClickableImage::clicked, this,
-            [this] { emit historyMenuWanted(m_pane, QCursor::pos()); });
+            [this] { emit historyMenuWanted(m_pane, m_historyIcon->menuPosition()); });
 
     const std::array<QAction*, 5> presets = actions.presets(m_pane);
     for (std::size_t k = 0; k < presets.size(); ++k)
@@ -97,7 +99,7 @@ void PaneWidget::buildControls(PaneActions& actions) {
                                      look->standardIcon(QStyle::SP_DriveHDIcon), this);
     connect(m_driveIcon, &ClickableImage::MouseDown, this, [this] {
         m_panes.setActiveDrive(m_pane);
-        m_actions.popUpDriveMenu(QCursor::pos());
+        m_actions.popUpDriveMenu(m_driveIcon->menuPosition());
     });
     connect(m_driveIcon, &ClickableImage::clicked, this, [this] { m_panes.showFreeSpace(m_pane); });
 
@@ -119,7 +121,7 @@ void PaneWidget::buildControls(PaneActions& actions) {
     connect(m_folderIcon, &ClickableImage::clicked, this, [this] {
         m_panes.setActivePane(m_pane);
         m_folders->setFocus();
-        m_actions.popUpFolderMenu(QCursor::pos());
+        m_actions.popUpFolderMenu(m_folderIcon->menuPosition());
     });
 
     m_files =
@@ -139,15 +141,15 @@ void PaneWidget::buildControls(PaneActions& actions) {
     connect(m_fileIcon, &ClickableImage::clicked, this, [this] {
         m_panes.setActivePane(m_pane);
         m_files->setFocus();
-        m_actions.popUpFileMenu(QCursor::pos());
+        m_actions.popUpFileMenu(m_fileIcon->menuPosition());
     });
 
     m_folderName = new QLabel(this);
-    nameControl(m_folderName, elementName("lblFolderName", i), tr("Folder name"));
+    nameLabel(m_folderName, elementName("lblFolderName", i), tr("Folder name"));
     m_folderName->setTextFormat(Qt::PlainText);
     m_folderName->setMinimumHeight(2 * fontMetrics().lineSpacing());
     m_totalFiles = new QLabel(this);
-    nameControl(m_totalFiles, elementName("lblTotalFiles", i), tr("Total file count"));
+    nameLabel(m_totalFiles, elementName("lblTotalFiles", i), tr("Total file count"));
     m_totalFiles->setTextFormat(Qt::PlainText);
 }
 
