@@ -264,14 +264,10 @@ void PaneWidget::apply(unsigned what) {
         showLists();
     if (what & PaneUpdate::FileSelection)
         showSelectedFile();
-    if (what & PaneUpdate::FolderName) {
+    if (what & PaneUpdate::FolderName)
         m_folderName->setText(displayText(state.lblFolderName));
-        m_folderName->setAccessibleDescription(m_folderName->text());
-    }
-    if (what & PaneUpdate::TotalFiles) {
+    if (what & PaneUpdate::TotalFiles)
         m_totalFiles->setText(QString::fromStdString(state.lblTotalFiles));
-        m_totalFiles->setAccessibleDescription(m_totalFiles->text());
-    }
 }
 
 bool PaneWidget::eventFilter(QObject* watched, QEvent* event) {
