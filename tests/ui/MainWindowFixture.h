@@ -8,6 +8,7 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTest>
 #include <atomic>
@@ -110,6 +111,10 @@ protected:
 
     QString labelText(MainWindow& window, const QString& name) {
         return find<QLabel>(window, name)->text();
+    }
+    // What a screen reader says a control is called.
+    static QString spokenName(QWidget* control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
     }
 
     // A settings file as closing the window would write it.

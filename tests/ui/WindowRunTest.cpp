@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <filesystem>
+#include <map>
 
 namespace tidecopy {
 namespace {
@@ -212,6 +213,45 @@ TEST_F(WindowRunTest, CancelInTheMiddleLeavesWholeFilesAndAWindowReadyForTheNext
         EXPECT_TRUE(find<QWidget>(*window, name)->isEnabled()) << name;
     EXPECT_FALSE(find<QWidget>(*window, "imgView1")->isVisible());
     EXPECT_EQ(window->state().cmbSourceHistory.items.size(), 0u);
+}
+
+// Clicks aimed at a button land on it whatever the run shows: buttons, frames and the
+// window keep their place and size before, during and after a run. The idle window then
+// shows no state of the run.
+TEST_F(WindowRunTest, NothingMovesDuringARunAndItsStateIsClearedAfterIt) {
+    fs.closeGate("b.txt"); // the walk lists sub/b.txt first
+    auto window = startedWindow();
+    const GateOpener opener{fs};
+    const auto placesOf = [&window] {
+        std::map<std::string, QRect> places{{"Form1", window->geometry()}};
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            const QString name = widget->objectName();
+            if (name.startsWith("cmd") || name.startsWith("frm") || name == "txtLog")
+                places[name.toStdString()] =
+                    QRect(widget->mapTo(window.get(), QPoint()), widget->size());
+        }
+        return places;
+    };
+    const auto expectPlaces = [&](const std::map<std::string, QRect>& before) {
+        for (const auto& [name, place] : placesOf())
+            EXPECT_EQ(place, before.at(name)) << name;
+    };
+    const std::map<std::string, QRect> before = placesOf();
+    expectConfirmation();
+    QSignalSpy ended(window.get(), &MainWindow::runFinished);
+    QTest::mouseClick(find<QWidget>(*window, "cmdBackItUp"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return fs.reached() && labelText(*window, "lblPercent").startsWith("Copying Files");
+        },
+        20000));
+    EXPECT_EQ(labelText(*window, "lblView1"), "Preparing Backup\nPlease wait...");
+    expectPlaces(before);
+    fs.openGate();
+    waitForRun(*window, ended);
+    EXPECT_EQ(labelText(*window, "lblPercent"), "All Files Copied (2)");
+    expectPlaces(before);
+    EXPECT_EQ(labelText(*window, "lblView1"), "");
 }
 
 TEST_F(WindowRunTest, ClosingDuringARunCancelsItAndClosesWhenItHasEnded) {

@@ -1,0 +1,27 @@
+#include "widgets/ElidedLabel.h"
+
+#include <QPainter>
+#include <QStyle>
+
+namespace tidecopy {
+
+ElidedLabel::ElidedLabel(QWidget* parent)
+    : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+}
+
+void ElidedLabel::paintEvent(QPaintEvent* event) {
+    const QRect room = contentsRect().marginsRemoved({margin(), margin(), margin(), margin()});
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, room.width());
+    if (shown == text()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    style()->drawItemText(&painter, room, QStyle::visualAlignment(layoutDirection(), alignment()),
+                          palette(), isEnabled(), shown, foregroundRole());
+}
+
+} // namespace tidecopy
