@@ -15,6 +15,7 @@
 #include <array>
 #include <memory>
 
+class QScrollArea;
 class QTimer;
 
 namespace tidecopy {
@@ -88,6 +89,11 @@ private:
     void wireParts();
     void showHistories();
     void onPaneChange(const PaneChange& change);
+    // Moves the window's frame to at and sizes the window as wanted, as far as a screen
+    // allows: on a smaller screen than its parts need, they scroll.
+    void place(const QPoint& at, const QSize& wanted);
+    // What the window's frame adds to its size; an allowance for it until it is shown.
+    QSize frameExtra() const;
     void rememberWindowPosition();
     void tickClock();
     PaneWidget* paneWidget(Pane pane) const { return m_paneWidgets[indexOf(pane)]; }
@@ -113,6 +119,7 @@ private:
     RunArea* m_runArea = nullptr;
     LogPanel* m_logPanel = nullptr;
     PaneStatusLabels* m_status = nullptr;
+    QScrollArea* m_parts = nullptr;
     QTimer* m_clock = nullptr;
 };
 

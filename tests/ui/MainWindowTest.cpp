@@ -243,17 +243,20 @@ TEST_F(MainWindowTest, TheProgramIconIsDrawnAtEverySize) {
     EXPECT_EQ(icon.availableSizes().back(), QSize(256, 256));
 }
 
-// Cancel waits for a run; the pictures, labels and frames have names for screen readers.
-TEST_F(MainWindowTest, CancelIsOffAtStartAndEveryControlHasAnAccessibleName) {
-    auto window = makeWindow();
+// Cancel waits for a run. Pictures and frames have names for screen readers; a label
+// is read as the text it shows, whatever set it.
+TEST_F(MainWindowTest, CancelIsOffAtStartAndScreenReadersReadEveryControl) {
+    auto window = loadedWindow();
     EXPECT_FALSE(find<QWidget>(*window, "cmdCancel")->isEnabled());
-    for (const char* name :
-         {"txtLog", "lblPercent", "picPercent", "imgPercent", "lblView1", "imgView1", "lblclock",
-          "lblProfile", "frmSource", "frmTarget", "frmOptions", "frmLog", "Image1", "Image2(0)",
-          "Image3(1)", "Image4(0)", "Image7", "Image9(1)", "Image11"}) {
-        const auto* widget = window->findChild<QWidget*>(name);
-        ASSERT_NE(widget, nullptr) << name;
-        EXPECT_FALSE(widget->accessibleName().isEmpty()) << name;
+    for (const char* name : {"txtLog", "picPercent", "imgPercent", "imgView1", "frmSource",
+                             "frmTarget", "frmOptions", "frmLog", "Image1", "Image2(0)",
+                             "Image3(1)", "Image4(0)", "Image7", "Image9(1)", "Image11"})
+        EXPECT_FALSE(spokenName(find<QWidget>(*window, name)).isEmpty()) << name;
+    EXPECT_EQ(spokenName(find<QWidget>(*window, "lblProfile")), "Default");
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) {
+            EXPECT_EQ(spokenName(label), label->text()) << label->objectName().toStdString();
+        }
     }
 }
 
@@ -353,6 +356,47 @@ TEST_F(MainWindowTest, TabFollowsTheDrawingColumnByColumn) {
         QTest::keyClick(widget, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), to) << from;
     }
+}
+
+// Every control a user sees lies inside the window and inside the frame that holds it,
+// and none covers another: at the size the window opens with on a 1366 x 768 screen and
+// at 1000 x 700 (each less a title bar).
+TEST_F(MainWindowTest, NothingIsCutOffOrCoveredFromTheUsualSizeDownTo1000By700) {
+    auto window = loadedWindow();
+    for (const QSize size : {QSize(1366, 738), QSize(1000, 670)}) {
+        SCOPED_TRACE(size.width());
+        window->resize(size);
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(window->size(), size);
+        const QRect inside = window->rect();
+        std::vector<QWidget*> controls;
+        for (QWidget* w : window->findChildren<QWidget*>())
+            if (w->isVisible() && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
+                controls.push_back(w);
+        for (QWidget* w : controls) {
+            const std::string name = w->objectName().toStdString();
+            const QRect placed(w->mapTo(window.get(), QPoint()), w->size());
+            EXPECT_TRUE(inside.contains(placed)) << name;
+            EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << name;
+            for (QWidget* other : controls) {
+                if (other == w || w->isAncestorOf(other) || other->isAncestorOf(w))
+                    continue;
+                const QRect otherPlaced(other->mapTo(window.get(), QPoint()), other->size());
+                EXPECT_FALSE(placed.intersects(otherPlaced))
+                    << name << " and " << other->objectName().toStdString();
+            }
+        }
+    }
+}
+
+// A position saved on a screen that is not there any more comes back onto a screen.
+TEST_F(MainWindowTest, ASavedPositionOffTheScreensComesBackOntoOne) {
+    OptionSet options;
+    MainState state;
+    state.window = {5000 * 15, 3000 * 15, false};
+    temp.writeFile("program/Tidecopy.ini", settingsFileText(options, state));
+    auto window = loadedWindow();
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(window->frameGeometry()));
 }
 
 } // namespace

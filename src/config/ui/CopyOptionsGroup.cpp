@@ -141,11 +141,14 @@ void CopyOptionsGroup::buildLayout() {
     filter->addWidget(m_cmbPattern);
 
     auto* grid = new QGridLayout(this);
+    // Rows close together: this column sets how small the window's lower half can be.
+    grid->setVerticalSpacing(fontMetrics().height() / 5);
     grid->addWidget(m_optAllCopy, 0, 0);
     grid->addWidget(m_optionsIcon, 0, 1, Qt::AlignRight);
     grid->addWidget(m_optSelectiveCopy, 1, 0, 1, 2);
     auto* conditions = new QVBoxLayout;
     conditions->setContentsMargins(fontMetrics().height(), 0, 0, 0);
+    conditions->setSpacing(grid->verticalSpacing());
     conditions->addWidget(m_chkOnlyNewFiles);
     conditions->addWidget(m_chkChangedFiles);
     conditions->addWidget(m_chkPreserveFiles);

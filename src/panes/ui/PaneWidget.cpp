@@ -26,8 +26,8 @@ namespace tidecopy {
 
 namespace {
 
-// Enough entries to walk a tree without scrolling at every step.
-constexpr int visibleListLines = 12;
+// The lists give up height first when the window is small, down to a few entries.
+constexpr int leastListLines = 4;
 
 QListView* makeList(const QString& name, const QString& spoken, QWidget* parent) {
     auto* list = new QListView(parent);
@@ -36,7 +36,7 @@ QListView* makeList(const QString& name, const QString& spoken, QWidget* parent)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setContextMenuPolicy(Qt::PreventContextMenu);
-    list->setMinimumHeight(list->fontMetrics().lineSpacing() * visibleListLines);
+    list->setMinimumHeight(list->fontMetrics().lineSpacing() * leastListLines);
     return list;
 }
 
