@@ -182,13 +182,14 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
     progress.copier.emplace(
         c.fs, c.style,
         CopyOptions{c.state.chkSubFolders.checked, preserve, c.options.PreserveNaming,
-                    c.options.PreserveExtension},
+                    c.options.PreserveExtension, progress.paths->strTarget()},
         [this](std::string_view text) { append(text); }, control);
 
     if (kind == RunKind::Backup && c.state.chkSubFolders.checked && c.options.chkEmptyFolders != 0)
         MakeAllFolders(
             c.fs, c.style, progress.paths->strSource(),
-            [&progress](std::string_view path) { return progress.paths->TargetFile(path); });
+            [&progress](std::string_view path) { return progress.paths->TargetFile(path); },
+            [&progress](const std::string& folder) { progress.copier->prepareFolder(folder); });
     c.host.setProgressScale(static_cast<long long>(count) + 1);
 
     const bool verifyLater = kind == RunKind::Backup && c.options.chkIntegrity != 0;
@@ -203,6 +204,8 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
             break;
         }
         showProgress(kind, i, progress);
+        if (kind == RunKind::Backup)
+            progress.copier->removeLeftoversBeside(TargetFile);
 
         if (progress.decision->shouldCopy(s, TargetFile)) {
             if (progress.detailedLog)

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace tidecopy {
 
@@ -16,18 +17,20 @@ std::string GetPart(std::string& startStrg, char delimiter);
 // The text up to and including the last separator (empty when there is none).
 std::string ExtractPath(const PathStyle& style, std::string_view strPathFile);
 
-// Creates every missing level of a folder path; failures (an existing level in
-// particular) are ignored. Returns the number of levels below the root.
-int CreateFolderPath(FileSystem& fs, const PathStyle& style, std::string_view path);
+// Creates every missing level of a folder path. An existing level is no failure; the
+// first real one is returned, as it is the cause of whatever fails next.
+std::error_code CreateFolderPath(FileSystem& fs, const PathStyle& style, std::string_view path);
 
 // The run's destination path of a source path below the source folder.
 using DestinationPathFunction = std::function<std::string(std::string_view sourcePath)>;
 
+// Creates one destination folder with its missing levels; errors are ignored.
+using FolderMaker = std::function<void(const std::string& folder)>;
+
 // Prepares, before a run copies, the destination folder of each immediate subfolder of the
 // source folder, or of the source folder itself when it has none. The destinations come
 // from the run's own path rule, so the prepared folders are the ones its files will use.
-// Errors are ignored.
 void MakeAllFolders(FileSystem& fs, const PathStyle& style, const std::string& strSourcePath,
-                    const DestinationPathFunction& destinationOf);
+                    const DestinationPathFunction& destinationOf, const FolderMaker& makeFolder);
 
 } // namespace tidecopy

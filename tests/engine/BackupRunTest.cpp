@@ -328,6 +328,23 @@ TEST_F(BackupRunTest, UnreadableSourceIsReportedNotMistakenForAnUpToDateBackup) 
     EXPECT_EQ(outcome.failedFiles, 1u);
 }
 
+// A killed run's temporaries go wherever a later run looks, even where it copies nothing.
+TEST_F(BackupRunTest, LeftoversGoFromEveryDestinationFolderTheRunVisits) {
+    temp.writeFile("src/sub/a.txt", "alpha");
+    temp.writeFile("dst/src/sub/a.txt", "alpha");
+    temp.writeFile("dst/src/sub/.tidecopy-0123456789abcdef.tmp", "half");
+    temp.writeFile("dst/elsewhere/.tidecopy-0123456789abcdef.tmp", "half");
+    state.chkOnlyNewFiles.checked = true;
+    state.chkChangedFiles.checked = false;
+
+    for (const RunKind kind : {RunKind::Preview, RunKind::Backup}) {
+        EXPECT_EQ(run(kind).counts.selected, 0u);
+        EXPECT_EQ(temp.exists("dst/src/sub/.tidecopy-0123456789abcdef.tmp"),
+                  kind == RunKind::Preview);
+    }
+    EXPECT_TRUE(temp.exists("dst/elsewhere/.tidecopy-0123456789abcdef.tmp"));
+}
+
 TEST_F(BackupRunTest, IntegrityCheckFindsADestinationChangedAfterItsCopy) {
     temp.writeFile("src/a.txt", "alpha");
     temp.writeFile("src/b.txt", "beta");
