@@ -21,8 +21,19 @@
 namespace tidecopy {
 
 namespace {
+
 constexpr std::chrono::seconds pauseAfterListing{1};
+
+// Names the volume by its mount point where one is known.
+std::string flushFailureText(Volumes& volumes, const std::string& destination,
+                             std::error_code error) {
+    const std::vector<Volume> all = volumes.list();
+    const Volume* volume = volumeHolding(all, destination);
+    return "Flushing the destination volume " + (volume ? volume->mountPoint : destination) +
+           " failed: " + describeError(error) + ". Copied files may not be on disk.\r\n";
 }
+
+} // namespace
 
 // What one run carries from step to step.
 struct BackupRun::Progress {
@@ -250,8 +261,15 @@ void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
     const bool cancelled = c.flags.CancelRequested;
     c.host.setAnimationRunning(false);
     // What a run reports as done must be on the disk, not only in the cache.
-    if (kind == RunKind::Backup && progress.selected > 0)
-        c.fs.flushVolume(progress.paths->strTarget());
+    bool onDisk = true;
+    if (kind == RunKind::Backup && progress.selected > 0) {
+        const std::string& destination = progress.paths->strTarget();
+        if (const std::error_code error = c.fs.flushVolume(destination)) {
+            append(flushFailureText(c.volumes, destination, error));
+            ++outcome.failedFiles;
+            onDisk = false;
+        }
+    }
     c.host.setFreeSpaceText(GetFreeSpace(c.volumes, c.style, progress.paths->strTarget()));
 
     outcome.counts = {progress.list.Count, progress.selected, progress.decision->ExistingCount(),
@@ -266,7 +284,9 @@ void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
     append(upToDateText(outcome.counts));
 
     if (progress.selected >= 1) {
-        if (!cancelled && kind == RunKind::Backup && c.options.chkIntegrity != 0) {
+        // After a failed flush the cache may still hold what the disk lost: nothing is
+        // reported as verified.
+        if (!cancelled && kind == RunKind::Backup && c.options.chkIntegrity != 0 && onDisk) {
             c.host.setViewCaption("Checking files for integrity...");
             c.host.setAnimationRunning(true);
             append("Integrity check of backup files...\r\n");

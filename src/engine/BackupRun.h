@@ -20,7 +20,8 @@ enum class RunEnding {
 struct RunOutcome {
     RunEnding ending = RunEnding::Refused;
     RunCounts counts;
-    std::size_t failedFiles = 0;       // "Error Occured" lines, unreadable source folders included
+    // Files that failed, unreadable source folders and a failed flush of the destination.
+    std::size_t failedFiles = 0;
     std::size_t integrityFailures = 0; // files that failed the integrity check
 };
 

@@ -328,6 +328,23 @@ TEST_F(BackupRunTest, UnreadableSourceIsReportedNotMistakenForAnUpToDateBackup) 
     EXPECT_EQ(outcome.failedFiles, 1u);
 }
 
+// The kernel lost what it was to write: the run says so, counts it and verifies nothing.
+TEST_F(BackupRunTest, FailedFlushOfTheDestinationIsAFailureNotASuccess) {
+    temp.writeFile("src/a.txt", "alpha");
+    options.chkIntegrity = 1;
+    fs.failOn(FsOperation::FlushVolume, "dst", std::make_error_code(std::errc::io_error));
+
+    const RunOutcome outcome = run();
+
+    EXPECT_NE(logText().find("Flushing the destination volume / failed: Input/output error. "
+                             "Copied files may not be on disk.\r\n"),
+              std::string::npos)
+        << logText();
+    EXPECT_EQ(logText().find("Integrity check"), std::string::npos);
+    EXPECT_EQ(outcome.failedFiles, 1u);
+    EXPECT_EQ(outcome.integrityFailures, 0u);
+}
+
 // A killed run's temporaries go wherever a later run looks, even where it copies nothing.
 TEST_F(BackupRunTest, LeftoversGoFromEveryDestinationFolderTheRunVisits) {
     temp.writeFile("src/sub/a.txt", "alpha");
