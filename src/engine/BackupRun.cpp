@@ -141,16 +141,19 @@ void BackupRun::prepare(RunKind kind, Progress& progress) {
                                                   c.host.processEvents();
                                               }});
     const std::string& strSource = progress.paths->strSource();
-    const std::error_code readError =
-        c.state.chkSubFolders.checked
-            ? walk.ListFilesInTree(strSource, AttributeMask::Folders, AttributeMask::Files,
-                                   progress.list, progress.pattern, NameForm::FullPath)
-            : walk.ListFilesInFolder(strSource, AttributeMask::Files, progress.list,
-                                     progress.pattern, NameForm::FullPath);
+    std::vector<FolderError> readErrors;
+    if (c.state.chkSubFolders.checked)
+        readErrors = walk.ListFilesInTree(strSource, AttributeMask::Folders, AttributeMask::Files,
+                                          progress.list, progress.pattern, NameForm::FullPath);
+    else if (auto error = walk.ListFilesInFolder(strSource, AttributeMask::Files, progress.list,
+                                                 progress.pattern, NameForm::FullPath))
+        readErrors.push_back({strSource, error});
     // A source that cannot be read must not pass for one with nothing to copy.
-    if (readError && !c.flags.CancelRequested) {
-        append("Folder '" + strSource + "' Error Occured: " + describeError(readError) + "\r\n");
-        progress.readErrors = 1;
+    if (!c.flags.CancelRequested) {
+        for (const FolderError& failed : readErrors)
+            append("Folder '" + failed.folder + "' Error Occured: " + describeError(failed.error) +
+                   "\r\n");
+        progress.readErrors = readErrors.size();
     }
     c.host.processEvents();
     c.host.pause(pauseAfterListing);

@@ -320,12 +320,21 @@ TEST_F(BackupRunTest, AFailedFileIsLoggedCountedAndTheRunGoesOn) {
     EXPECT_EQ(outcome.ending, RunEnding::Finished);
 }
 
-TEST_F(BackupRunTest, UnreadableSourceIsReportedNotMistakenForAnUpToDateBackup) {
-    fs.failOn(FsOperation::ListFolder, "src", std::make_error_code(std::errc::permission_denied));
-    const RunOutcome outcome = run();
-    EXPECT_NE(logText().find("Folder '" + state.Dir1 + "/' Error Occured: Permission denied\r\n"),
-              std::string::npos);
-    EXPECT_EQ(outcome.failedFiles, 1u);
+TEST_F(BackupRunTest, UnreadableFoldersAreNamedNotMistakenForAnUpToDateBackup) {
+    temp.writeFile("src/sub/a.txt", "alpha");
+    for (const char* unreadable : {"src/", "src/sub/"}) {
+        SCOPED_TRACE(unreadable);
+        log.replaceText({});
+        fs.clearFaults();
+        fs.failOn(FsOperation::ListFolder, unreadable,
+                  std::make_error_code(std::errc::permission_denied));
+        const RunOutcome outcome = run();
+        EXPECT_NE(logText().find("Folder '" + temp / unreadable +
+                                 "' Error Occured: Permission denied\r\n"),
+                  std::string::npos)
+            << logText();
+        EXPECT_EQ(outcome.failedFiles, 1u);
+    }
 }
 
 // The kernel lost what it was to write: the run says so, counts it and verifies nothing.
