@@ -99,4 +99,14 @@ TEST(SettingsReader, NonUtf8LineIsWindows1252) {
     EXPECT_EQ(reader.readLine().value(), "\xC3\x83(");
 }
 
+TEST(SettingsReader, FolderLinesKeepTheirBytesOrTakeTheCodePageAndNeverANul) {
+    for (const FolderText form : {FolderText::FileSystemBytes, FolderText::CodePage}) {
+        SettingsReader reader("C:\\Caf\xE9\r\n" + std::string("C:\\a\0b\r\nnext\r\n", 14));
+        EXPECT_EQ(reader.readFolderLine(form).value(),
+                  form == FolderText::FileSystemBytes ? "C:\\Caf\xE9" : "C:\\Caf\xC3\xA9");
+        EXPECT_EQ(reader.readFolderLine(form).error(), SettingsError::BadFolderName);
+        EXPECT_EQ(reader.readLine().value(), "next");
+    }
+}
+
 } // namespace
