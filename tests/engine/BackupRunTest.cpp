@@ -352,6 +352,13 @@ TEST_F(BackupRunTest, FailedFlushOfTheDestinationIsAFailureNotASuccess) {
     EXPECT_EQ(logText().find("Integrity check"), std::string::npos);
     EXPECT_EQ(outcome.failedFiles, 1u);
     EXPECT_EQ(outcome.integrityFailures, 0u);
+
+    // A run that copies nothing has nothing to flush.
+    state.chkOnlyNewFiles.checked = true;
+    state.chkChangedFiles.checked = false;
+    log.replaceText({});
+    EXPECT_EQ(run().failedFiles, 0u);
+    EXPECT_EQ(logText().find("Flushing"), std::string::npos);
 }
 
 // A killed run's temporaries go wherever a later run looks, even where it copies nothing.
