@@ -274,13 +274,14 @@ TEST_F(FileCopierTest, SourceChangingWhileCopiedIsCopiedAgainOnceThenFails) {
     struct Case {
         const char* name;
         int rewrites;
-        bool sameSize; // then the time tells
+        std::string text; // the new version
         CopyOutcome outcome;
     };
     const Case cases[] = {
-        {"rewritten once, longer", 1, false, CopyOutcome::Copied},
-        {"rewritten once, same size", 1, true, CopyOutcome::Copied},
-        {"rewritten again and again", 1000, false, CopyOutcome::Failed},
+        {"rewritten once, longer", 1, "version 1 is longer", CopyOutcome::Copied},
+        {"rewritten once, shorter", 1, "v1", CopyOutcome::Copied},
+        {"rewritten once, same size: the time tells", 1, "version 1", CopyOutcome::Copied},
+        {"rewritten again and again", 1000, "version 1 is longer", CopyOutcome::Failed},
     };
     const Case* current = nullptr;
     int rewrites = 0;
@@ -288,9 +289,7 @@ TEST_F(FileCopierTest, SourceChangingWhileCopiedIsCopiedAgainOnceThenFails) {
         if (rewrites == current->rewrites)
             return;
         ++rewrites;
-        const std::string text = current->sameSize ? "version " + std::to_string(rewrites % 10)
-                                                   : "version " + std::to_string(rewrites) + "+";
-        m_temp.writeFile("src/a.txt", text);
+        m_temp.writeFile("src/a.txt", current->text);
         setModifiedNs(source, someTimeNs + rewrites);
     });
     for (const Case& c : cases) {
@@ -302,7 +301,7 @@ TEST_F(FileCopierTest, SourceChangingWhileCopiedIsCopiedAgainOnceThenFails) {
         m_temp.writeFile("dst/a.txt", "backup");
         EXPECT_EQ(copier().GoAndCopyTheFile(src("a.txt"), dst("a.txt")), c.outcome);
         if (c.outcome == CopyOutcome::Copied) {
-            EXPECT_EQ(read("a.txt"), m_temp.readFile("src/a.txt"));
+            EXPECT_EQ(read("a.txt"), c.text);
             EXPECT_EQ(modifiedNs(dst("a.txt")), someTimeNs + 1);
             EXPECT_EQ(m_log, "");
         } else {
@@ -407,14 +406,37 @@ TEST_F(FileCopierTest, LinkPlantedInTheDestinationIsNeverFollowed) {
     EXPECT_EQ(m_temp.readFile("elsewhere/a.txt"), "theirs");
 }
 
-TEST_F(FileCopierTest, TheDestinationFolderItselfMayBeALink) {
+// The destination folder is the user's choice: it may be a link, and a missing one is made
+// when folders are recursed.
+TEST_F(FileCopierTest, TheDestinationFolderItselfMayBeALinkOrMissing) {
     m_temp.writeFile("src/a.txt", "new");
     m_temp.makeFolder("real");
     ASSERT_EQ(::symlink((m_temp / "real").c_str(), (m_temp / "chosen").c_str()), 0);
-    FileCopier c(m_fs, PathStyle::posix(), CopyOptions{true, false, 0, "", m_temp / "chosen"},
-                 [this](std::string_view text) { m_log += text; });
-    EXPECT_EQ(c.GoAndCopyTheFile(src("a.txt"), m_temp / "chosen/x/a.txt"), CopyOutcome::Copied);
-    EXPECT_EQ(m_temp.readFile("real/x/a.txt"), "new");
+    struct Case {
+        std::string destination;
+        bool chkSubFolders;
+        std::string copiedTo; // or, when empty, the error
+        std::string error;
+    };
+    for (const Case& c :
+         {Case{"chosen", false, "real/a.txt", ""}, Case{"made/here", true, "made/here/a.txt", ""},
+          Case{"missing", false, "", "No such file or directory"}}) {
+        SCOPED_TRACE(c.destination);
+        m_log.clear();
+        FileCopier copier(m_fs, PathStyle::posix(),
+                          CopyOptions{c.chkSubFolders, false, 0, "", m_temp / c.destination},
+                          [this](std::string_view text) { m_log += text; });
+        const CopyOutcome outcome =
+            copier.GoAndCopyTheFile(src("a.txt"), m_temp / (c.destination + "/a.txt"));
+        if (c.copiedTo.empty()) {
+            EXPECT_EQ(outcome, CopyOutcome::Failed);
+            EXPECT_EQ(m_log, "File 'a.txt' Error Occured: " + c.error + "\r\n");
+        } else {
+            EXPECT_EQ(outcome, CopyOutcome::Copied);
+            EXPECT_EQ(m_temp.readFile(c.copiedTo), "new");
+        }
+    }
+    EXPECT_FALSE(m_temp.exists("missing"));
 }
 
 // No data reaches the end of these files: only the size itself gives them their length.
