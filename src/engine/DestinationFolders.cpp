@@ -2,6 +2,8 @@
 
 #include "engine/FolderCreation.h"
 
+#include <algorithm>
+
 namespace tidecopy {
 
 DestinationFolders::DestinationFolders(FileSystem& fs, const PathStyle& style,
@@ -54,15 +56,13 @@ DestinationFolders::Opening DestinationFolders::openLevels(const std::string& fo
                                                            MissingFolders missing) {
     std::optional<OpenFolder> level;
     const OpenFolder* base = &*m_destinationFolder;
-    std::string rest = folder.substr(m_destination.size());
-    std::string path = m_destination;
-    while (!rest.empty()) {
-        std::string name = GetPart(rest, m_style.separator());
-        if (!name.empty() && m_style.isSeparator(name.back()))
-            name.pop_back();
+    for (std::size_t start = m_destination.size(); start < folder.size();) {
+        const std::size_t end = std::min(folder.find(m_style.separator(), start), folder.size());
+        const std::string name = folder.substr(start, end - start);
+        const std::string path = folder.substr(0, end);
+        start = end + 1;
         if (name.empty())
             continue; // a doubled separator
-        path += name;
         auto next = m_fs.openSubfolder(*base, name);
         if (!next && next.error() == std::errc::no_such_file_or_directory &&
             missing == MissingFolders::Create) {
@@ -76,7 +76,6 @@ DestinationFolders::Opening DestinationFolders::openLevels(const std::string& fo
             return {nullptr, next.error(), path};
         level = std::move(next).value();
         base = &*level;
-        path += m_style.separator();
     }
     if (!level)
         return {&*m_destinationFolder, {}, {}};

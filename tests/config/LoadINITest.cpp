@@ -246,6 +246,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"QuotedField", {{10, " \"a, b\" tail"}}, Loaded, preserveExtension, "a, b"},
         LineCase{"OneCharacterExtension", {{10, "x"}}, Loaded, preserveExtension, "bak"},
         LineCase{"OneAccentedCharacter", {{10, "\xC3\xA9"}}, Loaded, preserveExtension, "bak"},
+        LineCase{"TwoCharacterExtension", {{10, "gz"}}, Loaded, preserveExtension, "gz"},
         LineCase{"BlackPane", {{31, " 0 "}}, Loaded, color0, systemColor},
         LineCase{"EmptyMarkerLine", {{35, ""}}, Loaded, logUser, "1"}),
     [](const ::testing::TestParamInfo<LineCase>& param) { return std::string(param.param.name); });

@@ -58,7 +58,14 @@ protected:
     std::atomic<bool> m_cancel{false};
 };
 
+// What a run holds open while copying; every descriptor it opens must go again.
+std::size_t openDescriptors() {
+    const std::filesystem::directory_iterator entries("/proc/self/fd");
+    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
+}
+
 TEST_F(FileCopierTest, CopiesDataTimeAndPermissionsIntoNewFolders) {
+    const std::size_t descriptorsBefore = openDescriptors();
     const std::string source = m_temp.writeFile("src/a.txt", "hello");
     setModifiedNs(source, someTimeNs);
     ASSERT_EQ(::chmod(source.c_str(), 04750), 0);
@@ -73,6 +80,7 @@ TEST_F(FileCopierTest, CopiesDataTimeAndPermissionsIntoNewFolders) {
     EXPECT_TRUE(temporariesIn(dst("x/y")).empty());
     EXPECT_EQ(m_fs.callCount(FsOperation::FlushBeforeReplacing), 0)
         << "a new file replaces nothing";
+    EXPECT_EQ(openDescriptors(), descriptorsBefore);
 }
 
 TEST_F(FileCopierTest, OverwritesWithoutPreservingWhenPreservationIsOff) {
@@ -299,7 +307,9 @@ TEST_F(FileCopierTest, SourceChangingWhileCopiedIsCopiedAgainOnceThenFails) {
         m_log.clear();
         m_temp.writeFile("src/a.txt", "version 0");
         m_temp.writeFile("dst/a.txt", "backup");
+        const int copiesBefore = m_fs.callCount(FsOperation::CopyFileData);
         EXPECT_EQ(copier().GoAndCopyTheFile(src("a.txt"), dst("a.txt")), c.outcome);
+        EXPECT_EQ(m_fs.callCount(FsOperation::CopyFileData) - copiesBefore, 2);
         if (c.outcome == CopyOutcome::Copied) {
             EXPECT_EQ(read("a.txt"), c.text);
             EXPECT_EQ(modifiedNs(dst("a.txt")), someTimeNs + 1);

@@ -44,6 +44,8 @@ TEST(CreateFolderPath, CreatesEveryMissingLevelAndReportsTheFirstFailure) {
     fs.failOn(FsOperation::CreateFolder, "/ro",
               std::make_error_code(std::errc::read_only_file_system));
     EXPECT_EQ(CreateFolderPath(fs, posix, temp / "ro/x/y"), std::errc::read_only_file_system);
+    temp.writeFile("file", "x");
+    EXPECT_EQ(CreateFolderPath(fs, posix, temp / "file/x"), std::errc::not_a_directory);
 }
 
 TEST(MakeAllFolders, PreparesTheDestinationsTheRunWillUse) {
