@@ -1,6 +1,5 @@
 #include "platform/posix/PosixFileSystem.h"
 
-#include "platform/FileSystemError.h"
 #include "platform/TemporaryName.h"
 #include "support/TempFolder.h"
 
@@ -43,50 +42,6 @@ TEST_F(PosixFileSystemTest, EntryInfoDoesNotFollowLinksAndKeepsNanosecondsAndAtt
               FileAttribute::Archive | FileAttribute::ReadOnly | FileAttribute::Hidden);
     EXPECT_EQ(fs.entryInfo(temp / "l")->type, EntryType::Symlink);
     EXPECT_EQ(fs.entryInfo(temp / "missing").error(), std::errc::no_such_file_or_directory);
-}
-
-TEST_F(PosixFileSystemTest, RenamesInAnOpenFolderReplaceRefuseOrExchange) {
-    using Mode = FileSystem::RenameMode;
-    temp.writeFile("a", "new");
-    temp.writeFile("b", "old");
-    const auto folder = fs.openFolder(temp.path());
-    ASSERT_TRUE(folder);
-    EXPECT_EQ(fs.renameIn(*folder, "a", "b", Mode::NoReplace), std::errc::file_exists);
-    EXPECT_FALSE(fs.renameIn(*folder, "a", "b", Mode::Exchange));
-    EXPECT_EQ(temp.readFile("a"), "old");
-    EXPECT_EQ(temp.readFile("b"), "new");
-    EXPECT_FALSE(fs.renameIn(*folder, "a", "c", Mode::NoReplace));
-    EXPECT_FALSE(fs.renameIn(*folder, "c", "b", Mode::Replace));
-    EXPECT_EQ(temp.readFile("b"), "old");
-    EXPECT_TRUE(onlyTheseEntries({"b"}));
-}
-
-TEST_F(PosixFileSystemTest, SubfoldersOpenOnlyWithoutLinksOrClimbing) {
-    temp.makeFolder("real/inner");
-    temp.writeFile("file", "x");
-    ASSERT_EQ(::symlink("real", (temp / "link").c_str()), 0);
-    const auto base = fs.openFolder(temp / "link");
-    ASSERT_TRUE(base) << "the folder a user chose may be a link";
-    const auto top = fs.openFolder(temp.path());
-    struct Case {
-        const char* relative;
-        std::error_code error;
-    };
-    for (const Case& c :
-         {Case{"real/inner", {}}, Case{"real", {}},
-          Case{"link", make_error_code(FileSystemError::SymlinkNotFollowed)},
-          Case{"link/inner", make_error_code(FileSystemError::SymlinkNotFollowed)},
-          Case{"file", std::make_error_code(std::errc::not_a_directory)},
-          Case{"real/../file", std::make_error_code(std::errc::not_a_directory)},
-          Case{"..", std::make_error_code(std::errc::invalid_argument)},
-          Case{"missing", std::make_error_code(std::errc::no_such_file_or_directory)}}) {
-        SCOPED_TRACE(c.relative);
-        const auto opened = fs.openSubfolder(*top, c.relative);
-        EXPECT_EQ(opened.error(), c.error);
-        if (opened) {
-            EXPECT_EQ(opened->path, temp / c.relative + "/");
-        }
-    }
 }
 
 TEST_F(PosixFileSystemTest, AtomicWriteReplacesWholeFile) {
