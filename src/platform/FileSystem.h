@@ -64,7 +64,8 @@ public:
     // The destination folder itself, which may be a link: the user chose it.
     virtual Result<OpenFolder> openFolder(const std::string& path) = 0;
     // A folder below an open one; relative holds one or more names joined by the separator.
-    // Fails with FileSystemError::SymlinkNotFollowed where a level is a symbolic link.
+    // Fails with FileSystemError::SymlinkNotFollowed where a level is a symbolic link. Where
+    // the platform cannot open several levels at once, that fails too: open them one by one.
     virtual Result<OpenFolder> openSubfolder(const OpenFolder& base,
                                              const std::string& relative) = 0;
     // Fails with file_exists when something of that name is there already.

@@ -3,7 +3,6 @@
 #include "platform/posix/FileDescriptor.h"
 #include "platform/posix/PosixFileSystem.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -45,31 +44,14 @@ int openLevel(int base, const std::string& name) {
     return fd;
 }
 
-// All levels in one lookup that refuses links and anything leading out of base. ENOSYS
-// (before Linux 5.6) and EPERM (a sandbox filtering the call) send it to the walk by levels.
+// All levels in one lookup that refuses links and anything leading out of base. Before
+// Linux 5.6 (ENOSYS) or in a sandbox that filters the call (EPERM) this fails, and the
+// caller opens the levels one by one.
 int openLevelsAtOnce(int base, const std::string& relative) {
     open_how how{};
     how.flags = folderFlags;
     how.resolve = RESOLVE_NO_SYMLINKS | RESOLVE_BENEATH | RESOLVE_NO_MAGICLINKS;
     return static_cast<int>(::syscall(SYS_openat2, base, relative.c_str(), &how, sizeof how));
-}
-
-int openLevelByLevel(int base, const std::string& relative) {
-    int current = ::fcntl(base, F_DUPFD_CLOEXEC, 0);
-    std::size_t start = 0;
-    while (current >= 0 && start < relative.size()) {
-        const std::size_t end = std::min(relative.find('/', start), relative.size());
-        const std::string name = relative.substr(start, end - start);
-        start = end + 1;
-        if (name.empty() || name == ".")
-            continue;
-        const int next = openLevel(current, name);
-        const int error = errno;
-        ::close(current);
-        errno = error;
-        current = next;
-    }
-    return current;
 }
 
 std::error_code resultOf(int status) {
@@ -91,10 +73,8 @@ Result<OpenFolder> PosixFileSystem::openFolder(const std::string& path) {
 Result<OpenFolder> PosixFileSystem::openSubfolder(const OpenFolder& base,
                                                   const std::string& relative) {
     const int baseFd = descriptorOf(base.handle);
-    int fd = relative.find('/') == std::string::npos ? openLevel(baseFd, relative)
-                                                     : openLevelsAtOnce(baseFd, relative);
-    if (fd < 0 && (errno == ENOSYS || errno == EPERM))
-        fd = openLevelByLevel(baseFd, relative);
+    const int fd = relative.find('/') == std::string::npos ? openLevel(baseFd, relative)
+                                                           : openLevelsAtOnce(baseFd, relative);
     if (fd < 0 && errno == ELOOP)
         return make_error_code(FileSystemError::SymlinkNotFollowed);
     return openedFolder(fd, base.path + relative);
