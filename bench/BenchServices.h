@@ -1,12 +1,19 @@
 #pragma once
 
-#include "platform/Power.h"
+#include "platform/IniSettingsStore.h"
+#include "platform/Platform.h"
 #include "platform/Prompts.h"
-#include "platform/Shell.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixVolumes.h"
 
 #include <cstdio>
 
 namespace tidecopy::bench {
+
+// No user folder is known.
+inline std::string noUserFolder(UserFolder) {
+    return {};
+}
 
 // A benchmark answers every question Yes and says on stderr that it was asked: a
 // benchmark's settings are meant to ask nothing.
@@ -34,6 +41,35 @@ public:
 class NoPower : public Power {
 public:
     std::error_code request(PowerAction) override { return {}; }
+};
+
+// The real file system, volumes and clock, and nothing that ends the session, opens a
+// document or plays a sound; the program's files in work/program, the user's in
+// work/config.
+struct BenchPlatform {
+    explicit BenchPlatform(const std::string& work)
+        : environment(environmentIn(work))
+        , settingsStore(fs, environment.configHome)
+        , platform{fs,    volumes,       clock,       power,        shell,
+                   sound, settingsStore, environment, noUserFolder, {}} {}
+
+    static Environment environmentIn(const std::string& work) {
+        Environment environment;
+        environment.programFolder = work + "/program";
+        environment.dataFolder = environment.programFolder;
+        environment.configHome = work + "/config";
+        return environment;
+    }
+
+    PosixFileSystem fs;
+    PosixVolumes volumes;
+    SystemClock clock;
+    NoPower power;
+    NoShell shell;
+    NoSound sound;
+    Environment environment;
+    IniSettingsStore settingsStore;
+    Platform platform;
 };
 
 } // namespace tidecopy::bench

@@ -8,11 +8,10 @@
 #include "config/MainState.h"
 #include "panes/FolderContents.h"
 #include "panes/Panes.h"
+#include "panes/ui/PaneActions.h"
 #include "panes/ui/PaneWidget.h"
 #include "platform/Prompts.h"
-#include "platform/Shell.h"
 #include "platform/posix/PosixFileSystem.h"
-#include "platform/posix/PosixVolumes.h"
 
 #include <QApplication>
 #include <chrono>
@@ -25,7 +24,7 @@ namespace {
 
 using namespace tidecopy;
 using namespace tidecopy::bench;
-using Clock = std::chrono::steady_clock;
+using Stopwatch = std::chrono::steady_clock;
 
 void makeFolder(const std::string& folder, long count) {
     std::filesystem::create_directories(folder);
@@ -33,8 +32,8 @@ void makeFolder(const std::string& folder, long count) {
         std::ofstream(folder + "/file" + std::to_string(i) + ".dat") << i;
 }
 
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
+double secondsSince(Stopwatch::time_point start) {
+    return std::chrono::duration<double>(Stopwatch::now() - start).count();
 }
 
 } // namespace
@@ -52,34 +51,35 @@ int main(int argc, char** argv) {
     if (!std::filesystem::exists(folder))
         makeFolder(folder, count);
 
-    PosixFileSystem fs;
-    PosixVolumes volumes;
+    BenchPlatform system(folder);
+    PosixFileSystem& fs = system.fs;
     SilentPrompts prompts;
-    NoShell shell;
     const DisplayFormats formats = systemDisplayFormats();
     MainState state;
 
-    auto start = Clock::now();
+    auto start = Stopwatch::now();
     std::vector<FolderEntry> entries;
     fs.listFolder(folder, entries);
     std::printf("listing only:                %.3f s (%zu entries)\n", secondsSince(start),
                 entries.size());
 
-    start = Clock::now();
+    start = Stopwatch::now();
     const auto contents = readFolderContents(fs, PathStyle::native(), folder);
     std::printf("listing, sizes, sorting:     %.3f s\n", secondsSince(start));
 
-    Panes panes(PaneServices{fs, volumes, prompts, shell, formats}, state);
-    PaneWidget pane(1, panes, state);
+    Panes panes(system.platform, prompts, formats, state);
+    PaneActions actions(
+        panes, [](UserFolder) { return std::string(); }, nullptr);
+    PaneWidget pane(Pane::Source, panes, state, actions);
     panes.setListener([&](const PaneChange& change) { pane.apply(change.what); });
     pane.resize(900, 700);
     pane.show();
     QApplication::processEvents();
 
-    start = Clock::now();
-    panes.setFolder(1, folder);
+    start = Stopwatch::now();
+    panes.setFolder(Pane::Source, folder);
     QApplication::processEvents();
     std::printf("pane open, lists and labels: %.3f s (%zu files)\n", secondsSince(start),
-                panes.pane(1).contents.files.size());
+                panes.pane(Pane::Source).contents.files.size());
     return 0;
 }

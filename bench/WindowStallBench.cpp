@@ -7,17 +7,11 @@
 // Usage: tidecopy-window-stall-bench <work-folder> [small-files, default 20000]
 //                                    [large-file MiB, default 2048]
 #include "BenchServices.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/QtDisplayFormats.h"
-#include "app/Sound.h"
 #include "engine/RunTimeTexts.h"
-#include "platform/Clock.h"
-#include "platform/Power.h"
-#include "platform/Prompts.h"
-#include "platform/Shell.h"
-#include "platform/posix/PosixFileSystem.h"
-#include "platform/posix/PosixVolumes.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -33,14 +27,6 @@ namespace {
 using namespace tidecopy;
 using namespace tidecopy::bench;
 namespace fs = std::filesystem;
-
-class NoSound : public Sound {
-public:
-    void play(const std::string&, std::function<void()> finished) override {
-        if (finished)
-            finished();
-    }
-};
 
 void makeSmallFiles(const fs::path& source, long count) {
     const std::string contents(1024, 'x');
@@ -70,11 +56,11 @@ struct Stalls {
 };
 
 // Runs one backup or preview from the window and measures its event loop meanwhile.
-Stalls measure(Form1& window, RunKind kind, const fs::path& source, const fs::path& target) {
+Stalls measure(MainWindow& window, RunKind kind, const fs::path& source, const fs::path& target) {
     fs::remove_all(target);
     fs::create_directories(target);
-    window.setFolder(PaneSide::Source, source.string());
-    window.setFolder(PaneSide::Destination, target.string());
+    window.setFolder(Pane::Source, source.string());
+    window.setFolder(Pane::Destination, target.string());
 
     Stalls stalls;
     QElapsedTimer sinceTick;
@@ -89,11 +75,12 @@ Stalls measure(Form1& window, RunKind kind, const fs::path& source, const fs::pa
         ++stalls.ticks;
     });
     QEventLoop loop;
-    QObject::connect(&window, &Form1::runFinished, &loop, &QEventLoop::quit);
+    QObject::connect(&window, &MainWindow::runFinished, &loop, &QEventLoop::quit);
     total.start();
     sinceTick.start();
     meter.start();
-    window.startRun(kind);
+    window.findChild<QAbstractButton*>(kind == RunKind::Backup ? "cmdBackItUp" : "cmdPreview")
+        ->click();
     loop.exec();
     meter.stop();
     stalls.seconds = static_cast<double>(total.nsecsElapsed()) / 1e9;
@@ -130,28 +117,9 @@ int main(int argc, char** argv) {
     fs::create_directories(work / "program/Profiles");
     fs::create_directories(work / "program/Logs");
 
-    PosixFileSystem files;
-    PosixVolumes volumes;
-    NoShell shell;
+    BenchPlatform system(work.string());
     SilentPrompts prompts;
-    SystemClock clock;
-    NoPower power;
-    NoSound sound;
-    Environment environment;
-    environment.programFolder = (work / "program").string();
-    environment.dataFolder = environment.programFolder;
-    environment.configHome = (work / "config").string();
-    Form1Services services{files,
-                           volumes,
-                           shell,
-                           prompts,
-                           clock,
-                           environment,
-                           [](UserFolder) { return std::string(); },
-                           systemDisplayFormats(),
-                           power,
-                           sound};
-    Form1 window(services, work.string());
+    MainWindow window(system.platform, {prompts, systemDisplayFormats()}, work.string());
     window.Form_Load();
     window.options().chkConfirmationBackup = 0;
 

@@ -49,5 +49,5 @@ PY
 "$root/scripts/screenshot" "$demo/window.png" "$demo/Tidecopy.ini"
 cp "$demo/window.png" "$here/main-window.png"
 convert "$demo/window.png" -crop 528x382+6+6 +repage "$here/source-pane.png"
-convert "$demo/window.png" -crop 206x358+6+390 +repage "$here/copy-options.png"
+convert "$demo/window.png" -crop 206x354+6+386 +repage "$here/copy-options.png"
 echo "screenshots: $here"

@@ -1,6 +1,6 @@
 #include "app/QtPrompts.h"
 
-#include "app/ControlNaming.h"
+#include "widgets/ControlNaming.h"
 
 #include <QFileDialog>
 #include <QInputDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Sound.h"
+#include "platform/Sound.h"
 
 #include <QObject>
 

@@ -1,8 +1,9 @@
 #include "app/RunArea.h"
 
 #include "app/AnimationFrames.h"
-#include "app/ControlNaming.h"
-#include "widgets/button/qdButtons_H.h"
+#include "widgets/Commands.h"
+#include "widgets/ControlNaming.h"
+#include "widgets/button/OwnerDrawnButton.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -28,44 +29,10 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& spoken,
 
 } // namespace
 
-qdButtons_H* RunArea::makeButton(const QString& name, const QString& caption, bool enabled) {
-    auto* button = new qdButtons_H(this);
-    button->setObjectName(name);
-    button->setCaption(caption);
-    button->setEnabledState(enabled);
-    return button;
-}
-
-void RunArea::onPress(qdButtons_H* button, void (RunArea::*signal)()) {
-    connect(button, &qdButtons_H::MouseDown, this, signal);
-    connect(button, &qdButtons_H::Click, this, [this, button, signal] {
-        if (button->clickCameFromKeyboard())
-            emit(this->*signal)();
-    });
-}
-
-RunArea::RunArea(QWidget* parent)
+RunArea::RunArea(const RunAreaCommands& commands, QWidget* parent)
     : QWidget(parent)
     , m_imgani1(imgani1Frames(animationSize, palette())) {
     setObjectName("RunArea");
-    m_cmdBackItUp = makeButton("cmdBackItUp", "Copy The Files", true);
-    m_cmdPreview = makeButton("cmdPreview", "Preview", true);
-    m_cmdCancel = makeButton("cmdCancel", "Cancel", false);
-    m_cmdOpenProfile = makeButton(elementName("cmdSaveOpen", 0), "Open", true);
-    m_cmdOpenProfile->setToolTip("Open Backup/Restore Profiles");
-    m_cmdSaveProfile = makeButton(elementName("cmdSaveOpen", 1), "Save", true);
-    m_cmdSaveProfile->setToolTip("save a profile using the current settings and folders");
-    m_cmdAbout = makeButton("cmdAbout", "About", false);
-    m_cmdSysInfo = makeButton("cmdSysInfo", "System Info", false);
-    m_cmdHelp = makeButton("cmdHelp", "Manual", true);
-    onPress(m_cmdHelp, &RunArea::manualWanted);
-    onPress(m_cmdBackItUp, &RunArea::backupPressed);
-    onPress(m_cmdPreview, &RunArea::previewPressed);
-    onPress(m_cmdOpenProfile, &RunArea::openProfilePressed);
-    onPress(m_cmdSaveProfile, &RunArea::saveProfilePressed);
-    // Cancel alone acts on a completed click.
-    connect(m_cmdCancel, &qdButtons_H::Click, this, &RunArea::cancelPressed);
-
     m_lblPercent = makeLabel(this, "lblPercent", tr("Progress"));
     m_picPercent = new QFrame(this);
     nameControl(m_picPercent, "picPercent", tr("Progress bar"));
@@ -87,22 +54,29 @@ RunArea::RunArea(QWidget* parent)
     connect(m_tmrAni1, &QTimer::timeout, this, &RunArea::showNextFrame);
     m_lblProfile = makeLabel(this, "lblProfile", tr("Profile"), "Default");
     m_lblclock = makeLabel(this, "lblclock", tr("Clock"), "00:00:00");
+    layOut(commands);
+}
 
+void RunArea::layOut(const RunAreaCommands& commands) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(m_cmdPreview, 0, 0);
-    grid->addWidget(m_cmdBackItUp, 0, 1);
-    grid->addWidget(m_cmdCancel, 0, 2);
+    grid->addWidget(makeCommandButton(commands.preview, "cmdPreview", this), 0, 0);
+    grid->addWidget(makeCommandButton(commands.backup, "cmdBackItUp", this), 0, 1);
+    // Cancel alone acts on a completed click.
+    grid->addWidget(makeCommandButton(commands.cancel, "cmdCancel", this, ButtonTrigger::Click), 0,
+                    2);
     grid->addWidget(m_imgView1, 1, 0);
     grid->addWidget(m_lblView1, 1, 1, 1, 2);
     grid->addWidget(m_lblPercent, 2, 0, 1, 3);
     grid->addWidget(m_picPercent, 3, 0, 1, 3);
-    grid->addWidget(m_cmdOpenProfile, 4, 0);
-    grid->addWidget(m_cmdSaveProfile, 4, 1);
+    grid->addWidget(makeCommandButton(commands.openProfile, elementName("cmdSaveOpen", 0), this), 4,
+                    0);
+    grid->addWidget(makeCommandButton(commands.saveProfile, elementName("cmdSaveOpen", 1), this), 4,
+                    1);
     grid->addWidget(m_lblProfile, 4, 2);
-    grid->addWidget(m_cmdAbout, 5, 0);
-    grid->addWidget(m_cmdSysInfo, 5, 1);
-    grid->addWidget(m_cmdHelp, 5, 2);
+    grid->addWidget(makeCommandButton(commands.about, "cmdAbout", this), 5, 0);
+    grid->addWidget(makeCommandButton(commands.systemInfo, "cmdSysInfo", this), 5, 1);
+    grid->addWidget(makeCommandButton(commands.manual, "cmdHelp", this), 5, 2);
     grid->addWidget(m_lblclock, 6, 2, Qt::AlignRight);
     grid->setRowStretch(7, 1);
 }
@@ -150,20 +124,6 @@ void RunArea::setViewCaption(const QString& text) {
 void RunArea::setProfileName(const QString& text) {
     m_lblProfile->setText(text);
     m_lblProfile->setAccessibleDescription(text);
-}
-
-void RunArea::setBackupAndPreviewEnabled(bool enabled) {
-    m_cmdBackItUp->setEnabledState(enabled);
-    m_cmdPreview->setEnabledState(enabled);
-}
-
-void RunArea::setCancelEnabled(bool enabled) {
-    m_cmdCancel->setEnabledState(enabled);
-}
-
-void RunArea::setProfileButtonsEnabled(bool enabled) {
-    m_cmdOpenProfile->setEnabledState(enabled);
-    m_cmdSaveProfile->setEnabledState(enabled);
 }
 
 void RunArea::setAnimationRunning(bool running) {

@@ -4,22 +4,32 @@
 #include <QWidget>
 #include <array>
 
+class QAction;
 class QFrame;
 class QLabel;
 class QTimer;
 
 namespace tidecopy {
 
-class qdButtons_H;
+// The commands whose buttons the run area shows.
+struct RunAreaCommands {
+    QAction* backup;      // cmdBackItUp
+    QAction* preview;     // cmdPreview
+    QAction* cancel;      // cmdCancel, which acts on a completed click
+    QAction* openProfile; // cmdSaveOpen(0)
+    QAction* saveProfile; // cmdSaveOpen(1)
+    QAction* about;       // cmdAbout
+    QAction* systemInfo;  // cmdSysInfo
+    QAction* manual;      // cmdHelp
+};
 
-// The run and progress area: Copy The Files, Preview and Cancel, the progress text and
-// bar, the animation, the profile buttons and the profile name, About, System Info,
-// Manual and the clock. It shows what it is told and reports the presses; the window
-// decides.
+// The run and progress area: the buttons of the run, profile and help commands, the
+// progress text and bar, the animation, the profile name and the clock. It shows what it
+// is told; its buttons follow their commands.
 class RunArea : public QWidget {
     Q_OBJECT
 public:
-    explicit RunArea(QWidget* parent = nullptr);
+    explicit RunArea(const RunAreaCommands& commands, QWidget* parent = nullptr);
 
     // lblPercent empty and imgPercent of width 0.
     void clearProgress();
@@ -31,41 +41,18 @@ public:
     void setProfileName(const QString& text);  // lblProfile
     void setClockText(const QString& text);
 
-    void setBackupAndPreviewEnabled(bool enabled);
-    void setCancelEnabled(bool enabled);
-    void setProfileButtonsEnabled(bool enabled);
     // tmrAni1: running, it shows imgView1 and the next frame on each tick; stopped, it
     // hides imgView1.
     void setAnimationRunning(bool running);
-
-    qdButtons_H* cmdHelp() const { return m_cmdHelp; }
-
-signals:
-    void manualWanted();
-    void backupPressed();      // cmdBackItUp
-    void previewPressed();     // cmdPreview
-    void cancelPressed();      // cmdCancel
-    void openProfilePressed(); // cmdSaveOpen(0)
-    void saveProfilePressed(); // cmdSaveOpen(1)
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    qdButtons_H* makeButton(const QString& name, const QString& caption, bool enabled);
-    // The button acts on MouseDown, and on a click made with the keyboard.
-    void onPress(qdButtons_H* button, void (RunArea::*signal)());
+    void layOut(const RunAreaCommands& commands);
     void showNextFrame();
     void showProgress();
 
-    qdButtons_H* m_cmdBackItUp;
-    qdButtons_H* m_cmdPreview;
-    qdButtons_H* m_cmdCancel;
-    qdButtons_H* m_cmdOpenProfile;
-    qdButtons_H* m_cmdSaveProfile;
-    qdButtons_H* m_cmdAbout;
-    qdButtons_H* m_cmdSysInfo;
-    qdButtons_H* m_cmdHelp;
     QLabel* m_lblPercent;
     QFrame* m_picPercent;
     QFrame* m_imgPercent;

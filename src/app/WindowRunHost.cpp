@@ -1,97 +1,125 @@
 #include "app/WindowRunHost.h"
 
-#include "app/ControlNaming.h"
-#include "app/Form1.h"
 #include "app/RunArea.h"
-#include "config/ui/CopyOptionsGroup.h"
-#include "engine/ui/frmMessage.h"
-#include "log/ui/LogPanel.h"
-#include "log/ui/LogView.h"
+#include "app/SoundPlayer.h"
+#include "engine/ui/CountdownDialog.h"
 #include "panes/Panes.h"
-#include "panes/ui/PaneWidget.h"
+#include "panes/ui/PaneStatusLabels.h"
+#include "widgets/ControlNaming.h"
+#include "widgets/jobs/JobMailbox.h"
 
-#include <QLabel>
+#include <QAction>
 
 namespace tidecopy {
 
-void WindowRunHost::setBusyPointer(bool busy) {
-    if (busy)
-        m_window.setCursor(Qt::BusyCursor);
-    else
-        m_window.unsetCursor();
+namespace {
+
+constexpr std::chrono::seconds pauseAfterListing{1};
+
+template <typename Control>
+void setEnabled(const std::vector<Control*>& controls, bool enabled) {
+    for (Control* control : controls)
+        control->setEnabled(enabled);
 }
 
-void WindowRunHost::setControlEnabled(HostControl control, bool enabled) {
-    RunArea& area = *m_window.m_runArea;
-    switch (control) {
-    case HostControl::Cancel:
-        area.setCancelEnabled(enabled);
-        break;
-    case HostControl::BackupAndPreview:
-        area.setBackupAndPreviewEnabled(enabled);
-        break;
-    case HostControl::ProfileButtons:
-        area.setProfileButtonsEnabled(enabled);
-        break;
-    case HostControl::Frames:
-        for (PaneWidget* frame : m_window.m_paneWidgets)
-            frame->setEnabled(enabled);
-        m_window.m_copyOptions->setEnabled(enabled);
-        break;
-    }
+} // namespace
+
+WindowRunHost::WindowRunHost(JobMailbox& mailbox, RunPauses pauses, RunDisplayParts parts,
+                             std::function<void()> closeProgram)
+    : m_mailbox(mailbox)
+    , m_pauses(pauses)
+    , m_parts(std::move(parts))
+    , m_closeProgram(std::move(closeProgram)) {}
+
+void WindowRunHost::phaseChanged(RunPhase phase, RunKind kind) {
+    if (phase == RunPhase::Copying && m_pauses == RunPauses::Real)
+        m_mailbox.sleepFor(pauseAfterListing);
+    m_mailbox.post([this, phase, kind] { showPhase(phase, kind); });
 }
 
-void WindowRunHost::setAnimationRunning(bool running) {
-    m_window.m_runArea->setAnimationRunning(running);
+void WindowRunHost::progressChanged(const RunProgress& progress) {
+    m_mailbox.postLatest(JobMailbox::Latest::Progress,
+                         [this, progress] { showProgress(progress); });
 }
 
-void WindowRunHost::setViewCaption(const std::string& text) {
-    m_window.m_runArea->setViewCaption(displayText(text));
+void WindowRunHost::paneChanged(Pane pane) {
+    m_mailbox.post([this, pane] { m_parts.panes.refreshFolder(pane); });
 }
 
-void WindowRunHost::setProgressText(const std::string& text) {
-    m_window.m_runArea->setProgressText(displayText(text));
-}
-
-void WindowRunHost::setProgressScale(long long scaleWidth) {
-    m_window.m_runArea->setProgressScale(scaleWidth);
-}
-
-void WindowRunHost::setProgressValue(long long value) {
-    m_window.m_runArea->setProgressValue(value);
-}
-
-void WindowRunHost::scrollLogToEnd() {
-    LogView* view = m_window.m_logPanel->view();
-    view->moveCursor(QTextCursor::End);
-    view->ensureCursorVisible();
-}
-
-void WindowRunHost::refreshPane(RunPane pane) {
-    m_window.refreshPaneForRun(pane == RunPane::Dir1 || pane == RunPane::File1 ? 1 : 2);
-}
-
-void WindowRunHost::setFreeSpaceText(const std::string& text) {
-    m_window.m_lblFreeSpace->setText(QString::fromStdString(text));
-    m_window.m_lblFreeSpace->setAccessibleDescription(m_window.m_lblFreeSpace->text());
-}
-
-void WindowRunHost::updateTotalFileCounts() {
-    for (PaneWidget* pane : m_window.m_paneWidgets)
-        pane->apply(PaneUpdate::TotalFiles);
+void WindowRunHost::reported(const RunReport& report) {
+    m_mailbox.post([this, freeSpace = report.destinationFreeSpace] {
+        m_parts.status.showFreeSpace(freeSpace);
+    });
 }
 
 void WindowRunHost::playSound(const std::string& fileName, SoundWait wait) {
-    m_window.PlaySoundFile(fileName, wait);
+    if (wait == SoundWait::Asynchronous) {
+        m_mailbox.post([this, fileName] { m_parts.sound.play(fileName, SoundWait::Asynchronous); });
+        return;
+    }
+    m_mailbox.ask<bool>([this, fileName] {
+        m_parts.sound.play(fileName, SoundWait::Synchronous);
+        return true;
+    });
 }
 
 bool WindowRunHost::countdownStopped() {
-    frmMessage countdown(&m_window);
-    return countdown.countdownStopped();
+    // Without a window to show it, the countdown counts as stopped: nothing is shut down
+    // behind a user's back.
+    return m_mailbox
+        .ask<bool>([this] {
+            CountdownDialog countdown(&m_parts.window);
+            return countdown.countdownStopped();
+        })
+        .value_or(true);
 }
 
 void WindowRunHost::closeProgram() {
-    m_window.closeProgramFromRun();
+    m_mailbox.ask<bool>([this] {
+        m_closeProgram();
+        return true;
+    });
+}
+
+void WindowRunHost::showPhase(RunPhase phase, RunKind kind) {
+    m_phase = phase;
+    const PhaseDisplay display = displayOf(phase, kind);
+    RunArea& area = m_parts.runArea;
+    if (display.busy) {
+        if (*display.busy)
+            m_parts.window.setCursor(Qt::BusyCursor);
+        else
+            m_parts.window.unsetCursor();
+    }
+    if (display.cancelEnabled)
+        m_parts.cancel->setEnabled(*display.cancelEnabled);
+    if (display.startEnabled)
+        setEnabled(m_parts.startCommands, *display.startEnabled);
+    if (display.animation)
+        area.setAnimationRunning(*display.animation);
+    if (display.progressCleared)
+        area.setProgressValue(0);
+    if (display.profilesEnabled)
+        setEnabled(m_parts.profileCommands, *display.profilesEnabled);
+    if (display.jobEnabled)
+        setEnabled(m_parts.jobControls, *display.jobEnabled);
+    if (display.caption)
+        area.setViewCaption(displayText(*display.caption));
+}
+
+void WindowRunHost::showProgress(const RunProgress& progress) {
+    RunArea& area = m_parts.runArea;
+    const auto steps = static_cast<long long>(progress.filesListed) + 1;
+    area.setProgressScale(steps);
+    area.setProgressValue(progress.complete ? steps : static_cast<long long>(progress.fileNumber));
+    area.setProgressText(displayText(progress.text));
+    if (m_phase == RunPhase::Copying && progress.pastFirstFile())
+        area.setAnimationRunning(false);
+}
+
+void WindowRunHost::cancelPressed() {
+    setEnabled(m_parts.startCommands, true);
+    m_parts.runArea.setAnimationRunning(false);
 }
 
 } // namespace tidecopy

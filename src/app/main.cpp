@@ -1,62 +1,40 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
+#include "app/ProgramIcon.h"
 #include "app/QtDisplayFormats.h"
 #include "app/QtPrompts.h"
 #include "app/QtSound.h"
-#include "platform/Clock.h"
-#include "platform/Environment.h"
+#include "platform/SystemPlatform.h"
 #include "platform/TerminationSignal.h"
-#include "platform/UserFolders.h"
-#include "platform/posix/PosixFileSystem.h"
-#include "platform/posix/PosixPower.h"
-#include "platform/posix/PosixShell.h"
-#include "platform/posix/PosixVolumes.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QSocketNotifier>
 
-// Wires the platform services to the main window and runs it.
+// Wires the system's services to the main window and runs it.
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tidecopy");
+    // Ties the windows to the desktop entry (the Wayland app id) and gives them the icon.
+    QGuiApplication::setDesktopFileName(TIDECOPY_APP_ID);
+    QApplication::setWindowIcon(tidecopy::programIcon());
 
-    tidecopy::PosixFileSystem fs;
-    tidecopy::PosixVolumes volumes;
-    tidecopy::PosixShell shell;
-    tidecopy::SystemClock clock;
-    tidecopy::QtPrompts prompts;
-    tidecopy::PosixPower power;
+    const std::unique_ptr<tidecopy::SystemPlatform> system = tidecopy::makeSystemPlatform();
     tidecopy::QtSound sound;
-    const std::string configHome = tidecopy::userConfigHome();
-    const tidecopy::Environment environment =
-        tidecopy::makeEnvironment(fs, tidecopy::executableFolder(), configHome);
-    const std::string home = tidecopy::userHomeFolder();
-    tidecopy::Form1Services services{fs,
-                                     volumes,
-                                     shell,
-                                     prompts,
-                                     clock,
-                                     environment,
-                                     [&](tidecopy::UserFolder folder) {
-                                         return tidecopy::lookUpUserFolder(fs, configHome, home,
-                                                                           folder);
-                                     },
-                                     tidecopy::systemDisplayFormats(),
-                                     power,
-                                     sound};
-
-    tidecopy::Form1 form(services, QDir::currentPath().toStdString());
-    prompts.setOwner(&form);
+    tidecopy::Platform platform = system->platform().withSound(sound);
+    tidecopy::QtPrompts prompts;
+    tidecopy::MainWindow window(platform, {prompts, tidecopy::systemDisplayFormats()},
+                                QDir::currentPath().toStdString());
+    prompts.setOwner(&window);
 
     // A request to end (SIGTERM, Ctrl+C) closes the window the ordinary way.
     if (const int requests = tidecopy::watchTerminationRequests(); requests >= 0) {
-        auto* notifier = new QSocketNotifier(requests, QSocketNotifier::Read, &form);
-        QObject::connect(notifier, &QSocketNotifier::activated, &form, [&form, requests] {
+        auto* notifier = new QSocketNotifier(requests, QSocketNotifier::Read, &window);
+        QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, requests] {
             tidecopy::clearTerminationRequests(requests);
-            form.close();
+            window.close();
         });
     }
 
-    form.Form_Load();
+    window.Form_Load();
     return QApplication::exec();
 }

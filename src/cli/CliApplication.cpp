@@ -4,6 +4,7 @@
 #include "cli/CliProfile.h"
 #include "cli/CliRunHost.h"
 #include "cli/ExitStatus.h"
+#include "cli/ScheduleCommand.h"
 #include "cli/TerminalPrompts.h"
 #include "engine/BackupRun.h"
 #include "log/DailyLog.h"
@@ -35,10 +36,11 @@ void writeLogText(std::ostream& out, std::string_view text) {
     out.flush();
 }
 
-ExitStatus runProfile(const CliArguments& arguments, Terminal& terminal, CliServices& services) {
+ExitStatus runProfile(const CliArguments& arguments, Terminal& terminal, Platform& platform,
+                      RunFlags& flags) {
     const PathStyle style = PathStyle::native();
     const std::optional<std::string> path =
-        resolveProfilePath(services.fs, style, services.environment, arguments.profile);
+        resolveProfilePath(platform.fs, style, platform.environment, arguments.profile);
     if (!path) {
         terminal.err << "tidecopy-cli: cannot read profile '" << arguments.profile
                      << "': no such file\n";
@@ -46,51 +48,42 @@ ExitStatus runProfile(const CliArguments& arguments, Terminal& terminal, CliServ
     }
     OptionSet options;
     MainState state;
-    if (auto refused = loadProfileForRun(services.fs, services.volumes, style, services.environment,
-                                         *path, options, state, terminal.err))
+    ActivityLog log;
+    if (auto refused = loadProfileForRun(platform, style, *path, options, state, log, terminal.err))
         return *refused;
 
     CliRunHost host(terminal.err, terminal.errorIsTerminal);
     TerminalPrompts prompts(terminal.in, terminal.err, terminal.inputIsTerminal,
                             arguments.assumeYes ? TerminalPrompts::Answering::AssumeYes
                                                 : TerminalPrompts::Answering::Ask);
-    ActivityLog log;
     log.setChangeListener([&](const LogChange& change) {
         host.clearProgressLine();
         writeLogText(terminal.out, change.added);
     });
     ActivityRunLog runLog(log);
-    RunContext context{services.fs,
-                       services.volumes,
-                       services.power,
-                       services.clock,
-                       services.environment,
-                       prompts,
-                       host,
-                       options,
-                       state,
-                       runLog,
-                       services.flags,
-                       style};
+    RunContext context{platform, prompts, host, options, state, runLog, flags, style};
     BackupRun run(context,
                   arguments.noAfterActions ? PowerActions::Suppressed : PowerActions::Allowed);
     const RunOutcome outcome = run.BackUpEngine(
         arguments.command == Command::Preview ? RunKind::Preview : RunKind::Backup);
     host.clearProgressLine();
+    // The window's log may stop mid-line until the next run; a terminal's output may not.
+    if (!log.text().empty() && !log.text().ends_with('\n'))
+        terminal.out << '\n' << std::flush;
     if (arguments.noAfterActions && options.ShutdownMode != 0 &&
         outcome.ending == RunEnding::Finished && outcome.counts.selected > 0)
         terminal.err
             << "tidecopy-cli: log off, shut down or restart not done (--no-after-actions)\n";
     // As the window does when it closes.
-    SaveDailyLog(services.fs, style, services.clock, services.environment.logsFolder(),
+    SaveDailyLog(platform.fs, style, platform.clock, platform.environment.logsFolder(),
                  options.chkLog != 0, log.text());
     return exitStatusOf(outcome);
 }
 
 } // namespace
 
-int runCli(const std::vector<std::string_view>& arguments, Terminal& terminal,
-           CliServices& services) {
+int runCli(const std::vector<std::string_view>& arguments, Terminal& terminal, Platform& platform,
+           RunFlags& flags) {
     const ParseOutcome parsed = parseArguments(arguments);
     if (!parsed.error.empty()) {
         terminal.err << "tidecopy-cli: " << parsed.error << "\n\n" << usageText();
@@ -106,17 +99,19 @@ int runCli(const std::vector<std::string_view>& arguments, Terminal& terminal,
         return toInt(ExitStatus::Success);
     case Command::Show: {
         const std::optional<std::string> path = resolveProfilePath(
-            services.fs, PathStyle::native(), services.environment, parsed.arguments.profile);
+            platform.fs, PathStyle::native(), platform.environment, parsed.arguments.profile);
         if (!path) {
             terminal.err << "tidecopy-cli: cannot read profile '" << parsed.arguments.profile
                          << "': no such file\n";
             return toInt(ExitStatus::BadInput);
         }
-        return toInt(showProfile(services.fs, *path, terminal.out, terminal.err));
+        return toInt(showProfile(platform, PathStyle::native(), *path, terminal.out, terminal.err));
     }
     case Command::Run:
     case Command::Preview:
-        return toInt(runProfile(parsed.arguments, terminal, services));
+        return toInt(runProfile(parsed.arguments, terminal, platform, flags));
+    case Command::Schedule:
+        return toInt(runSchedule(parsed.arguments, terminal, platform));
     }
     return toInt(ExitStatus::BadInput);
 }

@@ -1,11 +1,7 @@
 #pragma once
 
 #include "engine/RunFlags.h"
-#include "platform/Clock.h"
-#include "platform/Environment.h"
-#include "platform/FileSystem.h"
-#include "platform/Power.h"
-#include "platform/Volumes.h"
+#include "platform/Platform.h"
 
 #include <iosfwd>
 #include <string_view>
@@ -22,18 +18,9 @@ struct Terminal {
     bool errorIsTerminal = false;
 };
 
-// The services a command works with; main() passes the real ones, tests their own.
-struct CliServices {
-    FileSystem& fs;
-    Volumes& volumes;
-    Power& power;
-    const Clock& clock;
-    const Environment& environment;
-    RunFlags& flags; // its CancelRequested is what Ctrl+C sets
-};
-
-// Runs one command line (without the program name) and answers its exit status.
-int runCli(const std::vector<std::string_view>& arguments, Terminal& terminal,
-           CliServices& services);
+// Runs one command line (without the program name) on the platform's services and
+// answers its exit status. Ctrl+C sets the CancelRequested of flags.
+int runCli(const std::vector<std::string_view>& arguments, Terminal& terminal, Platform& platform,
+           RunFlags& flags);
 
 } // namespace tidecopy::cli

@@ -34,6 +34,13 @@ ParseOutcome failure(std::string text) {
 ParseOutcome parseArguments(const std::vector<std::string_view>& arguments) {
     if (arguments.empty())
         return failure("no command given");
+    if (arguments.front() == "schedule") {
+        ParseOutcome outcome;
+        outcome.arguments.command = Command::Schedule;
+        outcome.error = parseScheduleArguments(
+            std::span(arguments).subspan(1), outcome.arguments.profile, outcome.arguments.schedule);
+        return outcome;
+    }
     const auto rule = commandRules().find(arguments.front());
     if (rule == commandRules().end())
         return failure("unknown command '" + std::string(arguments.front()) + "'");
@@ -65,6 +72,8 @@ std::string usageText() {
            "  tidecopy-cli run PROFILE [--yes] [--no-after-actions]\n"
            "  tidecopy-cli preview PROFILE [--yes]\n"
            "  tidecopy-cli show PROFILE\n"
+           "  tidecopy-cli schedule PROFILE --daily HH:MM | --at-login | --remove\n"
+           "  tidecopy-cli schedule --list\n"
            "  tidecopy-cli --help | --version\n"
            "\n"
            "PROFILE is a profile file (.prof) saved by Tidecopy; a bare name that is not found\n"
@@ -72,6 +81,8 @@ std::string usageText() {
            "  run                 back up as the Backup button does\n"
            "  preview             list what a backup would copy; touches no file\n"
            "  show                print every value the profile holds\n"
+           "  schedule            write or remove a systemd user timer that runs the profile\n"
+           "                      (run PROFILE --yes) daily or at login; --list shows them\n"
            "  --yes               answer Yes to every question\n"
            "  --no-after-actions  never log off, shut down or restart after the run\n"
            "\n"

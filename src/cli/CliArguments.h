@@ -1,12 +1,14 @@
 #pragma once
 
+#include "cli/ScheduleArguments.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tidecopy::cli {
 
-enum class Command { Run, Preview, Show, Help, Version };
+enum class Command { Run, Preview, Show, Schedule, Help, Version };
 
 // The parsed command line of tidecopy-cli.
 struct CliArguments {
@@ -14,6 +16,7 @@ struct CliArguments {
     std::string profile;
     bool assumeYes = false;
     bool noAfterActions = false;
+    ScheduleRequest schedule;
 };
 
 struct ParseOutcome {

@@ -2,6 +2,7 @@
 
 #include "cli/CliSettingsView.h"
 #include "config/LoadINI.h"
+#include "config/SaveINI.h"
 #include "config/SettingsFormat.h"
 #include "config/SettingsLineNames.h"
 #include "config/SettingsReader.h"
@@ -25,12 +26,9 @@ std::string trimmedBlanks(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// The lines of a profile as the loader decodes them; fewer than 71 when it ends early.
-Result<std::vector<std::string>> profileLines(FileSystem& fs, const std::string& path) {
-    Result<std::string> text = fs.readWholeFile(path);
-    if (!text)
-        return text.error();
-    SettingsReader reader(std::move(text).value());
+// The lines of a profile's text as the loader decodes them; fewer than 71 when it ends early.
+std::vector<std::string> linesOf(std::string text) {
+    SettingsReader reader(std::move(text));
     std::vector<std::string> lines;
     while (static_cast<int>(lines.size()) < SettingsFormat::lineCount) {
         Result<std::string> line = reader.readLine();
@@ -39,6 +37,39 @@ Result<std::vector<std::string>> profileLines(FileSystem& fs, const std::string&
         lines.push_back(std::move(line).value());
     }
     return lines;
+}
+
+Result<std::vector<std::string>> profileLines(FileSystem& fs, const std::string& path) {
+    Result<std::string> text = fs.readWholeFile(path);
+    if (!text)
+        return text.error();
+    return linesOf(std::move(text).value());
+}
+
+// A line as show prints it: a number without its blanks, anything else as it stands.
+std::string shownText(int line, const std::string& text) {
+    return settingsLineIsNumber(line) ? trimmedBlanks(text) : text;
+}
+
+// The value a loaded line holds: a field without its quotes.
+std::string loadedValue(int line, const std::string& text) {
+    if (!settingsLineIsField(line))
+        return shownText(line, text);
+    Result<std::string> value = SettingsReader(text).readField();
+    return value ? std::move(value).value() : std::string();
+}
+
+// The profile's lines as a run takes them: loaded, then written out again. Empty when the
+// profile cannot be loaded as a whole; its own lines are all there is to show then.
+std::vector<std::string> loadedLines(Platform& platform, const PathStyle& style,
+                                     const std::string& path) {
+    OptionSet options;
+    MainState state;
+    CliSettingsView view;
+    SettingsContext context{platform, options, state, view, style};
+    if (LoadINI(context, path) != LoadOutcome::Loaded)
+        return {};
+    return linesOf(settingsFileText(options, state));
 }
 
 void refuse(std::ostream& err, const std::string& reason) {
@@ -56,7 +87,7 @@ std::string recoveryReason(FileSystem& fs, const PathStyle& style, const std::st
         if (static_cast<int>(lines->size()) < line)
             break;
         const std::string& folder = (*lines)[static_cast<std::size_t>(line - 1)];
-        if (!folder.empty() && !FileOrDirExists(fs, style, folder))
+        if (!folder.empty() && !NamedFolderExists(fs, style, folder))
             return std::string("the ") + role + " folder '" + folder + "' of profile '" + path +
                    "' does not exist";
     }
@@ -69,25 +100,26 @@ std::string recoveryReason(FileSystem& fs, const PathStyle& style, const std::st
 std::optional<std::string> resolveProfilePath(FileSystem& fs, const PathStyle& style,
                                               const Environment& environment,
                                               const std::string& profile) {
-    if (FileExists(fs, style, profile))
+    if (NamedFileExists(fs, profile))
         return profile;
     if (profile.find(style.separator()) != std::string::npos)
         return std::nullopt;
     std::vector<std::string> candidates = {style.join(environment.profilesFolder(), profile)};
-    if (profile.find('.') == std::string::npos)
+    // The dot that starts a hidden name is no extension.
+    if (profile.find('.', 1) == std::string::npos)
         candidates.push_back(candidates.front() + ".prof");
     for (const std::string& candidate : candidates)
-        if (FileExists(fs, style, candidate))
+        if (NamedFileExists(fs, candidate))
             return candidate;
     return std::nullopt;
 }
 
-std::optional<ExitStatus> loadProfileForRun(FileSystem& fs, Volumes& volumes,
-                                            const PathStyle& style, const Environment& environment,
+std::optional<ExitStatus> loadProfileForRun(Platform& platform, const PathStyle& style,
                                             const std::string& path, OptionSet& options,
-                                            MainState& state, std::ostream& err) {
-    CliSettingsView view;
-    SettingsContext context{fs, volumes, environment, options, state, view, style};
+                                            MainState& state, ActivityLog& log, std::ostream& err) {
+    FileSystem& fs = platform.fs;
+    CliSettingsView view(&log);
+    SettingsContext context{platform, options, state, view, style};
     switch (LoadINI(context, path)) {
     case LoadOutcome::Loaded:
         break;
@@ -102,7 +134,7 @@ std::optional<ExitStatus> loadProfileForRun(FileSystem& fs, Volumes& volumes,
     const std::pair<const std::string*, const char*> folders[] = {{&state.Dir1, "source"},
                                                                   {&state.Dir2, "destination"}};
     for (const auto& [folder, role] : folders) {
-        if (folder->empty() || !FileOrDirExists(fs, style, *folder)) {
+        if (!NamedFolderExists(fs, style, *folder)) {
             refuse(err, std::string("the ") + role + " folder '" + *folder + "' of profile '" +
                             path + "' does not exist");
             return ExitStatus::BadInput;
@@ -111,23 +143,29 @@ std::optional<ExitStatus> loadProfileForRun(FileSystem& fs, Volumes& volumes,
     return std::nullopt;
 }
 
-ExitStatus showProfile(FileSystem& fs, const std::string& path, std::ostream& out,
-                       std::ostream& err) {
-    const Result<std::vector<std::string>> lines = profileLines(fs, path);
+ExitStatus showProfile(Platform& platform, const PathStyle& style, const std::string& path,
+                       std::ostream& out, std::ostream& err) {
+    const Result<std::vector<std::string>> lines = profileLines(platform.fs, path);
     if (!lines) {
         refuse(err, "cannot read profile '" + path + "': " + describeError(lines.error()));
         return ExitStatus::BadInput;
     }
+    const std::vector<std::string> loaded = loadedLines(platform, style, path);
     for (std::size_t i = 0; i < lines->size(); ++i) {
         const int line = static_cast<int>(i) + 1;
         const std::string name = settingsLineName(line);
-        const std::string value =
-            settingsLineIsNumber(line) ? trimmedBlanks((*lines)[i]) : (*lines)[i];
+        const std::string inFile = shownText(line, (*lines)[i]);
+        const bool wasLoaded = i < loaded.size();
+        const std::string value = wasLoaded ? loadedValue(line, loaded[i]) : inFile;
         // Empty places of the lists hold nothing.
-        const bool emptyListPlace =
-            value.empty() && name.ends_with(']') && !name.starts_with("PaneColors");
-        if (!name.empty() && !emptyListPlace)
-            out << name << " = " << value << '\n';
+        const bool emptyListPlace = value.empty() && inFile.empty() && name.ends_with(']') &&
+                                    !name.starts_with("PaneColors");
+        if (name.empty() || emptyListPlace)
+            continue;
+        out << name << " = " << value;
+        if (wasLoaded && shownText(line, loaded[i]) != inFile)
+            out << "   (in the file: \"" << (*lines)[i] << "\")";
+        out << '\n';
     }
     if (static_cast<int>(lines->size()) < SettingsFormat::lineCount) {
         refuse(err, "profile '" + path + "' ends after line " + std::to_string(lines->size()) +

@@ -10,11 +10,11 @@ CliRunHost::CliRunHost(std::ostream& err, bool errorIsTerminal)
     : m_err(err)
     , m_errorIsTerminal(errorIsTerminal) {}
 
-void CliRunHost::progressChanged(int percent, std::chrono::seconds remaining) {
-    if (!m_errorIsTerminal)
+void CliRunHost::progressChanged(const RunProgress& progress) {
+    if (!m_errorIsTerminal || !progress.percent)
         return;
-    m_err << "\r\x1b[K" << percent << "% - Estimated Time Remaining "
-          << FormatDuration(remaining.count()) << std::flush;
+    m_err << "\r\x1b[K" << *progress.percent << "% - Estimated Time Remaining "
+          << FormatDuration(progress.remaining.count()) << std::flush;
     m_progressShown = true;
 }
 

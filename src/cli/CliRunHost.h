@@ -16,21 +16,11 @@ public:
     // Clears the progress line so that other output starts on a clean line.
     void clearProgressLine();
 
-    void setBusyPointer(bool) override {}
-    void setControlEnabled(HostControl, bool) override {}
-    void setAnimationRunning(bool) override {}
-    void setViewCaption(const std::string&) override {}
-    void setProgressText(const std::string&) override {}
-    void setProgressScale(long long) override {}
-    void setProgressValue(long long) override {}
-    void progressChanged(int percent, std::chrono::seconds remaining) override;
-    void scrollLogToEnd() override {}
-    void refreshPane(RunPane) override {}
-    void setFreeSpaceText(const std::string&) override {}
-    void updateTotalFileCounts() override {}
+    void phaseChanged(RunPhase, RunKind) override {}
+    void progressChanged(const RunProgress& progress) override;
+    void paneChanged(Pane) override {}
+    void reported(const RunReport&) override {}
     void playSound(const std::string&, SoundWait) override {}
-    void processEvents() override {}
-    void pause(std::chrono::milliseconds) override {}
     bool countdownStopped() override { return false; }
     void closeProgram() override {}
 

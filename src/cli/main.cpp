@@ -1,25 +1,18 @@
 #include "cli/CliApplication.h"
 #include "platform/InterruptRequests.h"
-#include "platform/posix/PosixFileSystem.h"
-#include "platform/posix/PosixPower.h"
-#include "platform/posix/PosixVolumes.h"
+#include "platform/SystemPlatform.h"
 
 #include <iostream>
-#include <unistd.h>
 
 int main(int argc, char** argv) {
     using namespace tidecopy;
-    PosixFileSystem fs;
-    PosixVolumes volumes;
-    PosixPower power;
-    SystemClock clock;
-    const Environment environment = makeEnvironment(fs, executableFolder(), userConfigHome());
+    const std::unique_ptr<SystemPlatform> system = makeSystemPlatform();
+    Platform& platform = system->platform();
     RunFlags flags;
     cancelOnInterrupt(flags.CancelRequested);
 
-    cli::Terminal terminal{std::cin, std::cout, std::cerr, ::isatty(STDIN_FILENO) == 1,
-                           ::isatty(STDERR_FILENO) == 1};
-    cli::CliServices services{fs, volumes, power, clock, environment, flags};
+    cli::Terminal terminal{std::cin, std::cout, std::cerr, platform.terminal.inputIsTerminal,
+                           platform.terminal.errorIsTerminal};
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    return cli::runCli(arguments, terminal, services);
+    return cli::runCli(arguments, terminal, platform, flags);
 }

@@ -7,7 +7,7 @@ namespace tidecopy {
 bool LoadAutomationProfile(SettingsContext& settings) {
     if (settings.options.chkExecute == 0)
         return false;
-    LoadINI(settings, settings.style.join(settings.environment.profilesFolder(),
+    LoadINI(settings, settings.style.join(settings.platform.environment.profilesFolder(),
                                           settings.options.AutoProfile));
     return true;
 }

@@ -4,23 +4,21 @@
 
 namespace tidecopy {
 
-HistoryCombo& historyOf(MainState& state, ActiveHistory history) {
-    return history == 1 ? state.cmbSourceHistory : state.cmbTargetHistory;
+HistoryCombo& historyOf(MainState& state, Pane history) {
+    return history == Pane::Source ? state.cmbSourceHistory : state.cmbTargetHistory;
 }
 
 bool canRemoveSelectedEntry(const HistoryCombo& history) {
     return history.selected >= 0 && history.selected < static_cast<int>(history.items.size());
 }
 
-void clearHistory(MainState& state, ActiveHistory history) {
+void clearHistory(MainState& state, Pane history) {
     HistoryCombo& combo = historyOf(state, history);
     combo.items.clear();
     combo.selected = -1;
 }
 
-void removeSelectedHistoryEntry(MainState& state, ActiveHistory history) {
-    if (history != 1 && history != 2)
-        return;
+void removeSelectedHistoryEntry(MainState& state, Pane history) {
     HistoryCombo& combo = historyOf(state, history);
     if (!canRemoveSelectedEntry(combo))
         return;

@@ -1,26 +1,25 @@
 #pragma once
 
 #include "config/MainState.h"
+#include "config/Pane.h"
 
 #include <string>
 #include <system_error>
 
 namespace tidecopy {
 
-// The history a command acts on: 1 the source history, 2 the destination history.
-using ActiveHistory = int;
-
-HistoryCombo& historyOf(MainState& state, ActiveHistory history);
+// The history of the source or the destination pane.
+HistoryCombo& historyOf(MainState& state, Pane history);
 
 // "Remove Selected Item from History" is offered only when the side has a selection.
 bool canRemoveSelectedEntry(const HistoryCombo& history);
 
-// "Clear History": 1 clears the source history, any other value the destination one.
-void clearHistory(MainState& state, ActiveHistory history);
+// "Clear History".
+void clearHistory(MainState& state, Pane history);
 
-// "Remove Selected Item from History": removes the selected entry of history 1 or 2;
-// nothing is selected afterwards.
-void removeSelectedHistoryEntry(MainState& state, ActiveHistory history);
+// "Remove Selected Item from History": removes the selected entry; nothing is selected
+// afterwards.
+void removeSelectedHistoryEntry(MainState& state, Pane history);
 
 // Whether the program is still recalling the last folders at start-up, which the
 // message of a history entry that cannot be opened mentions.

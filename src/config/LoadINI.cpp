@@ -74,8 +74,8 @@ private:
     void readFolder(std::string& target);
     void readFolders(std::int16_t& position, std::string& folder, TextArray& history);
 
-    std::error_code selectHistory(HistoryCombo& history, PaneSide side, int position);
-    std::error_code setFolder(PaneSide side, const std::string& folder, std::string& target);
+    std::error_code selectHistory(HistoryCombo& history, Pane side, int position);
+    std::error_code setFolder(Pane side, const std::string& folder, std::string& target);
     void applyFirstStartValues();
     void resetPatterns();
 
@@ -244,17 +244,16 @@ std::error_code SettingsLoader::apply(bool haveFile, ProfileMode mode) {
     // Without a file there are no folders to restore; the panes stay where they are.
     if (!haveFile || (m_kept.recall == 0 && mode == ProfileMode::Off))
         return {};
-    if (auto error = selectHistory(s.cmbSourceHistory, PaneSide::Source, m_kept.sourcePosition))
+    if (auto error = selectHistory(s.cmbSourceHistory, Pane::Source, m_kept.sourcePosition))
         return error;
-    if (auto error =
-            selectHistory(s.cmbTargetHistory, PaneSide::Destination, m_kept.targetPosition))
+    if (auto error = selectHistory(s.cmbTargetHistory, Pane::Destination, m_kept.targetPosition))
         return error;
-    if (auto error = setFolder(PaneSide::Source, m_kept.sourceFolder, s.Dir1))
+    if (auto error = setFolder(Pane::Source, m_kept.sourceFolder, s.Dir1))
         return error;
-    return setFolder(PaneSide::Destination, m_kept.targetFolder, s.Dir2);
+    return setFolder(Pane::Destination, m_kept.targetFolder, s.Dir2);
 }
 
-std::error_code SettingsLoader::selectHistory(HistoryCombo& history, PaneSide side, int position) {
+std::error_code SettingsLoader::selectHistory(HistoryCombo& history, Pane side, int position) {
     if (position < 0)
         return {};
     if (position >= static_cast<int>(history.items.size()))
@@ -263,12 +262,12 @@ std::error_code SettingsLoader::selectHistory(HistoryCombo& history, PaneSide si
     return m_context.view.selectHistoryEntry(side, position);
 }
 
-std::error_code SettingsLoader::setFolder(PaneSide side, const std::string& folder,
+std::error_code SettingsLoader::setFolder(Pane side, const std::string& folder,
                                           std::string& target) {
     // A hidden folder is a folder all the same; only its absence stops the loading.
-    const auto info = m_context.fs.entryInfo(folder);
+    const auto info = m_context.platform.fs.entryInfo(folder);
     const bool isFolder = info && info->type == EntryType::Directory;
-    if (!isFolder && !FileOrDirExists(m_context.fs, m_context.style, folder))
+    if (!isFolder && !FileOrDirExists(m_context.platform.fs, m_context.style, folder))
         return make_error_code(SettingsError::FolderMissing);
     if (auto error = m_context.view.setFolder(side, folder))
         return error;
@@ -302,8 +301,9 @@ void SettingsLoader::recover() {
     s.chkSubFolders.checked = true;
     s.chkChangedFiles.checked = true;
     resetPatterns();
-    const std::string drive = CheckWriteDrives(
-        m_context.fs, m_context.volumes, m_context.environment.programFolder, m_context.style);
+    const std::string drive =
+        CheckWriteDrives(m_context.platform.fs, m_context.platform.volumes,
+                         m_context.platform.environment.programFolder, m_context.style);
     if (!drive.empty() && !s.DriveErrorFlag)
         m_context.view.setDestinationDrive(drive);
 }
@@ -323,12 +323,13 @@ LoadOutcome LoadINIFromText(SettingsContext& context, std::optional<std::string_
     return text ? LoadOutcome::Loaded : LoadOutcome::NoFile;
 }
 
-LoadOutcome LoadINI(SettingsContext& context, const std::string& strFilePath) {
-    const std::string path = context.settingsPath(strFilePath);
-    const ProfileMode mode = strFilePath.empty() ? ProfileMode::Off : ProfileMode::On;
-    if (!FileExists(context.fs, context.style, path))
+LoadOutcome LoadINI(SettingsContext& context, const std::string& file) {
+    const std::string path = context.settingsPath(file);
+    const ProfileMode mode = file.empty() ? ProfileMode::Off : ProfileMode::On;
+    // A profile may be hidden (".nightly.prof"); it is a file all the same.
+    if (!NamedFileExists(context.platform.fs, path))
         return LoadINIFromText(context, std::nullopt, mode);
-    const Result<std::string> contents = context.fs.readWholeFile(path);
+    const Result<std::string> contents = context.platform.fs.readWholeFile(path);
     if (!contents) {
         SettingsLoader(context).recover();
         return LoadOutcome::Recovered;

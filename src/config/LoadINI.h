@@ -20,7 +20,7 @@ enum class LoadOutcome {
 
 // Reads the settings file (empty path) or a profile into the context's option set, main
 // state and window. Shows no message: a file that cannot be read ends in the recovery.
-LoadOutcome LoadINI(SettingsContext& context, const std::string& strFilePath = {});
+LoadOutcome LoadINI(SettingsContext& context, const std::string& file = {});
 
 // The same on a file's contents already in memory; nullopt stands for a missing file.
 LoadOutcome LoadINIFromText(SettingsContext& context, std::optional<std::string_view> text,

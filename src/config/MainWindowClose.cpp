@@ -5,9 +5,10 @@
 
 namespace tidecopy {
 
-void Form_Unload(SettingsContext& context, const Clock& clock, std::string_view logText) {
+void Form_Unload(SettingsContext& context, std::string_view logText) {
     SaveINI(context);
-    SaveDailyLog(context.fs, context.style, clock, context.environment.logsFolder(),
+    const Platform& platform = context.platform;
+    SaveDailyLog(platform.fs, context.style, platform.clock, platform.environment.logsFolder(),
                  context.options.chkLog != 0, logText);
 }
 

@@ -17,7 +17,7 @@ std::optional<PresetFolder> presetFolder(int index) {
     if (index < 0 || index > 9)
         return std::nullopt;
     const Row& entry = row[static_cast<std::size_t>(index % 5)];
-    return PresetFolder{index < 5 ? 1 : 2, entry.folder, entry.caption};
+    return PresetFolder{index < 5 ? Pane::Source : Pane::Destination, entry.folder, entry.caption};
 }
 
 } // namespace tidecopy

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/Pane.h"
 #include "platform/UserFolders.h"
 
 #include <optional>
@@ -9,7 +10,7 @@ namespace tidecopy {
 // One of the ten preset buttons: 0 to 4 act on the source pane, 5 to 9 on the
 // destination pane, each row Desktop, My Documents, My Pictures, My Music, My Videos.
 struct PresetFolder {
-    int pane = 1;
+    Pane pane = Pane::Source;
     UserFolder folder = UserFolder::Desktop;
     const char* caption = "";
 };

@@ -17,27 +17,27 @@ std::string profileLabelText(std::string_view name) {
     return std::string(name.substr(0, name.find('.')));
 }
 
-ProfileCommands::ProfileCommands(SettingsContext& settings, Prompts& prompts, const Clock& clock,
-                                 AppendLog appendLog)
+ProfileCommands::ProfileCommands(SettingsContext& settings, Prompts& prompts, AppendLog appendLog)
     : m_settings(settings)
     , m_prompts(prompts)
-    , m_clock(clock)
     , m_appendLog(std::move(appendLog)) {}
 
 void ProfileCommands::proposeSaveNameOnce() {
     if (m_saveName.empty())
-        m_saveName = proposedProfileName(m_clock.localNow());
+        m_saveName = proposedProfileName(m_settings.platform.clock.localNow());
 }
 
 FileDialogContext ProfileCommands::dialogContext() const {
-    return {m_prompts, m_settings.fs, m_settings.environment.programFolder, m_settings.style};
+    return {m_prompts, m_settings.platform.fs, m_settings.platform.environment.programFolder,
+            m_settings.style};
 }
 
 std::optional<std::string> ProfileCommands::openProfile() {
     proposeSaveNameOnce();
     FileDialogContext dialogs = dialogContext();
-    const std::optional<ChosenFile> chosen = ShowOpen(
-        dialogs, FileKind::Profiles, m_settings.environment.profilesFolder(), m_openedName);
+    const std::optional<ChosenFile> chosen =
+        ShowOpen(dialogs, FileKind::Profiles, m_settings.platform.environment.profilesFolder(),
+                 m_openedName);
     if (!chosen)
         return std::nullopt;
     LoadINI(m_settings, chosen->path());
@@ -51,8 +51,8 @@ std::optional<std::string> ProfileCommands::openProfile() {
 std::optional<std::string> ProfileCommands::saveProfile() {
     proposeSaveNameOnce();
     FileDialogContext dialogs = dialogContext();
-    const std::optional<ChosenFile> chosen =
-        ShowSave(dialogs, FileKind::Profiles, m_settings.environment.profilesFolder(), m_saveName);
+    const std::optional<ChosenFile> chosen = ShowSave(
+        dialogs, FileKind::Profiles, m_settings.platform.environment.profilesFolder(), m_saveName);
     if (!chosen)
         return std::nullopt;
     // A failed write is not reported; the name and the label follow the choice anyway.

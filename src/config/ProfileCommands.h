@@ -2,7 +2,6 @@
 
 #include "config/ProfileDialogs.h"
 #include "config/SettingsContext.h"
-#include "platform/Clock.h"
 
 #include <functional>
 #include <optional>
@@ -24,8 +23,7 @@ class ProfileCommands {
 public:
     using AppendLog = std::function<void(std::string_view)>;
 
-    ProfileCommands(SettingsContext& settings, Prompts& prompts, const Clock& clock,
-                    AppendLog appendLog);
+    ProfileCommands(SettingsContext& settings, Prompts& prompts, AppendLog appendLog);
 
     // Each answers the new lblProfile text, or nullopt when the dialog was cancelled.
     std::optional<std::string> openProfile();
@@ -37,7 +35,6 @@ private:
 
     SettingsContext& m_settings;
     Prompts& m_prompts;
-    const Clock& m_clock;
     AppendLog m_appendLog;
     std::string m_openedName; // the last opened profile, proposed by the open dialog
     std::string m_saveName;   // proposed by the save dialog

@@ -122,9 +122,9 @@ std::string settingsFileText(const OptionSet& options, const MainState& state) {
     return out.take();
 }
 
-std::error_code SaveINI(SettingsContext& context, const std::string& strFilePath) {
-    return context.fs.writeWholeFileAtomically(context.settingsPath(strFilePath),
-                                               settingsFileText(context.options, context.state));
+std::error_code SaveINI(SettingsContext& context, const std::string& file) {
+    return context.platform.fs.writeWholeFileAtomically(
+        context.settingsPath(file), settingsFileText(context.options, context.state));
 }
 
 } // namespace tidecopy

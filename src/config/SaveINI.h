@@ -15,6 +15,6 @@ std::string settingsFileText(const OptionSet& options, const MainState& state);
 // Writes the settings file (empty path) or a profile. The file is replaced only once the
 // new one is complete, so a failure leaves the old one as it was. Callers ignore the
 // error, as the product shows none; it is returned for those who care.
-std::error_code SaveINI(SettingsContext& context, const std::string& strFilePath = {});
+std::error_code SaveINI(SettingsContext& context, const std::string& file = {});
 
 } // namespace tidecopy

@@ -1,5 +1,6 @@
 #include "config/SettingsLineNames.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -45,6 +46,7 @@ constexpr std::array<std::string_view, 35> leadingLines = {"",
                                                            ""};
 
 constexpr std::array<int, 3> textLinesAmongLeading = {10, 20, 28};
+constexpr std::array<int, 2> fieldLines = {10, 28}; // PreserveExtension, LogLimit
 
 std::string historyLineName(int line, int first, const char* history) {
     if (line == first)
@@ -78,6 +80,10 @@ bool settingsLineIsNumber(int line) {
         return true;
     }
     return line == 36 || line == 50;
+}
+
+bool settingsLineIsField(int line) {
+    return std::find(fieldLines.begin(), fieldLines.end(), line) != fieldLines.end();
 }
 
 } // namespace tidecopy

@@ -12,4 +12,7 @@ std::string settingsLineName(int line);
 // Whether the line holds a number (written with a blank before and after it).
 bool settingsLineIsNumber(int line);
 
+// Whether the line holds a field: a text read up to its first comma, unless quoted.
+bool settingsLineIsField(int line);
+
 } // namespace tidecopy

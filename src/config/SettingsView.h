@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/Pane.h"
+
 #include <cstdint>
 #include <string>
 #include <system_error>
@@ -18,7 +20,17 @@ enum class PaneControl {
     File2
 };
 
-enum class PaneSide { Source, Destination };
+inline Pane paneOf(PaneControl control) {
+    switch (control) {
+    case PaneControl::cmbSourceHistory:
+    case PaneControl::Drive1:
+    case PaneControl::Dir1:
+    case PaneControl::File1:
+        return Pane::Source;
+    default:
+        return Pane::Destination;
+    }
+}
 
 struct TwipsSize {
     std::int32_t width = 0;
@@ -43,9 +55,9 @@ public:
 
     // Runs the history's selection handler for the entry at position; the state already
     // holds the new selection.
-    virtual std::error_code selectHistoryEntry(PaneSide side, int position) = 0;
+    virtual std::error_code selectHistoryEntry(Pane pane, int position) = 0;
     // Moves the pane's folder list to an existing folder.
-    virtual std::error_code setFolder(PaneSide side, const std::string& folder) = 0;
+    virtual std::error_code setFolder(Pane pane, const std::string& folder) = 0;
     // Moves the destination drive list to a drive; failures are the pane's to report.
     virtual void setDestinationDrive(const std::string& drive) = 0;
 };

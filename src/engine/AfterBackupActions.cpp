@@ -41,10 +41,10 @@ void closeProgramStep(AfterBackupContext& c) {
 
 } // namespace
 
-void ShutDownReboot(Power& power, const RunFlags& flags, int intTypeShutdown) {
+void ShutDownReboot(Power& power, const RunFlags& flags, int shutdownMode) {
     if (flags.CountdownCancelled)
         return;
-    switch (intTypeShutdown) {
+    switch (shutdownMode) {
     case 1:
         power.request(PowerAction::LogOff);
         break;

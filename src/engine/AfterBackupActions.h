@@ -30,6 +30,6 @@ struct AfterBackupContext {
 void runAfterBackupActions(AfterBackupContext& context);
 
 // Makes the power request for ShutdownMode 1 to 3 unless the countdown was stopped.
-void ShutDownReboot(Power& power, const RunFlags& flags, int intTypeShutdown);
+void ShutDownReboot(Power& power, const RunFlags& flags, int shutdownMode);
 
 } // namespace tidecopy

@@ -7,6 +7,7 @@
 #include "engine/FolderCreation.h"
 #include "engine/FolderWalk.h"
 #include "engine/IntegrityCheck.h"
+#include "engine/NestedDestination.h"
 #include "engine/PreRunChecks.h"
 #include "engine/RunPattern.h"
 #include "engine/SettingsSummary.h"
@@ -22,8 +23,6 @@ namespace tidecopy {
 
 namespace {
 
-constexpr std::chrono::seconds pauseAfterListing{1};
-
 // Names the volume by its mount point where one is known.
 std::string flushFailureText(Volumes& volumes, const std::string& destination,
                              std::error_code error) {
@@ -38,22 +37,19 @@ std::string flushFailureText(Volumes& volumes, const std::string& destination,
 // What one run carries from step to step.
 struct BackupRun::Progress {
     std::optional<DestinationPath> paths;
+    std::optional<FolderWalk> walk;
     std::string pattern;
     FileList list;
-    std::optional<CopyDecision> decision;
-    std::optional<FileCopier> copier;
     std::chrono::steady_clock::time_point start;
     bool detailedLog = false;
     bool folderQuestionAsked = false;
     bool declined = false;
-    std::size_t selected = 0;
+    RunCounts counts;
     std::size_t readErrors = 0;
     std::vector<CopiedFile> copied;
     // The progress text hangs on the percentage and the time remaining only, which change
     // far less often than files pass; it is written anew only when they do.
-    std::string progressText;
-    int shownPercentage = -1;
-    std::chrono::seconds shownRemaining{-1};
+    RunProgress shown;
 };
 
 BackupRun::BackupRun(RunContext& context, PowerActions powerActions)
@@ -64,13 +60,13 @@ void BackupRun::append(std::string_view text) {
     m_context.log.append(text);
 }
 
-void BackupRun::appendFromTo(const std::string& s, const std::string& TargetFile) {
+void BackupRun::appendFromTo(const std::string& source, const std::string& target) {
     constexpr std::string_view from = "From-> ";
     constexpr std::string_view to = "\r\nTo-> ";
     constexpr std::string_view lineEnd = "\r\n";
     std::string text;
-    text.reserve(from.size() + s.size() + to.size() + TargetFile.size() + lineEnd.size());
-    text.append(from).append(s).append(to).append(TargetFile).append(lineEnd);
+    text.reserve(from.size() + source.size() + to.size() + target.size() + lineEnd.size());
+    text.append(from).append(source).append(to).append(target).append(lineEnd);
     append(text);
 }
 
@@ -79,15 +75,26 @@ void BackupRun::playSound(const char* fileName, SoundWait wait) {
         m_context.host.playSound(fileName, wait);
 }
 
+void BackupRun::step() {
+    if (m_context.betweenSteps)
+        m_context.betweenSteps();
+}
+
 std::string BackupRun::nowText() const {
-    return generalDateTimeText(m_context.clock.localNow());
+    return generalDateTimeText(m_context.platform.clock.localNow());
 }
 
 RunOutcome BackupRun::BackUpEngine(RunKind kind) {
+    RunOutcome outcome = run(kind);
+    outcome.changes = runChangesOf(m_context.state, m_context.options);
+    return outcome;
+}
+
+RunOutcome BackupRun::run(RunKind kind) {
     RunContext& c = m_context;
     c.flags.PreviewMode = kind == RunKind::Preview;
-    if (!passesPreRunChecks(kind, c.state, c.options, c.environment.windowsFolder, c.style,
-                            c.prompts))
+    if (!passesPreRunChecks(kind, c.state, c.options, c.platform.environment.windowsFolder, c.style,
+                            c.platform.fs, c.prompts))
         return {};
 
     Progress progress;
@@ -102,45 +109,54 @@ RunOutcome BackupRun::BackUpEngine(RunKind kind) {
 // Preparing: controls, log header, settings, listing.
 void BackupRun::prepare(RunKind kind, Progress& progress) {
     RunContext& c = m_context;
-    c.host.setBusyPointer(true);
     c.flags.CountdownCancelled = false;
-    c.host.processEvents();
+    step();
 
     progress.paths.emplace(
         c.style, DestinationPathInputs{c.state.Dir1, c.state.Dir2, c.state.chkSubFolders.checked,
                                        c.state.chkRelative.checked, c.state.chkOnlySubs.checked});
-    c.flags.CancelRequested = false;
+    // CancelRequested is not cleared here: each run starts with flags of its own, so a
+    // cancel that arrives before the listing is a cancel all the same.
     c.state.cmbPattern.text = filterTextForRun(c.state.cmbPattern.text);
     progress.pattern = runPatternOf(c.state.cmbPattern.text);
 
-    c.host.setControlEnabled(HostControl::Cancel, true);
-    c.host.setControlEnabled(HostControl::BackupAndPreview, false);
-    c.host.setAnimationRunning(true);
-    c.host.setProgressValue(0);
-    c.host.setControlEnabled(HostControl::ProfileButtons, false);
-    c.host.setControlEnabled(HostControl::Frames, false);
-    progress.start = c.clock.steadyNow();
+    progress.start = c.platform.clock.steadyNow();
+    c.host.phaseChanged(RunPhase::Preparing, kind);
 
     // A preview always logs every file, within a bound of its own.
     progress.detailedLog = c.options.chkLogDetails != 0 || kind == RunKind::Preview;
     if (kind == RunKind::Preview) {
         c.log.setMaxLength(previewLogMaxLength);
-        c.host.setViewCaption("Preparing Backup Preview\r\nPlease wait...");
         append("\r\n*** Preview BACKUP Started at " + nowText() + "\r\n");
     } else {
-        c.host.setViewCaption("Preparing Backup\r\nPlease wait...");
         append("\r\n*** BACKUP Started at " + nowText() + "\r\n");
     }
     playSound("s1.wav", SoundWait::Synchronous);
     append(LogSettingsSummary(c.state, c.options));
     append("* Preparing backup...reading folders and files...Please wait...\r\n");
-    c.host.setProgressText("Reading Folders and Files...Please wait...\r\n");
-    c.host.scrollLogToEnd();
+    c.host.phaseChanged(RunPhase::Reading, kind);
+    progress.shown.text = "Reading Folders and Files...Please wait...\r\n";
+    c.host.progressChanged(progress.shown);
+    listFiles(progress);
+    step();
+}
 
-    FolderWalk walk(c.fs, c.style, RunControl{&c.flags.CancelRequested, [&c] {
-                                                  c.host.processEvents();
-                                              }});
+// The source files to consider, the destination left out when it lies inside the source.
+void BackupRun::listFiles(Progress& progress) {
+    RunContext& c = m_context;
+    FolderWalk& walk =
+        progress.walk.emplace(c.platform.fs, c.style, RunControl{&c.flags.CancelRequested, [this] {
+                                                                     step();
+                                                                 }});
     const std::string& strSource = progress.paths->strSource();
+    if (c.state.chkSubFolders.checked) {
+        if (const auto inside = destinationInsideSource(c.platform.fs, c.style, strSource,
+                                                        progress.paths->strTarget())) {
+            walk.leaveOut(*inside);
+            append("Destination folder " + c.state.Dir2 +
+                   " lies inside the source folder: it is left out of the backup.\r\n");
+        }
+    }
     std::vector<FolderError> readErrors;
     if (c.state.chkSubFolders.checked)
         readErrors = walk.ListFilesInTree(strSource, AttributeMask::Folders, AttributeMask::Files,
@@ -155,8 +171,6 @@ void BackupRun::prepare(RunKind kind, Progress& progress) {
                    "\r\n");
         progress.readErrors = readErrors.size();
     }
-    c.host.processEvents();
-    c.host.pause(pauseAfterListing);
 }
 
 // Asked once, on the first file, when the destination folder exists already.
@@ -166,7 +180,7 @@ bool BackupRun::confirmDestinationFolder(Progress& progress) {
         return true;
     progress.folderQuestionAsked = true;
     const std::optional<std::string> folder = progress.paths->destinationFolderToConfirm();
-    if (!folder || !FileOrDirExists(c.fs, c.style, *folder))
+    if (!folder || !FileOrDirExists(c.platform.fs, c.style, *folder))
         return true;
     const PromptAnswer answer = c.prompts.message(
         "Target Folder Exists",
@@ -178,137 +192,157 @@ bool BackupRun::confirmDestinationFolder(Progress& progress) {
 // The decision and the copy, file by file.
 void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome) {
     RunContext& c = m_context;
-    c.flags.CancelRequested = false;
+    // A cancel while the folders were read ends the run before its first file.
+    if (c.flags.CancelRequested)
+        return;
+    c.host.phaseChanged(RunPhase::Copying, kind);
     const std::size_t count = progress.list.Count;
     if (count > 1)
         append("* Copying files at " + nowText() +
                (progress.detailedLog ? "\r\n" : "... Please wait...\r\n"));
 
-    const RunControl control{&c.flags.CancelRequested, [&c] {
-                                 c.host.processEvents();
+    const RunControl control{&c.flags.CancelRequested, [this] {
+                                 step();
                              }};
-    progress.decision.emplace(
-        c.fs, c.style,
+    CopyDecision decision(
+        c.platform.fs, c.style,
         CopyDecisionOptions{c.state.optSelectiveCopy(), c.state.chkOnlyNewFiles.checked,
                             c.state.chkChangedFiles.checked, c.options.DateCondition,
                             c.options.chkSizeFiles != 0, std::nullopt});
     const bool preserve = c.state.chkPreserveFiles.enabled && c.state.chkPreserveFiles.checked;
-    progress.copier.emplace(
-        c.fs, c.style,
+    FileCopier copier(
+        c.platform.fs, c.style,
         CopyOptions{c.state.chkSubFolders.checked, preserve, c.options.PreserveNaming,
                     c.options.PreserveExtension, progress.paths->strTarget()},
         [this](std::string_view text) { append(text); }, control);
 
     if (kind == RunKind::Backup && c.state.chkSubFolders.checked && c.options.chkEmptyFolders != 0)
         MakeAllFolders(
-            c.fs, c.style, progress.paths->strSource(),
+            c.platform.fs, c.style, *progress.walk, progress.paths->strSource(),
             [&progress](std::string_view path) { return progress.paths->TargetFile(path); },
-            [&progress](const std::string& folder) { progress.copier->prepareFolder(folder); });
-    c.host.setProgressScale(static_cast<long long>(count) + 1);
+            [&copier](const std::string& folder) { copier.prepareFolder(folder); });
 
+    RunCounts& counts = progress.counts;
     const bool verifyLater = kind == RunKind::Backup && c.options.chkIntegrity != 0;
     for (std::size_t i = 1; i <= count && !c.flags.CancelRequested; ++i) {
         const std::string& s = progress.list.Items[i - 1];
         const std::string TargetFile = progress.paths->TargetFile(s);
-        c.host.setProgressValue(static_cast<long long>(i));
         if (i == 1 && !confirmDestinationFolder(progress)) {
-            progress.selected = 0;
+            counts.selected = 0;
             progress.declined = true;
             append("Target folder exists. User canceled backup.\r\n");
             break;
         }
-        showProgress(kind, i, progress);
+        showProgress(kind, i, s, progress);
         if (kind == RunKind::Backup)
-            progress.copier->removeLeftoversBeside(TargetFile);
+            copier.removeLeftoversBeside(TargetFile);
 
-        if (progress.decision->shouldCopy(s, TargetFile)) {
+        if (decision.shouldCopy(s, TargetFile)) {
             if (progress.detailedLog)
                 appendFromTo(s, TargetFile);
-            ++progress.selected;
-            if (kind == RunKind::Backup) {
-                const CopyOutcome copied = progress.copier->GoAndCopyTheFile(s, TargetFile);
-                if (copied == CopyOutcome::Failed)
-                    ++outcome.failedFiles;
-                else if (copied == CopyOutcome::Copied && verifyLater)
-                    progress.copied.push_back({s, TargetFile});
-            }
+            ++counts.selected;
+            if (kind == RunKind::Backup)
+                countCopy(copier.GoAndCopyTheFile(s, TargetFile), {s, TargetFile}, verifyLater,
+                          progress);
         }
-        if (i == 1) {
-            c.host.refreshPane(RunPane::Dir2);
-            c.host.setAnimationRunning(false);
-        }
-        c.host.scrollLogToEnd();
-        c.host.processEvents();
+        if (i == 1)
+            c.host.paneChanged(Pane::Destination);
+        step();
+    }
+    counts.existing = decision.ExistingCount();
+    counts.preserved = copier.PreservedCount();
+    outcome.failedFiles += counts.failed;
+}
+
+void BackupRun::countCopy(CopyOutcome copy, CopiedFile file, bool verifyLater, Progress& progress) {
+    switch (copy) {
+    case CopyOutcome::Copied:
+        ++progress.counts.copied;
+        if (verifyLater)
+            progress.copied.push_back(std::move(file));
+        break;
+    case CopyOutcome::Failed:
+        ++progress.counts.failed;
+        break;
+    case CopyOutcome::Cancelled:
+        break; // neither copied nor failed: the summary reports the cancel
     }
 }
 
-// The progress text, and the percentage with the time remaining.
-void BackupRun::showProgress(RunKind kind, std::size_t i, Progress& progress) {
+// The file, the percentage with the time remaining, and the progress text.
+void BackupRun::showProgress(RunKind kind, std::size_t i, const std::string& file,
+                             Progress& progress) {
     RunContext& c = m_context;
     const std::size_t count = progress.list.Count;
-    const auto elapsed = c.clock.steadyNow() - progress.start;
+    const auto elapsed = c.platform.clock.steadyNow() - progress.start;
     const int percentage = progressPercentage(i, count);
     const std::chrono::seconds remaining = estimatedTimeRemaining(i, count, elapsed);
-    if (percentage != progress.shownPercentage || remaining != progress.shownRemaining) {
-        progress.progressText = progressText(kind, percentage, remaining);
-        progress.shownPercentage = percentage;
-        progress.shownRemaining = remaining;
+    RunProgress& shown = progress.shown;
+    if (percentage != shown.percent || remaining != shown.remaining) {
+        shown.text = progressText(kind, percentage, remaining);
+        shown.percent = percentage;
+        shown.remaining = remaining;
     }
-    c.host.setProgressText(progress.progressText);
-    c.host.progressChanged(percentage, remaining);
+    shown.filesListed = count;
+    shown.fileNumber = i;
+    shown.currentFile = file;
+    c.host.progressChanged(shown);
 }
 
 // Reporting: summary, integrity check, time, refreshed panes.
 void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
     RunContext& c = m_context;
     const bool cancelled = c.flags.CancelRequested;
-    c.host.setAnimationRunning(false);
+    const RunCounts& counts = progress.counts;
+    c.host.phaseChanged(RunPhase::Reporting, kind);
     // What a run reports as done must be on the disk, not only in the cache.
     bool onDisk = true;
-    if (kind == RunKind::Backup && progress.selected > 0) {
+    if (kind == RunKind::Backup && counts.selected > 0) {
         const std::string& destination = progress.paths->strTarget();
-        if (const std::error_code error = c.fs.flushVolume(destination)) {
-            append(flushFailureText(c.volumes, destination, error));
+        if (const std::error_code error = c.platform.fs.flushVolume(destination)) {
+            append(flushFailureText(c.platform.volumes, destination, error));
             ++outcome.failedFiles;
             onDisk = false;
         }
     }
-    c.host.setFreeSpaceText(GetFreeSpace(c.volumes, c.style, progress.paths->strTarget()));
+    outcome.destinationFreeSpace =
+        GetFreeSpace(c.platform.volumes, c.style, progress.paths->strTarget());
 
-    outcome.counts = {progress.list.Count, progress.selected, progress.decision->ExistingCount(),
-                      progress.copier->PreservedCount()};
+    outcome.counts = counts;
+    outcome.counts.listed = progress.list.Count;
     outcome.failedFiles += progress.readErrors;
     const std::string RunSummary = runSummaryText(kind, cancelled, outcome.counts);
     if (cancelled)
         playSound("s3.wav", SoundWait::Asynchronous);
-    else
-        c.host.setProgressValue(static_cast<long long>(progress.list.Count) + 1);
     append(RunSummary + "\r\n");
-    append(upToDateText(outcome.counts));
+    if (!cancelled)
+        append(upToDateText(outcome.counts));
 
-    if (progress.selected >= 1) {
+    if (counts.selected >= 1) {
         // After a failed flush the cache may still hold what the disk lost: nothing is
         // reported as verified.
         if (!cancelled && kind == RunKind::Backup && c.options.chkIntegrity != 0 && onDisk) {
-            c.host.setViewCaption("Checking files for integrity...");
-            c.host.setAnimationRunning(true);
+            c.host.phaseChanged(RunPhase::Verifying, kind);
             append("Integrity check of backup files...\r\n");
             const IntegrityResult checked = checkIntegrity(
-                c.fs, c.style, progress.copied, [this](std::string_view text) { append(text); },
-                RunControl{&c.flags.CancelRequested, [&c] {
-                               c.host.processEvents();
+                c.platform.fs, c.style, progress.copied,
+                [this](std::string_view text) { append(text); },
+                RunControl{&c.flags.CancelRequested, [this] {
+                               step();
                            }});
             outcome.integrityFailures = checked.failed;
-            c.host.setAnimationRunning(false);
+            c.host.phaseChanged(RunPhase::Reporting, kind);
         }
-        append(timeTakenText(kind, c.clock.steadyNow() - progress.start));
+        append(timeTakenText(kind, c.platform.clock.steadyNow() - progress.start));
     }
     append("\r\n");
 
-    c.host.setProgressText(RunSummary);
-    for (RunPane pane : {RunPane::Dir2, RunPane::Dir1, RunPane::File1, RunPane::File2})
-        c.host.refreshPane(pane);
-    c.host.updateTotalFileCounts();
+    progress.shown.complete = !cancelled;
+    progress.shown.percent.reset();
+    progress.shown.text = RunSummary;
+    c.host.progressChanged(progress.shown);
+    c.host.paneChanged(Pane::Destination);
+    c.host.paneChanged(Pane::Source);
 
     if (progress.declined)
         outcome.ending = RunEnding::Declined;
@@ -316,15 +350,14 @@ void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
         outcome.ending = RunEnding::Cancelled;
     else
         outcome.ending = RunEnding::Finished;
+    c.host.reported(outcome);
 }
 
 // Ending: controls back, preview limits restored, the after-backup actions.
 void BackupRun::finish(RunKind kind, RunOutcome& outcome) {
     RunContext& c = m_context;
-    c.host.setBusyPointer(false);
-    c.host.setControlEnabled(HostControl::ProfileButtons, true);
-    c.host.setControlEnabled(HostControl::Frames, true);
-    c.host.processEvents();
+    c.host.phaseChanged(RunPhase::Restoring, kind);
+    step();
     if (kind == RunKind::Preview)
         c.log.setMaxLength(logMaxLengthFor(c.options.LogLimit));
 
@@ -335,23 +368,22 @@ void BackupRun::finish(RunKind kind, RunOutcome& outcome) {
     } else if (kind == RunKind::Backup) {
         // A preview changes nothing: no history entry, no closing, no shutdown.
         AddToHistory(c.state);
-        c.host.setControlEnabled(HostControl::Cancel, false);
+        c.host.phaseChanged(RunPhase::AfterActions, kind);
         playSound("s2.wav", SoundWait::Synchronous);
         AfterBackupContext after{c.options,
                                  c.flags,
                                  c.host,
-                                 c.power,
+                                 c.platform.power,
                                  [this](std::string_view text) { append(text); },
                                  [&c] {
-                                     SaveDailyLog(c.fs, c.style, c.clock,
-                                                  c.environment.logsFolder(), c.options.chkLog != 0,
-                                                  c.log.text());
+                                     SaveDailyLog(c.platform.fs, c.style, c.platform.clock,
+                                                  c.platform.environment.logsFolder(),
+                                                  c.options.chkLog != 0, c.log.text());
                                  },
                                  m_powerActions};
         runAfterBackupActions(after);
     }
-    c.host.scrollLogToEnd();
-    c.host.setControlEnabled(HostControl::BackupAndPreview, true);
+    c.host.phaseChanged(RunPhase::Done, kind);
 }
 
 } // namespace tidecopy

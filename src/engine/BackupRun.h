@@ -2,33 +2,21 @@
 
 #include "engine/AfterBackupActions.h"
 #include "engine/RunContext.h"
-#include "engine/RunReport.h"
+#include "engine/RunOutcome.h"
 #include "engine/RunTimeTexts.h"
 
 #include <cstddef>
 
 namespace tidecopy {
 
-// How a run ended, for front ends that report it (the command line's exit status).
-enum class RunEnding {
-    Refused,  // a pre-run check or the confirmation ended it before it started
-    Declined, // "No" to the destination-folder question
-    Cancelled,
-    Finished,
-};
-
-struct RunOutcome {
-    RunEnding ending = RunEnding::Refused;
-    RunCounts counts;
-    // Files that failed, unreadable source folders and a failed flush of the destination.
-    std::size_t failedFiles = 0;
-    std::size_t integrityFailures = 0; // files that failed the integrity check
-};
+enum class CopyOutcome;
+struct CopiedFile;
 
 // One backup or preview from the button press to the report and the after-backup
 // actions. Synchronous: the window calls it on a worker thread, the command line on its
 // main thread. Everything it does to the front end goes through the context's host and
-// prompts; the log is appended directly.
+// prompts; the log is appended directly. It works on the context's state and options and
+// hands back what it changed in them with its outcome.
 class BackupRun {
 public:
     explicit BackupRun(RunContext& context, PowerActions powerActions = PowerActions::Allowed);
@@ -36,17 +24,23 @@ public:
     RunOutcome BackUpEngine(RunKind kind);
 
 private:
+    RunOutcome run(RunKind kind);
+
     struct Progress;
     void prepare(RunKind kind, Progress& progress);
+    void listFiles(Progress& progress);
     void copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome);
+    static void countCopy(CopyOutcome copy, CopiedFile file, bool verifyLater, Progress& progress);
     void report(RunKind kind, Progress& progress, RunOutcome& outcome);
     void finish(RunKind kind, RunOutcome& outcome);
     bool confirmDestinationFolder(Progress& progress);
-    void showProgress(RunKind kind, std::size_t i, Progress& progress);
+    void showProgress(RunKind kind, std::size_t i, const std::string& file, Progress& progress);
     void append(std::string_view text);
     // The detailed log's two lines for one selected file.
-    void appendFromTo(const std::string& s, const std::string& TargetFile);
+    void appendFromTo(const std::string& source, const std::string& target);
     void playSound(const char* fileName, SoundWait wait);
+    // Between steps: each folder read, each file, each chunk of a large one.
+    void step();
     std::string nowText() const;
 
     RunContext& m_context;

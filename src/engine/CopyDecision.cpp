@@ -14,14 +14,14 @@ std::int64_t wholeSeconds(std::int64_t ns) {
 
 } // namespace
 
-bool dateRuleHolds(int DateCondition, std::int64_t sourceNs, std::int64_t targetNs,
+bool dateRuleHolds(int dateCondition, std::int64_t sourceNs, std::int64_t targetNs,
                    std::int64_t targetResolutionNs) {
     std::int64_t d = wholeSeconds(targetNs) - wholeSeconds(sourceNs);
     const std::int64_t exact = targetNs - sourceNs;
     if (targetResolutionNs > nsPerSecond && exact < targetResolutionNs &&
         exact > -targetResolutionNs)
         d = 0;
-    switch (DateCondition) {
+    switch (dateCondition) {
     case 1:
         return d != 0;
     case 2:
@@ -40,26 +40,26 @@ CopyDecision::CopyDecision(FileSystem& fs, const PathStyle& style, CopyDecisionO
 
 // One look at the target and at most one at the source serve all three rules, in their
 // order: a run with nothing to copy costs two lookups per file, not five.
-bool CopyDecision::shouldCopy(const std::string& source, const std::string& TargetFile) {
+bool CopyDecision::shouldCopy(const std::string& sourceFile, const std::string& targetFile) {
     if (!m_options.optSelectiveCopy)
         return true;
     const bool dateRule = m_options.chkChangedFiles && m_options.DateCondition != 0;
     const bool sizeRule = m_options.chkChangedFiles && m_options.chkSizeFiles;
     if (!m_options.chkOnlyNewFiles && !dateRule && !sizeRule)
         return false;
-    const Result<EntryInfo> target = m_fs.entryInfo(TargetFile);
+    const Result<EntryInfo> target = m_fs.entryInfo(targetFile);
     if (m_options.chkOnlyNewFiles) {
-        if (!isExistingFile(TargetFile, target))
+        if (!isExistingFile(targetFile, target))
             return true;
         ++m_existingCount;
     }
     if ((!dateRule && !sizeRule) || !target)
         return false;
-    const Result<EntryInfo> sourceInfo = m_fs.entryInfo(source);
+    const Result<EntryInfo> sourceInfo = m_fs.entryInfo(sourceFile);
     if (!sourceInfo)
         return false;
     if (dateRule && dateRuleHolds(m_options.DateCondition, sourceInfo->modifiedNs,
-                                  target->modifiedNs, resolutionOfFolderOf(TargetFile)))
+                                  target->modifiedNs, resolutionOfFolderOf(targetFile)))
         return true;
     return sizeRule && target->size != sourceInfo->size;
 }
@@ -71,24 +71,22 @@ bool CopyDecision::isExistingFile(const std::string& path, const Result<EntryInf
     return info && passesAttributeMask(info->attributes, AttributeMask::OrdinaryFilesOnly);
 }
 
-bool CopyDecision::CheckTimeAndDate(const std::string& TheSourceFile,
-                                    const std::string& TheTargetFile) {
-    const auto source = m_fs.entryInfo(TheSourceFile);
+bool CopyDecision::CheckTimeAndDate(const std::string& sourceFile, const std::string& targetFile) {
+    const auto source = m_fs.entryInfo(sourceFile);
     if (!source)
         return false;
-    const auto target = m_fs.entryInfo(TheTargetFile);
+    const auto target = m_fs.entryInfo(targetFile);
     if (!target)
         return false;
     return dateRuleHolds(m_options.DateCondition, source->modifiedNs, target->modifiedNs,
-                         resolutionOfFolderOf(TheTargetFile));
+                         resolutionOfFolderOf(targetFile));
 }
 
-bool CopyDecision::CheckFileSize(const std::string& TheSourceFile,
-                                 const std::string& TheTargetFile) {
-    const auto target = m_fs.entryInfo(TheTargetFile);
+bool CopyDecision::CheckFileSize(const std::string& sourceFile, const std::string& targetFile) {
+    const auto target = m_fs.entryInfo(targetFile);
     if (!target)
         return false;
-    const auto source = m_fs.entryInfo(TheSourceFile);
+    const auto source = m_fs.entryInfo(sourceFile);
     if (!source)
         return false;
     return target->size != source->size;

@@ -28,7 +28,7 @@ struct CopyDecisionOptions {
 // The date rule on two modification times. Times are compared in whole seconds, as a date
 // difference in seconds counts them; on a volume that keeps coarser times (FAT: two
 // seconds) a difference smaller than its resolution is no difference.
-bool dateRuleHolds(int DateCondition, std::int64_t sourceNs, std::int64_t targetNs,
+bool dateRuleHolds(int dateCondition, std::int64_t sourceNs, std::int64_t targetNs,
                    std::int64_t targetResolutionNs);
 
 // Decides, file by file, whether a run copies a listed file to its destination. One
@@ -38,12 +38,12 @@ class CopyDecision {
 public:
     CopyDecision(FileSystem& fs, const PathStyle& style, CopyDecisionOptions options);
 
-    bool shouldCopy(const std::string& source, const std::string& TargetFile);
+    bool shouldCopy(const std::string& sourceFile, const std::string& targetFile);
     std::size_t ExistingCount() const { return m_existingCount; }
 
     // Any error, a missing file in particular, answers false.
-    bool CheckTimeAndDate(const std::string& TheSourceFile, const std::string& TheTargetFile);
-    bool CheckFileSize(const std::string& TheSourceFile, const std::string& TheTargetFile);
+    bool CheckTimeAndDate(const std::string& sourceFile, const std::string& targetFile);
+    bool CheckFileSize(const std::string& sourceFile, const std::string& targetFile);
 
 private:
     bool isExistingFile(const std::string& path, const Result<EntryInfo>& info);

@@ -21,14 +21,13 @@ DestinationPath::DestinationPath(const PathStyle& style, const DestinationPathIn
     , m_strTarget(
           style.withTrailingSeparator(style.withoutTrailingSeparator(inputs.destinationFolder))) {
     const std::string dir1 = style.withoutTrailingSeparator(inputs.sourceFolder);
-    const std::size_t lastSeparator = dir1.rfind(style.separator());
+    const std::string dir2 = style.withoutTrailingSeparator(inputs.destinationFolder);
     std::size_t kept = 0; // how much of the source folder's path the relative form keeps
-    if (!style.isRoot(dir1) && lastSeparator != std::string::npos) {
-        // The source folder's own name, compared with the destination at the same place.
-        const std::string_view tailS = std::string_view(m_strSource).substr(lastSeparator + 1);
-        const std::string_view tailT = tailFrom(m_strTarget, lastSeparator + 1);
-        if (tailT != tailS && !inputs.chkOnlySubs)
-            kept = tailS.size();
+    if (!style.isRoot(dir1) && dir1.find(style.separator()) != std::string::npos) {
+        // A destination of the source folder's own name already is its counterpart.
+        const std::string_view sourceName = style.fileNameOf(dir1);
+        if (!inputs.chkOnlySubs && !style.sameName(style.fileNameOf(dir2), sourceName))
+            kept = sourceName.size() + 1;
     }
     m_relativeStart = m_strSource.size() - kept;
 }

@@ -25,7 +25,7 @@ struct DestinationPathInputs {
 // absolute form): the whole source path below its root, under the destination folder.
 // Recurse and Relative on (the relative form): the path below the source folder, preceded
 // by the source folder's own name unless Only Subdirectories is on or the destination
-// folder already ends, at the same length, in that name (the same-name rule).
+// folder has that name itself (the same-name rule; case counts as the path style says).
 class DestinationPath {
 public:
     DestinationPath(const PathStyle& style, const DestinationPathInputs& inputs);

@@ -73,10 +73,12 @@ CopyOutcome FileCopier::GoAndCopyTheFile(const std::string& strSource,
     m_control.processEvents();
     const std::error_code error = replaceSafely(folder, strSource, name, preservedName);
     m_control.processEvents();
+    // A file the user cancelled half-way did not fail: the run reports the cancel.
+    if (error == std::errc::operation_canceled)
+        return CopyOutcome::Cancelled;
     if (error) {
         logFailure(strTarget, error);
-        return error == std::errc::operation_canceled ? CopyOutcome::Cancelled
-                                                      : CopyOutcome::Failed;
+        return CopyOutcome::Failed;
     }
     if (!preservedName.empty()) {
         m_log("File already exists. Preserving existing file (renamed to ." + ext.substr(1) +

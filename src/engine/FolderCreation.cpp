@@ -37,15 +37,16 @@ std::error_code CreateFolderPath(FileSystem& fs, const PathStyle& style, std::st
     return firstError;
 }
 
-void MakeAllFolders(FileSystem& fs, const PathStyle& style, const std::string& strSourcePath,
-                    const DestinationPathFunction& destinationOf, const FolderMaker& makeFolder) {
+void MakeAllFolders(FileSystem& fs, const PathStyle& style, FolderWalk& walk,
+                    const std::string& strSourcePath, const DestinationPathFunction& destinationOf,
+                    const FolderMaker& makeFolder) {
     const auto prepare = [&](const std::string& folder) {
         if (!folder.empty() && !FileOrDirExists(fs, style, folder))
             makeFolder(folder);
     };
 
     FileList subFolders;
-    FolderWalk(fs, style).ListSubFolders(strSourcePath, AttributeMask::Folders, subFolders);
+    walk.ListAllSubFolders(strSourcePath, AttributeMask::Folders, subFolders);
     for (const std::string& sub : subFolders.Items)
         prepare(destinationOf(sub));
     if (subFolders.Items.empty()) {

@@ -10,6 +10,8 @@
 
 namespace tidecopy {
 
+class FolderWalk;
+
 // The text up to and including the first delimiter, removed from startStrg; the whole
 // text when there is no delimiter.
 std::string GetPart(std::string& startStrg, char delimiter);
@@ -27,10 +29,13 @@ using DestinationPathFunction = std::function<std::string(std::string_view sourc
 // Creates one destination folder with its missing levels; errors are ignored.
 using FolderMaker = std::function<void(const std::string& folder)>;
 
-// Prepares, before a run copies, the destination folder of each immediate subfolder of the
-// source folder, or of the source folder itself when it has none. The destinations come
-// from the run's own path rule, so the prepared folders are the ones its files will use.
-void MakeAllFolders(FileSystem& fs, const PathStyle& style, const std::string& strSourcePath,
-                    const DestinationPathFunction& destinationOf, const FolderMaker& makeFolder);
+// Prepares, before a run copies, the destination folder of every folder below the source
+// folder, at every depth, or of the source folder itself when it has none. The walk
+// decides what is a folder to prepare (never a hidden one, never through a link); the
+// destinations come from the run's own path rule, so the prepared folders are the ones
+// its files will use; makeFolder creates each one.
+void MakeAllFolders(FileSystem& fs, const PathStyle& style, FolderWalk& walk,
+                    const std::string& strSourcePath, const DestinationPathFunction& destinationOf,
+                    const FolderMaker& makeFolder);
 
 } // namespace tidecopy

@@ -32,12 +32,11 @@ bool isWalkedFolder(const FolderEntry& entry, std::uint32_t mask) {
     return entry.type == EntryType::Directory && isSelected(entry, mask);
 }
 
-// A name without wildcards finds only itself, as the platform's search does. "*.*" and
-// "*" take every name; they are what almost every run lists with, so no match is tried.
+// One rule for every filter, with or without wildcards: letters compare without regard to
+// case. "*.*" and "*" take every name; they are what almost every run lists with, so no
+// match is tried.
 bool matchesPattern(std::string_view pattern, std::string_view name) {
-    if (pattern == "*.*" || pattern == "*")
-        return true;
-    return hasWildcard(pattern) ? matchesWildcard(pattern, name) : pattern == name;
+    return pattern == "*.*" || pattern == "*" || matchesWildcard(pattern, name);
 }
 
 std::string joined(const std::string& folder, const std::string& name) {
@@ -76,6 +75,14 @@ void FolderWalk::appendFiles(const std::string& folder, const FolderContents& co
     list.Count = list.Items.size();
 }
 
+void FolderWalk::leaveOut(const std::string& folder) {
+    m_leftOut = m_style.withoutTrailingSeparator(folder);
+}
+
+bool FolderWalk::isLeftOut(std::string_view folder) const {
+    return !m_leftOut.empty() && folder == m_leftOut;
+}
+
 void FolderWalk::ListSubFolders(const std::string& folder, std::uint32_t mask, FileList& list) {
     const std::string base = m_style.withTrailingSeparator(folder);
     FolderContents contents;
@@ -86,8 +93,11 @@ void FolderWalk::ListSubFolders(const std::string& folder, std::uint32_t mask, F
         if (!isSelected(entry, mask))
             continue;
         m_control.processEvents();
-        if (entry.type == EntryType::Directory)
-            list.Items.push_back(joined(base, entry.name));
+        if (entry.type != EntryType::Directory)
+            continue;
+        std::string sub = joined(base, entry.name);
+        if (!isLeftOut(sub))
+            list.Items.push_back(std::move(sub));
     }
     list.Count = list.Items.size();
 }
@@ -124,7 +134,10 @@ void FolderWalk::walkFilesBelow(const std::string& folder, const FolderContents&
         if (!isWalkedFolder(entry, request.folderMask))
             continue;
         m_control.processEvents();
-        const std::string sub = m_style.withTrailingSeparator(joined(folder, entry.name));
+        std::string sub = joined(folder, entry.name);
+        if (isLeftOut(sub))
+            continue;
+        sub += m_style.separator();
         FolderContents subContents;
         if (auto error = readFolder(sub, subContents)) {
             errors.push_back({sub, error});

@@ -29,6 +29,10 @@ class FolderWalk {
 public:
     FolderWalk(FileSystem& fs, const PathStyle& style, RunControl control = {});
 
+    // A folder below the walked one that is neither listed nor walked into (the
+    // destination of a run when it lies inside the source), named as the walk meets it.
+    void leaveOut(const std::string& folder);
+
     // Immediate subfolders. Errors are ignored: an unreadable folder has no subfolders.
     void ListSubFolders(const std::string& folder, std::uint32_t mask, FileList& list);
     // Every folder below, each followed by everything below it before its next sibling.
@@ -53,9 +57,12 @@ private:
     void walkFilesBelow(const std::string& folder, const FolderContents& contents,
                         const TreeRequest& request, std::vector<FolderError>& errors);
 
+    bool isLeftOut(std::string_view folder) const;
+
     FileSystem& m_fs;
     PathStyle m_style;
     RunControl m_control;
+    std::string m_leftOut;
 };
 
 } // namespace tidecopy

@@ -13,9 +13,19 @@ std::string lowered(std::string text) {
     return text;
 }
 
-bool isWindowsFolder(const std::string& WindowsFolder, const std::string& folder,
+bool isWindowsFolder(const std::string& windowsFolder, const std::string& folder,
                      const PathStyle& style) {
-    return lowered(WindowsFolder) == lowered(style.withTrailingSeparator(folder));
+    return lowered(windowsFolder) == lowered(style.withTrailingSeparator(folder));
+}
+
+// The same folder written twice differently ("Dir1" and "Dir1/", a path through a link) is
+// still one folder: what the file system says decides.
+bool sameFolder(FileSystem& fs, const std::string& a, const std::string& b) {
+    if (a == b)
+        return true;
+    const Result<FileIdentity> first = fs.identityOf(a);
+    const Result<FileIdentity> second = fs.identityOf(b);
+    return first && second && *first == *second;
 }
 
 std::string confirmationText(const MainState& state) {
@@ -27,20 +37,20 @@ std::string confirmationText(const MainState& state) {
 } // namespace
 
 bool passesPreRunChecks(RunKind kind, const MainState& state, const OptionSet& options,
-                        const std::string& WindowsFolder, const PathStyle& style,
+                        const std::string& windowsFolder, const PathStyle& style, FileSystem& fs,
                         Prompts& prompts) {
-    if (state.Dir1 == state.Dir2) {
+    if (sameFolder(fs, state.Dir1, state.Dir2)) {
         prompts.message("", "Source and Target folder can not be the same!", PromptButtons::Ok,
                         PromptIcon::None);
         return false;
     }
-    if (isWindowsFolder(WindowsFolder, state.Dir1, style)) {
+    if (isWindowsFolder(windowsFolder, state.Dir1, style)) {
         prompts.message("Operating System Protection",
                         "Sorry, this program does not support copying the Windows folder.",
                         PromptButtons::Ok, PromptIcon::Information);
         return false;
     }
-    if (isWindowsFolder(WindowsFolder, state.Dir2, style)) {
+    if (isWindowsFolder(windowsFolder, state.Dir2, style)) {
         prompts.message("Operating System Protection",
                         "Sorry, this program does not support copying files to the Windows folder.",
                         PromptButtons::Ok, PromptIcon::Information);

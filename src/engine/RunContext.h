@@ -5,24 +5,18 @@
 #include "engine/RunFlags.h"
 #include "engine/RunHost.h"
 #include "engine/RunLog.h"
-#include "platform/Clock.h"
-#include "platform/Environment.h"
-#include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
-#include "platform/Power.h"
+#include "platform/Platform.h"
 #include "platform/Prompts.h"
-#include "platform/Volumes.h"
+
+#include <functional>
 
 namespace tidecopy {
 
 // Everything a backup run works with: the platform's services, the front end, and the
 // state the main window owns (options, panes, log, run flags).
 struct RunContext {
-    FileSystem& fs;
-    Volumes& volumes;
-    Power& power;
-    const Clock& clock;
-    const Environment& environment;
+    Platform& platform;
     Prompts& prompts;
     RunHost& host;
     OptionSet& options;
@@ -30,6 +24,10 @@ struct RunContext {
     RunLog& log;
     RunFlags& flags;
     PathStyle style = PathStyle::native();
+    // Called between the run's steps (each folder read, each file, each chunk of a large
+    // one): a front end running the run on its own thread may let its events run there,
+    // a test acts at a chosen moment.
+    std::function<void()> betweenSteps = {};
 };
 
 } // namespace tidecopy

@@ -1,50 +1,48 @@
 #pragma once
 
+#include "config/Pane.h"
+#include "engine/RunPhase.h"
+#include "engine/RunReport.h"
+
 #include <chrono>
+#include <cstddef>
+#include <optional>
 #include <string>
 
 namespace tidecopy {
 
-// Controls a run enables and disables while it works.
-enum class HostControl {
-    Cancel,           // cmdCancel
-    BackupAndPreview, // cmdBackItUp and cmdPreview
-    ProfileButtons,   // cmdSaveOpen(0) and cmdSaveOpen(1)
-    Frames,           // frmSource, frmTarget and frmOptions
-};
-
-enum class RunPane { Dir1, Dir2, File1, File2 };
 enum class SoundWait { Synchronous, Asynchronous };
 
-// Everything a backup run does to its front end besides the log and the questions.
-// The window implements it (marshalling each call to its own thread), the command line
-// implements it on the terminal, tests record the calls. Every call comes from the
-// thread running the backup.
+// Where a run is in its files, and the progress line that says it.
+struct RunProgress {
+    std::size_t filesListed = 0;
+    std::size_t fileNumber = 0;        // the file being handled, from 1; 0 before the first
+    bool complete = false;             // the run has reported: every step is done
+    std::string currentFile;           // the source path of that file
+    std::optional<int> percent;        // while copying, 1 to 100
+    std::chrono::seconds remaining{0}; // while copying, the estimate
+    std::string text;                  // the progress line, as the window shows it
+
+    // The preparation's animation goes on until the first file has been handled.
+    bool pastFirstFile() const { return complete || fileNumber > 1; }
+};
+
+// What a backup run tells its front end, which decides what each call shows: the window
+// marshals the calls to its own thread and follows them with its widgets, the command
+// line prints the progress, tests record the calls. Questions go through Prompts, log
+// text through the RunLog. Every call comes from the thread running the backup.
 class RunHost {
 public:
     virtual ~RunHost() = default;
 
-    virtual void setBusyPointer(bool busy) = 0;
-    virtual void setControlEnabled(HostControl control, bool enabled) = 0;
-    // tmrAni1 and imgView1: the animation runs while preparing and until the first file.
-    virtual void setAnimationRunning(bool running) = 0;
-    virtual void setViewCaption(const std::string& text) = 0;  // lblView1
-    virtual void setProgressText(const std::string& text) = 0; // lblPercent
-    // picPercent's scale and imgPercent's width within it.
-    virtual void setProgressScale(long long scaleWidth) = 0;
-    virtual void setProgressValue(long long value) = 0;
-    // Called with each update of the percentage and the estimate; the texts above stay.
-    virtual void progressChanged(int percent, std::chrono::seconds remaining) = 0;
-    virtual void scrollLogToEnd() = 0;
-    virtual void refreshPane(RunPane pane) = 0;
-    virtual void setFreeSpaceText(const std::string& text) = 0; // lblFreeSpace
-    virtual void updateTotalFileCounts() = 0;                   // lblTotalFiles
-    // fileName is one of "s0.wav".."s3.wav" in the program folder.
+    virtual void phaseChanged(RunPhase phase, RunKind kind) = 0;
+    virtual void progressChanged(const RunProgress& progress) = 0;
+    // The run has changed what the pane's folder holds: the destination after the first
+    // file, both panes at the end.
+    virtual void paneChanged(Pane pane) = 0;
+    virtual void reported(const RunReport& report) = 0;
+    // fileName is one of "s0.wav".."s3.wav" in the resource folder.
     virtual void playSound(const std::string& fileName, SoundWait wait) = 0;
-    // Lets the front end handle what is pending (a no-op where the run has its own thread).
-    virtual void processEvents() = 0;
-    // The pause after the listing, only there for the animation; may return at once.
-    virtual void pause(std::chrono::milliseconds duration) = 0;
     // Shows the countdown before an after-backup action; true when the user stopped it.
     virtual bool countdownStopped() = 0;
     // Ends the program with its closing steps (settings written, daily log saved).

@@ -5,13 +5,15 @@
 namespace tidecopy {
 
 namespace {
-constexpr std::size_t shortestPattern = 4;
+
+bool onlyBlanks(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
 }
 
+} // namespace
+
 std::string filterTextForRun(std::string_view cmbPatternText) {
-    const bool onlyBlanks =
-        std::all_of(cmbPatternText.begin(), cmbPatternText.end(), [](char c) { return c == ' '; });
-    return onlyBlanks ? "*.*" : std::string(cmbPatternText);
+    return onlyBlanks(cmbPatternText) ? "*.*" : std::string(cmbPatternText);
 }
 
 std::string runPatternOf(std::string_view cmbPatternText) {
@@ -20,7 +22,8 @@ std::string runPatternOf(std::string_view cmbPatternText) {
     std::string pattern(cmbPatternText);
     if (const auto bracket = withoutBlanks.find('['); bracket != std::string::npos)
         pattern = withoutBlanks.substr(0, bracket);
-    if (pattern.size() < shortestPattern)
+    // Short patterns ("*.c", "a*") are patterns all the same; only nothing means all.
+    if (onlyBlanks(pattern))
         pattern = "*.*";
     return pattern;
 }

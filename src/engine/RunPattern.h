@@ -6,8 +6,8 @@
 namespace tidecopy {
 
 // The file-name pattern a run lists with, from the filter's text: the part before a
-// "[" description ("*.JPG [Pictures]" gives "*.JPG"), and "*.*" for anything shorter
-// than four characters. An empty filter stands for "*.*".
+// "[" description ("*.JPG [Pictures]" gives "*.JPG"). An empty or blank pattern stands
+// for "*.*".
 std::string runPatternOf(std::string_view cmbPatternText);
 
 // The filter text a run starts with: "*.*" when the text holds only blanks.

@@ -20,7 +20,9 @@ std::string UniqueLogFileName(FileSystem& fs, const PathStyle& style, std::strin
                               std::string_view folder);
 
 // Writes logText to today's next daily log file in logsFolder when chkLog is on and the
-// log holds 20 characters or more. Every failure is swallowed; the folder is not created.
+// log holds 20 characters or more, ending its last line. A text one of today's files
+// already holds is not written again. Every failure is swallowed; the folder is not
+// created.
 void SaveDailyLog(FileSystem& fs, const PathStyle& style, const Clock& clock,
                   std::string_view logsFolder, bool chkLog, std::string_view logText);
 

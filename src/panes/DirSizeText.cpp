@@ -31,9 +31,9 @@ std::string dirSizeText(std::uint64_t totalBytes, std::string_view thousandsSepa
     return grouped(roundedQuotient(totalBytes, 1'000'000), thousandsSeparator) + "Mb";
 }
 
-std::string GetDirSize(FileSystem& fs, const PathStyle& style, const std::string& strFolder,
+std::string GetDirSize(FileSystem& fs, const PathStyle& style, const std::string& folder,
                        std::string_view thousandsSeparator) {
-    const Result<FolderContents> contents = readFolderContents(fs, style, strFolder);
+    const Result<FolderContents> contents = readFolderContents(fs, style, folder);
     return dirSizeText(contents ? contents->plainFileBytes : 0, thousandsSeparator);
 }
 

@@ -15,9 +15,9 @@ namespace tidecopy {
 // nearest whole number, digits grouped by thousandsSeparator.
 std::string dirSizeText(std::uint64_t totalBytes, std::string_view thousandsSeparator);
 
-// The size text of the entries of strFolder that are not folders (sub-folders are not
+// The size text of the entries of folder that are not folders (sub-folders are not
 // entered; hidden and system files count). An unreadable folder counts as 0 bytes.
-std::string GetDirSize(FileSystem& fs, const PathStyle& style, const std::string& strFolder,
+std::string GetDirSize(FileSystem& fs, const PathStyle& style, const std::string& folder,
                        std::string_view thousandsSeparator);
 
 } // namespace tidecopy

@@ -20,9 +20,9 @@ std::string driveTextInMessages(const PathStyle& style, std::string text) {
     return text;
 }
 
-PaneMessage driveErrorMessage(int pane, const std::string& driveText, std::error_code error) {
+PaneMessage driveErrorMessage(Pane pane, const std::string& driveText, std::error_code error) {
     const char* title =
-        pane == 1 ? "Error reading Drive. Error Nr:" : "Error reading drive. Error Nr:";
+        pane == Pane::Source ? "Error reading Drive. Error Nr:" : "Error reading drive. Error Nr:";
     return {title + std::to_string(error.value()),
             "Could not access drive " + driveText + "\r\n\r\n" + describeError(error)};
 }

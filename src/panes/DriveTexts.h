@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/Pane.h"
 #include "platform/PathStyle.h"
 #include "platform/Volumes.h"
 
@@ -21,9 +22,8 @@ struct PaneMessage {
     std::string text;
 };
 
-// The message of a drive chosen in pane 1 (source) or 2 (destination) that could not
-// be read.
-PaneMessage driveErrorMessage(int pane, const std::string& driveText, std::error_code error);
+// The message of a drive chosen in a pane that could not be read.
+PaneMessage driveErrorMessage(Pane pane, const std::string& driveText, std::error_code error);
 
 // "Total file count = 12"
 std::string totalFileCountText(std::size_t count);

@@ -23,20 +23,20 @@ std::string shownName(std::string_view name, int limit) {
 
 } // namespace
 
-std::string fileInfoText(std::string_view strFile, int intLimitLength, const std::string& date,
+std::string fileInfoText(std::string_view name, int limitLength, const std::string& date,
                          std::uint64_t sizeBytes) {
-    return shownName(strFile, intLimitLength) + " " + date + " - " +
+    return shownName(name, limitLength) + " " + date + " - " +
            std::to_string(sizeBytes / 1024 + 1) + "kB";
 }
 
-std::string GetFileSizeDateTime(FileSystem& fs, const PathStyle& style, const std::string& strPath,
-                                const std::string& strFile, int intLimitLength,
+std::string GetFileSizeDateTime(FileSystem& fs, const PathStyle& style, const std::string& folder,
+                                const std::string& name, int limitLength,
                                 const DisplayFormats& formats) {
-    const Result<EntryInfo> info = fs.entryInfo(style.join(strPath, strFile));
+    const Result<EntryInfo> info = fs.entryInfo(style.join(folder, name));
     if (!info)
-        return shownName(strFile, intLimitLength);
+        return shownName(name, limitLength);
     const std::string date = formats.generalDate ? formats.generalDate(info->modifiedNs) : "";
-    return fileInfoText(strFile, intLimitLength, date, info->size);
+    return fileInfoText(name, limitLength, date, info->size);
 }
 
 } // namespace tidecopy

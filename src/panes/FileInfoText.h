@@ -10,16 +10,16 @@
 
 namespace tidecopy {
 
-// "report.txt 21/06/2016 14:03:07 - 13kB": a file's name, cut to intLimitLength
-// characters with "..." when intLimitLength is above 3, its modification time as the
+// "report.txt 21/06/2016 14:03:07 - 13kB": a file's name, cut to limitLength
+// characters with "..." when limitLength is above 3, its modification time as the
 // locale's general date and its size as bytes / 1024 + 1 kilobytes (not rounded up).
-std::string fileInfoText(std::string_view strFile, int intLimitLength, const std::string& date,
+std::string fileInfoText(std::string_view name, int limitLength, const std::string& date,
                          std::uint64_t sizeBytes);
 
-// The same for the file strFile of the folder strPath. A file that can no longer be read
+// The same for the file name of the folder folder. A file that can no longer be read
 // shows its name alone.
-std::string GetFileSizeDateTime(FileSystem& fs, const PathStyle& style, const std::string& strPath,
-                                const std::string& strFile, int intLimitLength,
+std::string GetFileSizeDateTime(FileSystem& fs, const PathStyle& style, const std::string& folder,
+                                const std::string& name, int limitLength,
                                 const DisplayFormats& formats);
 
 } // namespace tidecopy

@@ -8,8 +8,8 @@
 
 namespace tidecopy {
 
-std::error_code chooseHistoryEntry(Panes& panes, MainState& state, Prompts& prompts,
-                                   ActiveHistory history, StartUpPhase phase) {
+std::error_code chooseHistoryEntry(Panes& panes, MainState& state, Prompts& prompts, Pane history,
+                                   StartUpPhase phase) {
     const HistoryCombo& combo = historyOf(state, history);
     if (!canRemoveSelectedEntry(combo))
         return {};

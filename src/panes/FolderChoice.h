@@ -14,15 +14,12 @@ class Prompts;
 struct MainState;
 struct PresetFolder;
 
-// Looks up a well-known user folder; empty text when the system names none.
-using UserFolderLookup = std::function<std::string(UserFolder)>;
-
-// Choosing the selected entry of history 1 (source) or 2 (destination): the pane moves
+// Choosing the selected entry of a pane's history: the pane moves
 // to it. An entry that cannot be opened is reported, worded for the start-up recall
 // while it is still loading; the pane keeps what it reached. An empty entry does
 // nothing. The error is returned for the settings loader.
-std::error_code chooseHistoryEntry(Panes& panes, MainState& state, Prompts& prompts,
-                                   ActiveHistory history, StartUpPhase phase);
+std::error_code chooseHistoryEntry(Panes& panes, MainState& state, Prompts& prompts, Pane history,
+                                   StartUpPhase phase);
 
 // A preset button: its pane moves to the user folder when that exists; otherwise the
 // pane stays as it was.

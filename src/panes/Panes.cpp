@@ -7,9 +7,8 @@
 #include "panes/FileInfoText.h"
 #include "panes/FreeSpaceText.h"
 #include "panes/SplitTheText.h"
-#include "platform/FileSystem.h"
+#include "platform/Platform.h"
 #include "platform/Prompts.h"
-#include "platform/Shell.h"
 
 #include <algorithm>
 
@@ -22,14 +21,18 @@ constexpr int labelLength = 40;
 
 } // namespace
 
-Panes::Panes(PaneServices services, MainState& state)
-    : m_services(services)
+Panes::Panes(Platform& platform, Prompts& prompts, DisplayFormats formats, MainState& state,
+             PathStyle style)
+    : m_platform(platform)
+    , m_prompts(prompts)
+    , m_formats(std::move(formats))
+    , m_style(style)
     , m_state(state) {
     refreshDrives();
 }
 
 const std::vector<Volume>& Panes::refreshDrives() {
-    m_drives = m_services.volumes.list();
+    m_drives = m_platform.volumes.list();
     return m_drives;
 }
 
@@ -37,29 +40,29 @@ std::string Panes::driveOf(const std::string& folder) {
     const Volume* volume = volumeHolding(m_drives, folder);
     if (volume == nullptr && !refreshDrives().empty())
         volume = volumeHolding(m_drives, folder);
-    return volume != nullptr ? volume->mountPoint : m_services.style.rootOf(folder);
+    return volume != nullptr ? volume->mountPoint : m_style.rootOf(folder);
 }
 
 bool Panes::isDriveRoot(const std::string& folder) const {
-    if (m_services.style.isRoot(folder))
+    if (m_style.isRoot(folder))
         return true;
-    const std::string bare = m_services.style.withoutTrailingSeparator(folder);
+    const std::string bare = m_style.withoutTrailingSeparator(folder);
     return std::any_of(m_drives.begin(), m_drives.end(), [&](const Volume& volume) {
-        return m_services.style.withoutTrailingSeparator(volume.mountPoint) == bare;
+        return m_style.withoutTrailingSeparator(volume.mountPoint) == bare;
     });
 }
 
-void Panes::notify(int p, unsigned what) {
+void Panes::notify(Pane p, unsigned what) {
     if (m_listener)
         m_listener(PaneChange{p, what});
 }
 
-std::error_code Panes::setFolder(int p, const std::string& folder) {
-    const PathStyle& style = m_services.style;
+std::error_code Panes::setFolder(Pane p, const std::string& folder) {
+    const PathStyle& style = m_style;
     if (style.rootOf(folder).empty())
         return std::make_error_code(std::errc::no_such_file_or_directory);
     const std::string path = style.withoutTrailingSeparator(folder);
-    Result<FolderContents> contents = readFolderContents(m_services.fs, style, path);
+    Result<FolderContents> contents = readFolderContents(m_platform.fs, style, path);
     if (!contents) {
         m_state.DriveErrorFlag = true;
         return contents.error();
@@ -68,54 +71,52 @@ std::error_code Panes::setFolder(int p, const std::string& folder) {
     return {};
 }
 
-void Panes::openFolder(int p, const std::string& folder) {
+void Panes::openFolder(Pane p, const std::string& folder) {
     if (setFolder(p, folder))
         refreshFolder(p);
 }
 
-void Panes::refreshFolder(int p) {
+void Panes::refreshFolder(Pane p) {
     PaneState& pane = paneAt(p);
-    Result<FolderContents> contents =
-        readFolderContents(m_services.fs, m_services.style, pane.folder);
+    Result<FolderContents> contents = readFolderContents(m_platform.fs, m_style, pane.folder);
     if (contents) {
         show(p, pane.folder, std::move(contents).value());
         return;
     }
     // The lists and the pane's own labels keep what they showed.
-    m_labels.lblDirSize = dirSizeText(0, m_services.formats.thousandsSeparator);
+    m_labels.lblDirSize = dirSizeText(0, m_formats.thousandsSeparator);
     m_activePane = p;
     m_state.DriveErrorFlag = true;
     notify(p, PaneUpdate::DirSize | PaneUpdate::ProgressCleared);
 }
 
-void Panes::show(int p, std::string folder, FolderContents contents) {
+void Panes::show(Pane p, std::string folder, FolderContents contents) {
     PaneState& pane = paneAt(p);
     pane.folder = std::move(folder);
     pane.contents = std::move(contents);
     pane.selectedFile = -1;
     pane.drive = driveOf(pane.folder);
     m_folderOnDrive[pane.drive] = pane.folder;
-    (p == 1 ? m_state.Dir1 : m_state.Dir2) = pane.folder;
-    m_labels.lblDirSize =
-        dirSizeText(pane.contents.plainFileBytes, m_services.formats.thousandsSeparator);
+    (p == Pane::Source ? m_state.Dir1 : m_state.Dir2) = pane.folder;
+    m_labels.lblDirSize = dirSizeText(pane.contents.plainFileBytes, m_formats.thousandsSeparator);
     m_activePane = p;
     pane.lblTotalFiles = totalFileCountText(pane.contents.files.size());
     pane.folderRenameDeleteEnabled = !isDriveRoot(pane.folder);
-    pane.lblFolderName = SplitTheText(pane.folder, m_services.style.separator(), labelLength);
+    pane.lblFolderName = SplitTheText(pane.folder, m_style.separator(), labelLength);
     notify(p, PaneUpdate::Drive | PaneUpdate::Lists | PaneUpdate::FolderName |
                   PaneUpdate::TotalFiles | PaneUpdate::DirSize | PaneUpdate::ProgressCleared);
     if (!pane.contents.files.empty())
         selectFile(p, 0);
 }
 
-std::error_code Panes::chooseDrive(int p, const std::string& mountPoint) {
+std::error_code Panes::chooseDrive(Pane p, const std::string& mountPoint) {
     std::error_code error;
     const auto remembered = m_folderOnDrive.find(mountPoint);
     if (remembered == m_folderOnDrive.end() || setFolder(p, remembered->second))
         error = setFolder(p, mountPoint);
     m_activeDrive = p;
     if (!error) {
-        m_labels.lblFreeSpace = GetFreeSpace(m_services.volumes, m_services.style, mountPoint);
+        m_labels.lblFreeSpace = GetFreeSpace(m_platform.volumes, m_style, mountPoint);
         notify(p, PaneUpdate::FreeSpace);
         return {};
     }
@@ -124,66 +125,62 @@ std::error_code Panes::chooseDrive(int p, const std::string& mountPoint) {
                                      [&](const Volume& v) { return v.mountPoint == mountPoint; });
     if (chosen != m_drives.end())
         text = driveListText(*chosen);
-    const PaneMessage message =
-        driveErrorMessage(p, driveTextInMessages(m_services.style, text), error);
-    m_services.prompts.message(message.title, message.text, PromptButtons::Ok, PromptIcon::Warning);
+    const PaneMessage message = driveErrorMessage(p, driveTextInMessages(m_style, text), error);
+    m_prompts.message(message.title, message.text, PromptButtons::Ok, PromptIcon::Warning);
     PaneState& pane = paneAt(p);
     pane.drive = driveOf(pane.folder);
     notify(p, PaneUpdate::Drive);
     return error;
 }
 
-void Panes::selectFile(int p, int index) {
+void Panes::selectFile(Pane p, int index) {
     PaneState& pane = paneAt(p);
     if (index < 0 || index >= static_cast<int>(pane.contents.files.size()))
         return;
     pane.selectedFile = index;
-    m_labels.lblFileInfo = GetFileSizeDateTime(m_services.fs, m_services.style, pane.folder,
+    m_labels.lblFileInfo = GetFileSizeDateTime(m_platform.fs, m_style, pane.folder,
                                                pane.contents.files[static_cast<std::size_t>(index)],
-                                               labelLength, m_services.formats);
+                                               labelLength, m_formats);
     m_activePane = p;
     notify(p, PaneUpdate::FileSelection | PaneUpdate::FileInfo);
 }
 
-std::string Panes::filePath(int p, int index) const {
+std::string Panes::filePath(Pane p, int index) const {
     const PaneState& state = pane(p);
     if (index < 0 || index >= static_cast<int>(state.contents.files.size()))
         return {};
-    return m_services.style.join(state.folder,
-                                 state.contents.files[static_cast<std::size_t>(index)]);
+    return m_style.join(state.folder, state.contents.files[static_cast<std::size_t>(index)]);
 }
 
-std::error_code Panes::openFile(int p, int index) {
+std::error_code Panes::openFile(Pane p, int index) {
     const std::string path = filePath(p, index);
     if (path.empty())
         return std::make_error_code(std::errc::invalid_argument);
-    return m_services.shell.openDocument(path);
+    return m_platform.shell.openDocument(path);
 }
 
-void Panes::showFreeSpace(int p) {
-    m_labels.lblFreeSpace = GetFreeSpace(m_services.volumes, m_services.style, pane(p).drive);
+void Panes::showFreeSpace(Pane p) {
+    m_labels.lblFreeSpace = GetFreeSpace(m_platform.volumes, m_style, pane(p).drive);
     notify(p, PaneUpdate::FreeSpace);
 }
 
 void Panes::fillStartUpLabels() {
-    for (int p : {1, 2}) {
+    for (Pane p : bothPanes) {
         PaneState& state = paneAt(p);
         state.lblTotalFiles = totalFileCountText(state.contents.files.size());
         if (!state.folder.empty())
-            state.lblFolderName =
-                SplitTheText(state.folder, m_services.style.separator(), labelLength);
+            state.lblFolderName = SplitTheText(state.folder, m_style.separator(), labelLength);
         notify(p, PaneUpdate::TotalFiles | PaneUpdate::FolderName);
     }
-    const PaneState& source = pane(1);
+    const PaneState& source = pane(Pane::Source);
     // The source folder was read when it was shown; reading it again would only cost.
-    m_labels.lblDirSize =
-        dirSizeText(source.contents.plainFileBytes, m_services.formats.thousandsSeparator);
-    m_labels.lblFreeSpace = GetFreeSpace(m_services.volumes, m_services.style, source.drive);
-    notify(1, PaneUpdate::DirSize | PaneUpdate::FreeSpace | PaneUpdate::ProgressCleared);
+    m_labels.lblDirSize = dirSizeText(source.contents.plainFileBytes, m_formats.thousandsSeparator);
+    m_labels.lblFreeSpace = GetFreeSpace(m_platform.volumes, m_style, source.drive);
+    notify(Pane::Source, PaneUpdate::DirSize | PaneUpdate::FreeSpace | PaneUpdate::ProgressCleared);
 }
 
 std::vector<std::string> Panes::ancestorsOf(const std::string& folder) const {
-    const PathStyle& style = m_services.style;
+    const PathStyle& style = m_style;
     std::vector<std::string> chain;
     std::string current = style.withoutTrailingSeparator(folder);
     while (!current.empty()) {

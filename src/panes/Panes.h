@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/Pane.h"
+#include "panes/DisplayFormats.h"
 #include "panes/FolderContents.h"
 #include "platform/PathStyle.h"
 #include "platform/Volumes.h"
@@ -13,11 +15,9 @@
 
 namespace tidecopy {
 
-class FileSystem;
 class Prompts;
-class Shell;
-struct DisplayFormats;
 struct MainState;
+struct Platform;
 
 // One pane as its lists and labels show it.
 struct PaneState {
@@ -51,21 +51,11 @@ inline constexpr unsigned ProgressCleared = 256; // lblPercent empty, imgPercent
 } // namespace PaneUpdate
 
 struct PaneChange {
-    int pane = 0; // 1 source, 2 destination
+    Pane pane = Pane::Source;
     unsigned what = 0;
 };
 
-// The services the panes reach the system through.
-struct PaneServices {
-    FileSystem& fs;
-    Volumes& volumes;
-    Prompts& prompts;
-    Shell& shell;
-    const DisplayFormats& formats;
-    PathStyle style = PathStyle::native();
-};
-
-// The source pane (1) and the destination pane (2): what each drive, folder and file
+// The source pane and the destination pane: what each drive, folder and file
 // event does, the window state the menus read (ActivePane, ActiveDrive) and the shared
 // status labels. Owns the pane states; writes Dir1, Dir2 and DriveErrorFlag of the
 // main state it is given. Views listen and redraw what a change names.
@@ -73,18 +63,20 @@ class Panes {
 public:
     using Listener = std::function<void(const PaneChange&)>;
 
-    Panes(PaneServices services, MainState& state);
+    // Messages go to prompts; texts follow the system's display formats.
+    Panes(Platform& platform, Prompts& prompts, DisplayFormats formats, MainState& state,
+          PathStyle style = PathStyle::native());
 
     void setListener(Listener listener) { m_listener = std::move(listener); }
 
-    const PaneState& pane(int p) const { return m_panes[index(p)]; }
+    const PaneState& pane(Pane p) const { return m_panes[index(p)]; }
     const StatusLabels& labels() const { return m_labels; }
-    int ActivePane() const { return m_activePane; }
-    int ActiveDrive() const { return m_activeDrive; }
+    Pane ActivePane() const { return m_activePane; }
+    Pane ActiveDrive() const { return m_activeDrive; }
     // A right-click on a list or a click on a pane's folder or file menu icon.
-    void setActivePane(int p) { m_activePane = p; }
+    void setActivePane(Pane p) { m_activePane = p; }
     // A press on a pane's drive icon.
-    void setActiveDrive(int p) { m_activeDrive = p; }
+    void setActiveDrive(Pane p) { m_activeDrive = p; }
 
     // The drives present now, read again from the system.
     const std::vector<Volume>& refreshDrives();
@@ -92,21 +84,21 @@ public:
 
     // The folder list moved by the program (history, presets, settings, start-up). A
     // folder that cannot be read leaves the pane as it was and raises DriveErrorFlag.
-    std::error_code setFolder(int p, const std::string& folder);
+    std::error_code setFolder(Pane p, const std::string& folder);
     // A click on a folder list entry: opens it, then shows the pane's folder again even
     // when it did not change or could not be opened.
-    void openFolder(int p, const std::string& folder);
+    void openFolder(Pane p, const std::string& folder);
     // Reads the pane's folder again and shows it.
-    void refreshFolder(int p);
+    void refreshFolder(Pane p);
     // A drive chosen in the drive list: its last folder, else its root. A drive that
     // cannot be read is reported and the drive list goes back to the folder's drive.
-    std::error_code chooseDrive(int p, const std::string& mountPoint);
+    std::error_code chooseDrive(Pane p, const std::string& mountPoint);
     // A file list entry selected by a click or by opening a folder.
-    void selectFile(int p, int index);
+    void selectFile(Pane p, int index);
     // A double-click: the file goes to its default application; failures are not shown.
-    std::error_code openFile(int p, int index);
+    std::error_code openFile(Pane p, int index);
     // A click on a pane's drive icon.
-    void showFreeSpace(int p);
+    void showFreeSpace(Pane p);
     // Start-up: the folder size and free space of the source pane and both panes' own
     // labels, as every change fills them.
     void fillStartUpLabels();
@@ -115,22 +107,25 @@ public:
     // the sub-folders.
     std::vector<std::string> ancestorsOf(const std::string& folder) const;
     // The full path of a file list entry.
-    std::string filePath(int p, int index) const;
+    std::string filePath(Pane p, int index) const;
 
 private:
-    static std::size_t index(int p) { return p == 2 ? 1 : 0; }
-    PaneState& paneAt(int p) { return m_panes[index(p)]; }
-    void show(int p, std::string folder, FolderContents contents);
+    static std::size_t index(Pane p) { return static_cast<std::size_t>(indexOf(p)); }
+    PaneState& paneAt(Pane p) { return m_panes[index(p)]; }
+    void show(Pane p, std::string folder, FolderContents contents);
     std::string driveOf(const std::string& folder);
     bool isDriveRoot(const std::string& folder) const;
-    void notify(int p, unsigned what);
+    void notify(Pane p, unsigned what);
 
-    PaneServices m_services;
+    Platform& m_platform;
+    Prompts& m_prompts;
+    DisplayFormats m_formats;
+    PathStyle m_style;
     MainState& m_state;
     std::array<PaneState, 2> m_panes;
     StatusLabels m_labels;
-    int m_activePane = 1;
-    int m_activeDrive = 1;
+    Pane m_activePane = Pane::Source;
+    Pane m_activeDrive = Pane::Source;
     std::vector<Volume> m_drives;
     // The last folder shown on each drive, which choosing the drive returns to.
     std::map<std::string, std::string> m_folderOnDrive;

@@ -28,7 +28,7 @@ std::string_view characterRange(std::string_view text, std::size_t start, std::s
     return text.substr(from, to - from);
 }
 
-// intLength / 2 to the nearest whole number, halves to the even neighbour.
+// length / 2 to the nearest whole number, halves to the even neighbour.
 std::size_t halfRoundedToEven(int length) {
     const int half = length / 2;
     if (length % 2 != 0 && half % 2 != 0)
@@ -38,32 +38,32 @@ std::size_t halfRoundedToEven(int length) {
 
 } // namespace
 
-std::string SplitTheText(std::string_view strText, char strDelimiter, int intLength) {
-    if (characterCount(strText) < 27)
-        return std::string(strText);
+std::string SplitTheText(std::string_view text, char delimiter, int length) {
+    if (characterCount(text) < 27)
+        return std::string(text);
 
     std::vector<std::string_view> parts;
     std::size_t start = 0;
-    for (std::size_t at = strText.find(strDelimiter); at != std::string_view::npos;
-         at = strText.find(strDelimiter, start)) {
-        parts.push_back(strText.substr(start, at - start));
+    for (std::size_t at = text.find(delimiter); at != std::string_view::npos;
+         at = text.find(delimiter, start)) {
+        parts.push_back(text.substr(start, at - start));
         start = at + 1;
     }
-    parts.push_back(strText.substr(start));
+    parts.push_back(text.substr(start));
 
-    const std::size_t limit = intLength > 0 ? static_cast<std::size_t>(intLength) : 0;
+    const std::size_t limit = length > 0 ? static_cast<std::size_t>(length) : 0;
     std::string first;
     std::string second;
     for (std::string_view part : parts) {
         std::string& line = characterCount(first) < limit ? first : second;
         line.append(part);
-        line.push_back(strDelimiter);
+        line.push_back(delimiter);
     }
 
-    if (static_cast<double>(characterCount(first) + characterCount(second)) > 2.3 * intLength) {
+    if (static_cast<double>(characterCount(first) + characterCount(second)) > 2.3 * length) {
         first += "....";
         // The kept part starts at a 1-based character position.
-        const std::size_t from = halfRoundedToEven(intLength);
+        const std::size_t from = halfRoundedToEven(length);
         second = "..." + std::string(characterRange(second, from > 0 ? from - 1 : 0, limit));
     }
     return first + "\r\n" + second;

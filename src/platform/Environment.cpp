@@ -2,57 +2,18 @@
 
 #include "platform/PathStyle.h"
 
-#include <cstdlib>
-
 namespace tidecopy {
 
-namespace {
-const PathStyle style = PathStyle::native();
-}
-
 std::string Environment::settingsFilePath() const {
-    return style.join(dataFolder, "Tidecopy.ini");
+    return PathStyle::native().join(dataFolder, "Tidecopy.ini");
 }
 
 std::string Environment::profilesFolder() const {
-    return style.join(dataFolder, "Profiles");
+    return PathStyle::native().join(dataFolder, "Profiles");
 }
 
 std::string Environment::logsFolder() const {
-    return style.join(dataFolder, "Logs");
-}
-
-std::string userConfigHome() {
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/')
-        return xdg;
-    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0')
-        return style.join(home, ".config");
-    return "/tmp";
-}
-
-Environment makeEnvironment(FileSystem& fs, const std::string& programFolder,
-                            const std::string& configHome) {
-    Environment environment;
-    environment.programFolder = style.withoutTrailingSeparator(programFolder);
-    environment.configHome = configHome;
-#ifdef _WIN32
-    environment.windowsFolder = "C:\\Windows\\";
-    environment.systemFolder = "C:\\Windows\\System32";
-#else
-    environment.windowsFolder = "/usr/";
-    environment.systemFolder = "/usr/bin";
-#endif
-    if (fs.isWritableFolder(environment.programFolder)) {
-        environment.dataFolder = environment.programFolder;
-    } else {
-        fs.createFolder(configHome);
-        environment.dataFolder = style.join(configHome, "Tidecopy");
-        fs.createFolder(environment.dataFolder);
-    }
-    // Existing folders answer file_exists, which is what we want.
-    fs.createFolder(environment.profilesFolder());
-    fs.createFolder(environment.logsFolder());
-    return environment;
+    return PathStyle::native().join(dataFolder, "Logs");
 }
 
 } // namespace tidecopy

@@ -9,26 +9,24 @@ namespace tidecopy {
 // Where the program and its files live. Plain data so tests can point every folder
 // into their own temporary folder.
 struct Environment {
-    std::string programFolder; // the executable's folder: read-only resources (sounds, manual)
-    std::string dataFolder;    // Tidecopy.ini, Profiles/, Logs/, dversion.ver
-    std::string configHome;    // the per-user settings store lives here
-    std::string windowsFolder; // protected system folder, with a trailing separator
-    std::string systemFolder;  // protected system tools folder
+    std::string programFolder;  // the executable's folder
+    std::string resourceFolder; // read-only resources: the sounds and Manual.pdf
+    std::string dataFolder;     // Tidecopy.ini, Profiles/, Logs/, dversion.ver
+    std::string configHome;     // the per-user settings store lives here
+    std::string windowsFolder;  // protected system folder, with a trailing separator
+    std::string systemFolder;   // protected system tools folder
 
     std::string settingsFilePath() const;
     std::string profilesFolder() const;
     std::string logsFolder() const;
 };
 
-// The per-user config folder: $XDG_CONFIG_HOME, else $HOME/.config.
-std::string userConfigHome();
-
-// The folder of the running executable.
-std::string executableFolder();
-
-// Builds the environment of a program installed in programFolder. A folder the user
-// cannot write to keeps the per-user files under configHome/Tidecopy instead, with its
-// Profiles/ and Logs/ created on first use.
+// Builds the environment of a program whose executable lies in programFolder, with the
+// user's config folder configHome; each backend knows its system's layout. On POSIX an
+// installed copy (programs in PREFIX/bin, resources in PREFIX/share/tidecopy) keeps the
+// per-user files under configHome/Tidecopy. Any other folder is a portable installation
+// holding everything itself, unless the user cannot write to it: then the per-user files
+// go to configHome/Tidecopy too. Profiles/ and Logs/ are created on first use.
 Environment makeEnvironment(FileSystem& fs, const std::string& programFolder,
                             const std::string& configHome);
 

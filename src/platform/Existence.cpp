@@ -23,15 +23,28 @@ bool FileExists(FileSystem& fs, const PathStyle& style, std::string_view path) {
     return existsWithin(fs, std::string(path), AttributeMask::OrdinaryFilesOnly);
 }
 
-bool FileOrDirExists(FileSystem& fs, const PathStyle& style, std::string_view strDest) {
-    if (strDest.empty())
+bool FileOrDirExists(FileSystem& fs, const PathStyle& style, std::string_view entry) {
+    if (entry.empty())
         return false;
-    const std::string path = style.withoutTrailingSeparator(strDest);
+    const std::string path = style.withoutTrailingSeparator(entry);
     if (style.isRoot(path)) {
         auto info = fs.entryInfo(path);
         return info && info->type == EntryType::Directory;
     }
     return existsWithin(fs, path, AttributeMask::Folders);
+}
+
+bool NamedFileExists(FileSystem& fs, std::string_view path) {
+    // An empty path, or a file's path with a separator after it, is not found.
+    const Result<EntryInfo> info = fs.entryInfo(std::string(path));
+    return info && (info->type == EntryType::File || info->type == EntryType::Symlink);
+}
+
+bool NamedFolderExists(FileSystem& fs, const PathStyle& style, std::string_view path) {
+    if (path.empty())
+        return false;
+    const Result<EntryInfo> info = fs.entryInfo(style.withoutTrailingSeparator(path));
+    return (info && info->type == EntryType::Directory) || FileOrDirExists(fs, style, path);
 }
 
 std::string FileNameOf(const PathStyle& style, std::string_view path) {

@@ -33,6 +33,14 @@ struct EntryInfo {
     std::uint32_t permissions = 0; // POSIX permission bits (07777)
 };
 
+// What a file or folder is, whatever path leads to it (device and inode on POSIX): two
+// paths name the same folder exactly when their identities are equal.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
 // One name of a folder listing with what the selection rule needs.
 struct FolderEntry {
     std::string name;

@@ -24,6 +24,11 @@ public:
                                        std::vector<FolderEntry>& entries) = 0;
     virtual Result<EntryInfo> entryInfo(const std::string& path) = 0;
 
+    // The identity of what path leads to, links followed.
+    virtual Result<FileIdentity> identityOf(const std::string& path) = 0;
+    // The absolute path of an existing entry with every link, "." and ".." resolved.
+    virtual Result<std::string> canonicalPath(const std::string& path) = 0;
+
     // Fails with file_exists when something of that name is there already.
     virtual std::error_code createFolder(const std::string& path) = 0;
     virtual std::error_code removeFile(const std::string& path) = 0;

@@ -1,5 +1,6 @@
 #include "platform/PathStyle.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace tidecopy {
@@ -59,6 +60,15 @@ std::string PathStyle::join(std::string_view folder, std::string_view name) cons
     if (folder.empty())
         return std::string(name);
     return withTrailingSeparator(folder) + std::string(name);
+}
+
+bool PathStyle::sameName(std::string_view a, std::string_view b) const {
+    if (m_flavor == Flavor::Posix)
+        return a == b;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
 }
 
 std::string_view PathStyle::fileNameOf(std::string_view path) const {

@@ -31,6 +31,10 @@ public:
     // folder + separator (when missing) + name.
     std::string join(std::string_view folder, std::string_view name) const;
 
+    // Whether two names of entries are the same name: letters compared without regard to
+    // case in the Windows flavour, byte for byte in the POSIX one.
+    bool sameName(std::string_view a, std::string_view b) const;
+
     // The text after the last separator (the whole text when there is none).
     std::string_view fileNameOf(std::string_view path) const;
     // The text up to and including the last separator (empty when there is none).

@@ -1,5 +1,6 @@
 #include "CliFixture.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace tidecopy::test {
@@ -7,25 +8,15 @@ namespace {
 
 class CliApplication : public CliFixture {};
 
-TEST_F(CliApplication, RunBacksUpAndPrintsTheLogWithLineFeeds) {
-    saveProfile();
-    EXPECT_EQ(cli({"run", "job"}), 0) << err.str();
-    EXPECT_EQ(temp.readFile("dst/src/sub/b.txt"), "beta");
-    EXPECT_NE(out.str().find("\n*** BACKUP Started at 2026-12-06 10:00:00\n"), std::string::npos)
-        << out.str();
-    EXPECT_NE(out.str().find("\nAll Files Copied (2)\n"), std::string::npos);
-    EXPECT_EQ(out.str().find('\r'), std::string::npos);
-}
-
 TEST_F(CliApplication, ExitStatusesTellWhatHappened) {
     struct Case {
         const char* name;
         std::function<void()> arrange;
         std::vector<std::string_view> arguments;
         int status;
-        const char* errorText;
+        std::string errorText;
     };
-    const std::string missing = temp / "gone";
+    const std::string missing = temp / "unplugged/backup";
     const Case cases[] = {
         {"nothing to copy is still success",
          [this] { state.Dir1 = temp.makeFolder("empty"); },
@@ -42,11 +33,12 @@ TEST_F(CliApplication, ExitStatusesTellWhatHappened) {
          {"run", "nobody"},
          2,
          "tidecopy-cli: cannot read profile 'nobody': no such file"},
-        {"missing source folder",
-         [&] { state.Dir1 = missing; },
+        {"missing destination folder",
+         [&] { state.Dir2 = missing; },
          {"run", "job"},
          2,
-         "does not exist"},
+         "tidecopy-cli: the destination folder '" + missing + "' of profile '" +
+             temp / "program/Profiles/job.prof" + "' does not exist\n"},
         {"bad usage", nullptr, {"run"}, 2, "tidecopy-cli: 'run' needs a profile"},
         {"confirmation without a terminal",
          [this] { options.chkConfirmationBackup = 1; },
@@ -65,11 +57,29 @@ TEST_F(CliApplication, ExitStatusesTellWhatHappened) {
          {"run", "job"},
          1,
          ""},
+        {"a preview", nullptr, {"preview", "job"}, 0, ""},
         {"refused by a check",
          [this] { state.Dir2 = state.Dir1; },
          {"run", "job"},
          3,
          "Tidecopy: Source and Target folder can not be the same!"},
+        // Ctrl+C, or SIGTERM from a systemd timer, while the folders are read.
+        {"cancelled before the first file",
+         [this] { flags.CancelRequested = true; },
+         {"run", "job"},
+         3,
+         ""},
+        // ~/.config can be backed up, by a profile that is itself hidden.
+        {"hidden folders and profile",
+         [this] {
+             temp.writeFile(".config/app.conf", "x");
+             state.Dir1 = temp / ".config";
+             state.Dir2 = temp.makeFolder(".backup");
+             saveProfile(".nightly.prof");
+         },
+         {"run", ".nightly"},
+         0,
+         ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -77,6 +87,7 @@ TEST_F(CliApplication, ExitStatusesTellWhatHappened) {
         temp.makeFolder("dst");
         fs.clearFaults();
         resetProfile();
+        flags.CancelRequested = false;
         if (c.arrange)
             c.arrange();
         saveProfile();
@@ -85,63 +96,125 @@ TEST_F(CliApplication, ExitStatusesTellWhatHappened) {
     }
 }
 
-TEST_F(CliApplication, MissingDestinationIsRefusedWithItsName) {
-    state.Dir2 = temp / "unplugged/backup";
-    saveProfile();
-    EXPECT_EQ(cli({"run", "job"}), 2);
-    EXPECT_EQ(err.str(), "tidecopy-cli: the destination folder '" + temp / "unplugged/backup" +
-                             "' of profile '" + temp / "program/Profiles/job.prof" +
-                             "' does not exist\n");
-    EXPECT_FALSE(temp.exists("unplugged"));
+// One daily log file per text, within the profile's limit, ending its last line as the
+// output does.
+TEST_F(CliApplication, DailyLogFiles) {
+    struct Case {
+        const char* name;
+        std::int16_t chkCloseProg, ShutdownMode;
+        const char* source;
+        const char* LogLimit;
+        std::size_t files;
+        const char* ending; // of the newest file
+    };
+    const auto logFiles = [this] {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(temp / "program/Logs"))
+            names.push_back(entry.path().filename());
+        return names;
+    };
+    for (int i = 0; i < 20; ++i)
+        temp.writeFile("many/file" + std::to_string(i), "x");
+    temp.makeFolder("empty");
+    const Case cases[] = {
+        {"closing the program", 1, 0, "src", "", 1,
+         "\r\nClose Program Enabled: Closing Tidecopy...\r\n"},
+        {"shutting down, then closing", 1, 2, "src", "", 2,
+         "\r\nClose Program Enabled: Closing Tidecopy...\r\n"},
+        {"nothing to copy, closing on", 1, 0, "empty", "", 1, "errors/problems during backup.\r\n"},
+        {"a log limit", 0, 0, "many", "1000", 1, "make this backup was-> 00:00:01\r\n\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const char* folder : {"program/Logs", "dst"}) {
+            std::filesystem::remove_all(temp / folder);
+            temp.makeFolder(folder);
+        }
+        resetProfile();
+        options.chkLog = options.chkLogDetails = 1;
+        options.chkCloseProg = c.chkCloseProg;
+        options.ShutdownMode = c.ShutdownMode;
+        options.LogLimit = c.LogLimit;
+        state.Dir1 = temp / c.source;
+        saveProfile();
+        std::size_t logsAtShutdown = 0;
+        power.onRequest = [&](PowerAction) {
+            logsAtShutdown = logFiles().size();
+        };
+        EXPECT_EQ(cli({"run", "job"}), 0) << err.str();
+        // The log is saved before the computer goes down.
+        EXPECT_EQ(logsAtShutdown, c.ShutdownMode != 0 ? 1u : 0u);
+        // Line feeds for a terminal; all of the log, and its last line ended.
+        EXPECT_TRUE(out.str().starts_with("\n*** BACKUP Started at ")) << out.str();
+        EXPECT_TRUE(out.str().ends_with('\n')) << out.str();
+        EXPECT_EQ(out.str().find('\r'), std::string::npos);
+        const std::vector<std::string> logs = logFiles();
+        ASSERT_EQ(logs.size(), c.files);
+        const std::string newest =
+            temp.readFile("program/Logs/" + *std::max_element(logs.begin(), logs.end()));
+        EXPECT_TRUE(newest.ends_with(c.ending)) << newest;
+        if (*c.LogLimit != '\0') {
+            EXPECT_LE(newest.size(), 1000u);
+        }
+    }
 }
 
 TEST_F(CliApplication, DamagedProfileIsRefused) {
-    temp.writeFile("program/Profiles/job.prof", ";Orn-Tidecopy v1.0\r\n-1 \r\n");
-    EXPECT_EQ(cli({"run", "job"}), 2);
-    EXPECT_NE(err.str().find("could not be read completely"), std::string::npos) << err.str();
-    EXPECT_TRUE(std::filesystem::is_empty(temp / "dst"));
+    // A profile that ends right after a source folder that is not there names the folder.
+    state.Dir1 = temp / "gone";
+    const std::string full = settingsFileText(options, state);
+    std::size_t end = 0;
+    for (int line = 0; line < 37; ++line)
+        end = full.find("\r\n", end) + 2;
+    const std::pair<std::string, std::string> cases[] = {
+        {";Orn-Tidecopy v1.0\r\n-1 \r\n", "could not be read completely"},
+        {full.substr(0, end), "the source folder '" + temp / "gone" + "' of profile"}};
+    for (const auto& [text, reason] : cases) {
+        temp.writeFile("program/Profiles/job.prof", text);
+        EXPECT_EQ(cli({"run", "job"}), 2);
+        EXPECT_NE(err.str().find(reason), std::string::npos) << err.str();
+        EXPECT_TRUE(std::filesystem::is_empty(temp / "dst"));
+    }
 }
 
-TEST_F(CliApplication, PreviewCopiesNothing) {
+// A run a check refuses has no log, and leaves the output empty.
+TEST_F(CliApplication, ARefusedRunPrintsNothing) {
+    state.Dir2 = state.Dir1;
     saveProfile();
-    EXPECT_EQ(cli({"preview", "job"}), 0);
-    EXPECT_NE(out.str().find("\n2 Files will be copied.\n"), std::string::npos);
-    EXPECT_TRUE(std::filesystem::is_empty(temp / "dst"));
+    EXPECT_EQ(cli({"run", "job"}), 3);
+    EXPECT_EQ(out.str(), "");
 }
 
-TEST_F(CliApplication, AfterActionsRunUnlessSuppressed) {
+TEST_F(CliApplication, NoAfterActionsSuppressesThePowerActions) {
     options.ShutdownMode = 2;
-    options.chkLog = 1;
     saveProfile();
-    EXPECT_EQ(cli({"run", "job", "--no-after-actions"}), 0);
+    for (bool filesToCopy : {true, false}) {
+        EXPECT_EQ(cli({"run", "job", "--no-after-actions"}), 0);
+        // Without files to copy there was nothing to do after the run.
+        EXPECT_EQ(err.str().find("not done (--no-after-actions)") != std::string::npos,
+                  filesToCopy);
+    }
     EXPECT_TRUE(power.requests.empty());
-    EXPECT_NE(err.str().find("not done (--no-after-actions)"), std::string::npos);
-
-    bool logSavedFirst = false;
-    power.onRequest = [&](PowerAction) {
-        logSavedFirst = !std::filesystem::is_empty(temp / "program/Logs");
-    };
-    std::filesystem::remove_all(temp / "program/Logs");
-    std::filesystem::remove_all(temp / "dst/src");
-    temp.makeFolder("program/Logs");
-    EXPECT_EQ(cli({"run", "job"}), 0);
-    EXPECT_EQ(power.requests, std::vector<PowerAction>{PowerAction::ShutDown});
-    EXPECT_TRUE(logSavedFirst);
-    EXPECT_NE(out.str().find("\nShutdown PC Enabled: executing command...\n"), std::string::npos);
 }
 
-TEST_F(CliApplication, ShowPrintsEveryValueInFileOrder) {
+TEST_F(CliApplication, ShowPrintsEveryValueInFileOrderAsARunTakesIt) {
     state.cmbSourceHistory.items = {"/a", "/b"};
     state.cmbSourceHistory.selected = 1;
     options.LogLimit = "5000";
-    saveProfile();
+    std::string profile = settingsFileText(options, state);
+    // A field ends at its first comma: the run reads "o", too short, and keeps "bak".
+    const std::string saved = "\r\nbak\r\n";
+    profile.replace(profile.find(saved), saved.size(), "\r\no,ld\r\n");
+    temp.writeFile("program/Profiles/job.prof", profile);
     EXPECT_EQ(cli({"show", "job"}), 0);
     const std::string text = out.str();
     for (const std::string& line : std::vector<std::string>{
              "optAllCopy = 0\n", "optSelectiveCopy = -1\n", "chkSubFolders = 1\n",
-             "PreserveExtension = bak\n", "LogLimit = 5000\n", "PaneColors[0] = -2147483643\n",
-             "cmbSourceHistory.selected = 1\n", "Dir1 = " + temp / "src" + "\n",
-             "cmbSourceHistory[1] = /b\n", "cmbPattern.text = *.* [All Files]\n"})
+             "PreserveExtension = bak   (in the file: \"o,ld\")\n",
+             "chkeditLog = 1   (in the file: \" 0 \")\n", "LogLimit = 5000\n",
+             "PaneColors[0] = -2147483643\n", "cmbSourceHistory.selected = 1\n",
+             "Dir1 = " + temp / "src" + "\n", "cmbSourceHistory[1] = /b\n",
+             "cmbPattern.text = *.* [All Files]\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
     EXPECT_LT(text.find("chkOnlyNewFiles"), text.find("chkLogUser"));
     EXPECT_EQ(text.find("cmbSourceHistory[2]"), std::string::npos);

@@ -53,15 +53,57 @@ TEST_P(RejectsCommandLines, WithAClearReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, RejectsCommandLines,
-    testing::Values(RejectCase{{}, "no command given"},
-                    RejectCase{{"backup", "x"}, "unknown command 'backup'"},
-                    RejectCase{{"run"}, "'run' needs a profile"},
-                    RejectCase{{"run", "a", "b"}, "only one profile can be given"},
-                    RejectCase{{"preview", "a", "--no-after-actions"},
-                               "'--no-after-actions' is not an option of 'preview'"},
-                    RejectCase{{"show", "a", "--yes"}, "'--yes' is not an option of 'show'"},
-                    RejectCase{{"--version", "x"}, "'x' is not an option of '--version'"},
-                    RejectCase{{"run", "--force", "a"}, "'--force' is not an option of 'run'"}));
+    testing::Values(
+        RejectCase{{}, "no command given"}, RejectCase{{"backup", "x"}, "unknown command 'backup'"},
+        RejectCase{{"run"}, "'run' needs a profile"},
+        RejectCase{{"run", "a", "b"}, "only one profile can be given"},
+        RejectCase{{"preview", "a", "--no-after-actions"},
+                   "'--no-after-actions' is not an option of 'preview'"},
+        RejectCase{{"show", "a", "--yes"}, "'--yes' is not an option of 'show'"},
+        RejectCase{{"--version", "x"}, "'x' is not an option of '--version'"},
+        RejectCase{{"run", "--force", "a"}, "'--force' is not an option of 'run'"},
+        RejectCase{{"schedule", "a"},
+                   "'schedule' needs one of --daily HH:MM, --at-login, --remove and "
+                   "--list"},
+        RejectCase{{"schedule", "--at-login"}, "'schedule' needs a profile"},
+        RejectCase{{"schedule", "a", "--daily"}, "'--daily' needs a time of day (HH:MM)"},
+        RejectCase{{"schedule", "a", "--daily", "24:00"}, "'24:00' is not a time of day (HH:MM)"},
+        RejectCase{{"schedule", "a", "--daily", "7:60"}, "'7:60' is not a time of day (HH:MM)"},
+        RejectCase{{"schedule", "a", "--daily", "7:5"}, "'7:5' is not a time of day (HH:MM)"},
+        RejectCase{{"schedule", "a", "--daily", "007:05"}, "'007:05' is not a time of day (HH:MM)"},
+        RejectCase{{"schedule", "a", "--daily", ":05"}, "':05' is not a time of day (HH:MM)"},
+        RejectCase{{"schedule", "a", "--daily", "1a:05"}, "'1a:05' is not a time of day (HH:MM)"},
+        RejectCase{{"schedule", "a", "--daily", "10:0x"}, "'10:0x' is not a time of day (HH:MM)"},
+        RejectCase{{"schedule", "a", "--at-login", "--remove"},
+                   "only one of --daily, --at-login, --remove and --list can be given"},
+        RejectCase{{"schedule", "a", "--list"}, "'--list' takes no profile"},
+        RejectCase{{"schedule", "a", "b", "--remove"}, "only one profile can be given"},
+        RejectCase{{"schedule", "a", "--weekly"}, "'--weekly' is not an option of 'schedule'"}));
+
+TEST(ParsesScheduleCommandLines, EveryFormWithItsProfile) {
+    struct Case {
+        std::vector<std::string_view> arguments;
+        const char* profile;
+        ScheduleRequest request;
+    };
+    const Case cases[] = {
+        {{"schedule", "job", "--daily", "2:30"}, "job", {ScheduleAction::Daily, 2, 30}},
+        {{"schedule", "--daily", "23:59", "/p/a b.prof"},
+         "/p/a b.prof",
+         {ScheduleAction::Daily, 23, 59}},
+        {{"schedule", "job", "--daily", "00:00"}, "job", {ScheduleAction::Daily, 0, 0}},
+        {{"schedule", "--at-login", "job"}, "job", {ScheduleAction::AtLogin}},
+        {{"schedule", "job", "--remove"}, "job", {ScheduleAction::Remove}},
+        {{"schedule", "--list"}, "", {ScheduleAction::List}},
+    };
+    for (const Case& c : cases) {
+        const ParseOutcome outcome = parseArguments(c.arguments);
+        ASSERT_EQ(outcome.error, "") << c.profile;
+        EXPECT_EQ(outcome.arguments.command, Command::Schedule);
+        EXPECT_EQ(outcome.arguments.profile, c.profile);
+        EXPECT_TRUE(outcome.arguments.schedule == c.request) << c.profile;
+    }
+}
 
 } // namespace
 } // namespace tidecopy::cli

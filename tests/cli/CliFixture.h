@@ -2,9 +2,7 @@
 
 #include "cli/CliApplication.h"
 #include "config/SaveINI.h"
-#include "support/FakeClock.h"
-#include "support/FakePower.h"
-#include "support/FakeVolumes.h"
+#include "support/FakePlatform.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 
@@ -48,16 +46,16 @@ protected:
         out.str({});
         err.str({});
         cli::Terminal terminal{in, out, err, inputIsTerminal, false};
-        cli::CliServices services{fs, volumes, power, clock, environment, flags};
-        return cli::runCli(arguments, terminal, services);
+        return cli::runCli(arguments, terminal, fake.platform, flags);
     }
 
     TempFolder temp;
     FaultyFileSystem fs;
-    FakeVolumes volumes;
-    FakePower power;
-    FakeClock clock;
-    Environment environment;
+    FakePlatform fake{fs};
+    FakeVolumes& volumes = fake.volumes;
+    FakePower& power = fake.power;
+    FakeClock& clock = fake.clock;
+    Environment& environment = fake.environment;
     RunFlags flags;
     OptionSet options;
     MainState state;

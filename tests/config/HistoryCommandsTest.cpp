@@ -14,13 +14,13 @@ MainState withHistories() {
 
 TEST(HistoryCommands, ClearEmptiesOnlyTheActiveHistory) {
     MainState state = withHistories();
-    clearHistory(state, 1);
+    clearHistory(state, Pane::Source);
     EXPECT_TRUE(state.cmbSourceHistory.items.empty());
     EXPECT_EQ(state.cmbSourceHistory.selected, -1);
     EXPECT_EQ(state.cmbTargetHistory.items.size(), 2u);
 
     state = withHistories();
-    clearHistory(state, 0); // any value but 1 means the destination history
+    clearHistory(state, Pane::Destination);
     EXPECT_EQ(state.cmbSourceHistory.items.size(), 3u);
     EXPECT_TRUE(state.cmbTargetHistory.items.empty());
 }
@@ -28,16 +28,16 @@ TEST(HistoryCommands, ClearEmptiesOnlyTheActiveHistory) {
 TEST(HistoryCommands, RemoveTakesOutTheSelectedEntryOnly) {
     MainState state = withHistories();
     EXPECT_TRUE(canRemoveSelectedEntry(state.cmbSourceHistory));
-    removeSelectedHistoryEntry(state, 1);
+    removeSelectedHistoryEntry(state, Pane::Source);
     EXPECT_EQ(state.cmbSourceHistory.items, (std::vector<std::string>{"/a", "/c"}));
     EXPECT_FALSE(canRemoveSelectedEntry(state.cmbSourceHistory));
 }
 
-TEST(HistoryCommands, RemoveWithoutASelectionOrAKnownSideDoesNothing) {
+TEST(HistoryCommands, RemoveWithoutASelectionDoesNothing) {
     MainState state = withHistories();
     EXPECT_FALSE(canRemoveSelectedEntry(state.cmbTargetHistory));
-    removeSelectedHistoryEntry(state, 2);
-    removeSelectedHistoryEntry(state, 3);
+    EXPECT_FALSE(canRemoveSelectedEntry({{"/x", "/y"}, 2})); // a selection past the end
+    removeSelectedHistoryEntry(state, Pane::Destination);
     EXPECT_EQ(state, withHistories());
 }
 

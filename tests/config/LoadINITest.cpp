@@ -165,8 +165,8 @@ TEST_F(LoadINITest, HiddenStoredFolderIsStillAFolder) {
 }
 
 TEST_F(LoadINITest, RaisedDriveErrorKeepsTheDestinationDrive) {
-    view.folderFailures[PaneSide::Destination] = std::make_error_code(std::errc::io_error);
-    view.onSetFolder = [this](PaneSide) {
+    view.folderFailures[Pane::Destination] = std::make_error_code(std::errc::io_error);
+    view.onSetFolder = [this](Pane) {
         state.DriveErrorFlag = true;
     };
     writeSettings();
@@ -175,7 +175,7 @@ TEST_F(LoadINITest, RaisedDriveErrorKeepsTheDestinationDrive) {
 }
 
 TEST_F(LoadINITest, FailedHistorySelectionEndsInTheRecovery) {
-    view.historyFailures[PaneSide::Source] = std::make_error_code(std::errc::io_error);
+    view.historyFailures[Pane::Source] = std::make_error_code(std::errc::io_error);
     writeSettings();
     ASSERT_EQ(load(), LoadOutcome::Recovered);
     EXPECT_EQ(view.eventsStartingWith("select"), std::vector<std::string>{"select source 1"});

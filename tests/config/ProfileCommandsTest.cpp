@@ -2,7 +2,6 @@
 
 #include "SettingsFixture.h"
 #include "config/Automation.h"
-#include "support/FakeClock.h"
 #include "support/ScriptedPrompts.h"
 
 #include <gtest/gtest.h>
@@ -29,9 +28,8 @@ protected:
     std::string profile(const std::string& name) const { return tmp / ("prog/Profiles/" + name); }
 
     ScriptedPrompts prompts;
-    FakeClock clock;
     std::string log;
-    ProfileCommands commands{context, prompts, clock, [this](std::string_view text) {
+    ProfileCommands commands{context, prompts, [this](std::string_view text) {
                                  log += text;
                              }};
 };

@@ -17,10 +17,10 @@ public:
     std::vector<std::string> events;
     TwipsSize screen{28800, 16200};
     TwipsSize window{12000, 9000};
-    std::map<PaneSide, std::error_code> historyFailures;
-    std::map<PaneSide, std::error_code> folderFailures;
+    std::map<Pane, std::error_code> historyFailures;
+    std::map<Pane, std::error_code> folderFailures;
     // Runs before a folder change answers, as the pane handlers would.
-    std::function<void(PaneSide)> onSetFolder;
+    std::function<void(Pane)> onSetFolder;
 
     void setLogMaxLength(std::int32_t length) override {
         events.push_back("log limit " + std::to_string(length));
@@ -34,11 +34,11 @@ public:
     void setBackgroundColor(PaneControl control, std::int32_t color) override {
         events.push_back("color " + controlName(control) + " " + std::to_string(color));
     }
-    std::error_code selectHistoryEntry(PaneSide side, int position) override {
+    std::error_code selectHistoryEntry(Pane side, int position) override {
         events.push_back("select " + sideName(side) + " " + std::to_string(position));
         return historyFailures[side];
     }
-    std::error_code setFolder(PaneSide side, const std::string& folder) override {
+    std::error_code setFolder(Pane side, const std::string& folder) override {
         events.push_back("folder " + sideName(side) + " " + folder);
         if (onSetFolder)
             onSetFolder(side);
@@ -58,8 +58,8 @@ public:
     }
 
 private:
-    static std::string sideName(PaneSide side) {
-        return side == PaneSide::Source ? "source" : "destination";
+    static std::string sideName(Pane side) {
+        return side == Pane::Source ? "source" : "destination";
     }
     static std::string controlName(PaneControl control) {
         static const char* const names[] = {"cmbSourceHistory",

@@ -3,7 +3,7 @@
 #include "RecordingSettingsView.h"
 #include "config/LoadINI.h"
 #include "config/SaveINI.h"
-#include "support/FakeVolumes.h"
+#include "support/FakePlatform.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 
@@ -60,12 +60,14 @@ protected:
 
     TempFolder tmp;
     FaultyFileSystem fs;
-    FakeVolumes volumes;
-    Environment environment;
+    FakePlatform fake{fs};
+    FakeVolumes& volumes = fake.volumes;
+    FakeClock& clock = fake.clock;
+    Environment& environment = fake.environment;
     OptionSet options;
     MainState state;
     RecordingSettingsView view;
-    SettingsContext context{fs, volumes, environment, options, state, view, PathStyle::posix()};
+    SettingsContext context{fake.platform, options, state, view, PathStyle::posix()};
     std::string sourceFolder;
     std::string destinationFolder;
 };

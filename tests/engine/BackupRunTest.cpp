@@ -1,12 +1,27 @@
+#include "EngineFiles.h"
 #include "RunFixture.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <sstream>
 
 namespace tidecopy::test {
 namespace {
 
 using namespace std::chrono_literals;
+
+// The tables' lists of paths, written as one text with blanks between them.
+std::vector<std::string> words(std::string_view text) {
+    std::vector<std::string> result;
+    std::istringstream in{std::string(text)};
+    for (std::string word; in >> word;)
+        result.push_back(word);
+    return result;
+}
+
+bool contains(const std::vector<std::string>& list, const std::string& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
 
 std::string settingsBlock(const std::string& src, const std::string& dst) {
     return "Settings:\r\n"
@@ -75,18 +90,39 @@ TEST_F(BackupRunTest, ControlsAreDisabledWhileRunningAndComeBackAfterwards) {
 
 struct EdgeRunCase {
     const char* name;
-    std::vector<const char*> files;
+    // Files of src/, each holding its name. "=a" is in dst/src/ as it is, "~a" is there in
+    // another size, the copy of "!a" fails for want of space, "*a" grows while it is copied.
+    const char* files;
     RunKind kind;
     std::vector<std::string> expectedLines; // in this order, each whole
     std::vector<std::string> absentLines;
+    bool preserve = false;
 };
 
 class EdgeRuns : public BackupRunTest, public testing::WithParamInterface<EdgeRunCase> {};
 
-TEST_P(EdgeRuns, ReportAsTheProductSays) {
+TEST_P(EdgeRuns, ReportWhatHappened) {
     const EdgeRunCase& c = GetParam();
-    for (const char* file : c.files)
-        temp.writeFile(std::string("src/") + file, file);
+    for (const std::string& word : words(c.files)) {
+        const std::size_t name = word.find_first_not_of("=~!*");
+        const std::string file = word.substr(name);
+        const std::string_view marks = std::string_view(word).substr(0, name);
+        temp.writeFile("src/" + file, file);
+        if (marks.find('=') != std::string_view::npos)
+            temp.writeFile("dst/src/" + file, file);
+        if (marks.find('~') != std::string_view::npos)
+            temp.writeFile("dst/src/" + file, "an older version");
+        if (marks.find('!') != std::string_view::npos)
+            fs.failOn(FsOperation::RenameReplacing, "dst/src/" + file,
+                      std::make_error_code(std::errc::no_space_on_device));
+        if (marks.find('*') != std::string_view::npos)
+            fs.onCall(FsOperation::CopyFileData, [this, file](const std::string& copied) {
+                if (copied == source(file))
+                    temp.writeFile("src/" + file, temp.readFile("src/" + file) + "+");
+            });
+    }
+    state.chkPreserveFiles.checked = c.preserve;
+    options.ShutdownMode = 2; // followed only by a backup that selected files
     run(c.kind);
     const std::string text = logText();
     std::size_t from = 0;
@@ -99,32 +135,78 @@ TEST_P(EdgeRuns, ReportAsTheProductSays) {
         EXPECT_EQ(text.find(line), std::string::npos) << line;
 }
 
+const std::string upToDate = "All backup files already up-to-date (No files replaced).";
+const std::string timeLine = "The time it took to make this backup was-> 00:00:01";
+
 INSTANTIATE_TEST_SUITE_P(
     Table, EdgeRuns,
     testing::Values(
         EdgeRunCase{"EmptySource",
-                    {},
+                    "",
                     RunKind::Backup,
-                    {"0 File Copied.", "All backup files already up-to-date (No files replaced)."},
+                    {"0 File Copied.", upToDate},
                     {"* Copying files at", "The time it took"}},
         EdgeRunCase{"OneFile",
-                    {"only.txt"},
+                    "only.txt",
                     RunKind::Backup,
-                    {"1 File Copied.", "The time it took to make this backup was-> 00:00:01"},
+                    {"1 File Copied.", timeLine},
                     {"* Copying files at"}},
         EdgeRunCase{"Preview",
-                    {"a.txt", "b.txt"},
+                    "a.txt b.txt",
                     RunKind::Preview,
                     {"*** Preview BACKUP Started at 2026-12-06 10:00:00",
                      "* Copying files at 2026-12-06 10:00:00", "2 Files will be copied.",
                      "The time it took to preview-> 00:00:01"},
                     {"All Files Copied"}},
-        EdgeRunCase{
-            "EmptyPreview",
-            {},
-            RunKind::Preview,
-            {"0 Files will be copied.", "All backup files already up-to-date (No files replaced)."},
-            {"The time it took"}}),
+        EdgeRunCase{"EmptyPreview",
+                    "",
+                    RunKind::Preview,
+                    {"0 Files will be copied.", upToDate},
+                    {"The time it took"}},
+        // Up to date only when nothing needed copying; a replaced file is no such thing.
+        EdgeRunCase{"UpToDate",
+                    "=a =b",
+                    RunKind::Backup,
+                    {"0 File Copied.", upToDate},
+                    {"The time it took"}},
+        EdgeRunCase{"ChangedFileReplaced",
+                    "~a =b",
+                    RunKind::Backup,
+                    {"1 File Copied.", timeLine},
+                    {"up-to-date"}},
+        EdgeRunCase{"ChangedFilePreserved",
+                    "~a",
+                    RunKind::Backup,
+                    {"File already exists. Preserving existing file (renamed to .bak)",
+                     "1 File Copied.", "All backup files up-to-date. Preserved 1 file(s)."},
+                    {"No files replaced"},
+                    true},
+        // Failed files are not copies.
+        EdgeRunCase{"OneOfThreeFailed",
+                    "a !b c",
+                    RunKind::Backup,
+                    {"File 'b' Error Occured: No space left on device",
+                     "2 of the 3 Files Copied. 1 file(s) failed."},
+                    {"All Files Copied"}},
+        // An unattended run must not leave the machine on because its files failed.
+        EdgeRunCase{"OnlyFileFailed",
+                    "!only",
+                    RunKind::Backup,
+                    {"0 of the 1 Files Copied. 1 file(s) failed.", timeLine,
+                     "Shutdown PC Enabled: executing command..."},
+                    {"1 File Copied."}},
+        EdgeRunCase{"ChangedFileFailed",
+                    "~!a",
+                    RunKind::Backup,
+                    {"0 of the 1 Files Copied. 1 file(s) failed."},
+                    {"up-to-date"}},
+        // A copy that would mix two versions of its source is a failed file, not a copy.
+        EdgeRunCase{"SourceChangingWhileCopied",
+                    "a *b",
+                    RunKind::Backup,
+                    {"File 'b' changed while it was being copied.",
+                     "1 of the 2 Files Copied. 1 file(s) failed."},
+                    {"All Files Copied"}}),
     caseName<EdgeRunCase>);
 
 TEST_F(BackupRunTest, PreviewTouchesNothingLogsEveryFileAndRestoresTheLogLimit) {
@@ -134,7 +216,7 @@ TEST_F(BackupRunTest, PreviewTouchesNothingLogsEveryFileAndRestoresTheLogLimit) 
     options.ShutdownMode = 2;
     log.setMaxLength(5000);
     std::size_t limitDuringRun = 0;
-    host.onProcessEvents = [&] {
+    context.betweenSteps = [&] {
         limitDuringRun = log.maxLength();
     };
 
@@ -168,7 +250,7 @@ TEST_F(BackupRunTest, ProgressTextFollowsTheTimeRemainingWithinOnePercent) {
     for (int i = 0; i < 200; ++i)
         temp.writeFile("src/f" + std::to_string(1000 + i), "x");
     bool advanced = false;
-    host.onProcessEvents = [&] {
+    context.betweenSteps = [&] {
         if (host.progressTexts.size() == 3 && !advanced) {
             clock.advance(1h);
             advanced = true;
@@ -210,6 +292,7 @@ TEST_P(Refusals, EndTheRunBeforeAnythingChanges) {
     const RefusalCase& c = GetParam();
     temp.writeFile("src/a.txt", "alpha");
     temp.makeFolder("windows");
+    std::filesystem::create_directory_symlink(temp / "src", temp / "srclink");
     state.Dir1 = temp / c.dir1;
     state.Dir2 = temp / c.dir2;
     options.chkConfirmationBackup = c.confirm;
@@ -233,6 +316,12 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"SameFolder", "src", "src", 0, "",
                     "Source and Target folder can not be the same!", PromptButtons::Ok,
                     PromptAnswer::Ok},
+        RefusalCase{"SameFolderWithASeparator", "src", "src/", 0, "",
+                    "Source and Target folder can not be the same!", PromptButtons::Ok,
+                    PromptAnswer::Ok},
+        RefusalCase{"SameFolderThroughALink", "src", "srclink", 0, "",
+                    "Source and Target folder can not be the same!", PromptButtons::Ok,
+                    PromptAnswer::Ok},
         RefusalCase{"WindowsFolderAsSource", "windows", "dst", 0, "Operating System Protection",
                     "Sorry, this program does not support copying the Windows folder.",
                     PromptButtons::Ok, PromptAnswer::Ok},
@@ -245,12 +334,6 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"ConfirmationCancel", "src", "dst", 1, "Backup", "", PromptButtons::YesNoCancel,
                     PromptAnswer::Cancel}),
     caseName<RefusalCase>);
-
-TEST_F(BackupRunTest, FolderBelowTheWindowsFolderPassesTheChecks) {
-    temp.writeFile("windows/sub/a.txt", "alpha");
-    state.Dir1 = temp / "windows/sub";
-    EXPECT_EQ(run().ending, RunEnding::Finished);
-}
 
 TEST_F(BackupRunTest, ExistingDestinationFolderIsConfirmedOnce) {
     for (PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
@@ -282,43 +365,71 @@ TEST_F(BackupRunTest, ExistingDestinationFolderIsConfirmedOnce) {
     }
 }
 
-TEST_F(BackupRunTest, CancelStopsBeforeTheNextFileAndSkipsTheAfterActions) {
-    for (const char* file : {"a", "b", "c"})
-        temp.writeFile(std::string("src/") + file, file);
-    options.chkCloseProg = 1;
-    host.onProcessEvents = [&] {
-        if (!host.eventsStartingWith("refresh Dir2").empty())
+// Only a destination folder that is there already is questioned; the prompts fail the test
+// on any question.
+TEST_F(BackupRunTest, ADestinationFolderNotThereYetIsNotQuestioned) {
+    temp.writeFile("src/a.txt", "alpha");
+    options.chkFolderExist = 1;
+    EXPECT_EQ(run().ending, RunEnding::Finished);
+    EXPECT_EQ(temp.readFile("dst/src/a.txt"), "alpha");
+}
+
+enum class CancelMoment { WhileListing, AfterListing, InTheMiddleOfAFile, BetweenFiles };
+
+struct CancelCase {
+    const char* name;
+    CancelMoment moment;
+    const char* summary;
+    const char* copied; // of sub1/x sub2/y a b c, the order the run takes them in
+};
+
+class Cancels : public BackupRunTest, public testing::WithParamInterface<CancelCase> {};
+
+// A cancel at any moment cancels the run: only whole files that were done count, and no
+// after-backup action follows.
+TEST_P(Cancels, EndTheRunWithWhatWasDone) {
+    const CancelCase& c = GetParam();
+    const std::vector<std::string> files = words("sub1/x sub2/y a b c");
+    for (const std::string& file : files)
+        temp.writeFile("src/" + file, file);
+    options.chkLogDetails = 1;
+    options.ShutdownMode = 2;
+    const std::string copyingB = "To-> " + destination("src/b");
+    context.betweenSteps = [&] {
+        const int foldersRead = fs.callCount(FsOperation::ListFolder);
+        if ((c.moment == CancelMoment::WhileListing && foldersRead == 2) || // src/ and sub1/
+            (c.moment == CancelMoment::AfterListing && foldersRead == 3) ||
+            (c.moment == CancelMoment::InTheMiddleOfAFile &&
+             logText().find(copyingB) != std::string::npos) ||
+            (c.moment == CancelMoment::BetweenFiles &&
+             !host.eventsStartingWith("refresh Dir2").empty()))
             flags.CancelRequested = true;
     };
 
-    const RunOutcome outcome = run();
-
-    EXPECT_EQ(outcome.ending, RunEnding::Cancelled);
-    EXPECT_NE(logText().find("\r\n* Backup Canceled - 1 of the 3 Files Copied.\r\n"),
-              std::string::npos);
-    EXPECT_TRUE(logText().ends_with("because of one or more errors/problems during backup."));
-    EXPECT_TRUE(temp.exists("dst/src/a"));
-    EXPECT_FALSE(temp.exists("dst/src/b"));
+    EXPECT_EQ(run().ending, RunEnding::Cancelled);
+    const std::string text = logText();
+    EXPECT_NE(text.find("\r\n" + std::string(c.summary) + "\r\n"), std::string::npos) << text;
+    for (const char* absent : {"Error Occured", "up-to-date"})
+        EXPECT_EQ(text.find(absent), std::string::npos) << absent;
+    EXPECT_TRUE(text.ends_with("because of one or more errors/problems during backup."));
+    for (const std::string& file : files)
+        EXPECT_EQ(temp.exists("dst/src/" + file), contains(words(c.copied), file)) << file;
     EXPECT_EQ(host.eventsStartingWith("sound"),
               (std::vector<std::string>{"sound s1.wav sync", "sound s3.wav async"}));
-    EXPECT_TRUE(host.eventsStartingWith("close program").empty());
-    EXPECT_TRUE(state.cmbSourceHistory.items.empty());
+    EXPECT_TRUE(power.requests.empty());
 }
 
-TEST_F(BackupRunTest, AFailedFileIsLoggedCountedAndTheRunGoesOn) {
-    temp.writeFile("src/a.txt", "alpha");
-    temp.writeFile("src/b.txt", "beta");
-    fs.failOn(FsOperation::RenameReplacing, "dst/src/a.txt",
-              std::make_error_code(std::errc::no_space_on_device));
-
-    const RunOutcome outcome = run();
-
-    EXPECT_NE(logText().find("File 'a.txt' Error Occured: No space left on device\r\n"),
-              std::string::npos);
-    EXPECT_EQ(temp.readFile("dst/src/b.txt"), "beta");
-    EXPECT_EQ(outcome.failedFiles, 1u);
-    EXPECT_EQ(outcome.ending, RunEnding::Finished);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Table, Cancels,
+    testing::Values(CancelCase{"WhileListing", CancelMoment::WhileListing,
+                               "* Backup Canceled - 0 of the 1 Files Copied.", ""},
+                    CancelCase{"AfterListing", CancelMoment::AfterListing,
+                               "* Backup Canceled - 0 of the 5 Files Copied.", ""},
+                    CancelCase{"InTheMiddleOfAFile", CancelMoment::InTheMiddleOfAFile,
+                               "* Backup Canceled - 3 of the 5 Files Copied.", "sub1/x sub2/y a"},
+                    CancelCase{"BetweenFiles", CancelMoment::BetweenFiles,
+                               "* Backup Canceled - 1 of the 5 Files Copied.", "sub1/x"}),
+    caseName<CancelCase>);
 
 TEST_F(BackupRunTest, UnreadableFoldersAreNamedNotMistakenForAnUpToDateBackup) {
     temp.writeFile("src/sub/a.txt", "alpha");
@@ -395,22 +506,118 @@ TEST_F(BackupRunTest, IntegrityCheckFindsADestinationChangedAfterItsCopy) {
               std::string::npos)
         << logText();
     EXPECT_EQ(outcome.integrityFailures, 1u);
+    // The animation shows while the copies are checked.
+    const auto checking =
+        std::find(host.events.begin(), host.events.end(), "view: Checking files for integrity...");
+    ASSERT_NE(checking, host.events.begin());
+    EXPECT_EQ(*std::prev(checking), "animation on");
 }
 
-TEST_F(BackupRunTest, BlankFilterBecomesAllFilesAndShortPatternsListEverything) {
-    temp.writeFile("src/a.txt", "alpha");
-    temp.writeFile("src/b.doc", "beta");
-    for (const char* filter : {"   ", "*.t", "*.txt [Texts]"}) {
-        SCOPED_TRACE(filter);
-        std::filesystem::remove_all(temp / "dst/src");
-        state.cmbPattern.text = filter;
-        state.chkOnlyNewFiles.checked = true;
-        run();
-        EXPECT_TRUE(temp.exists("dst/src/a.txt"));
-        EXPECT_EQ(temp.exists("dst/src/b.doc"), std::string(filter) != "*.txt [Texts]");
-    }
-    EXPECT_EQ(state.cmbPattern.text, "*.txt [Texts]");
+struct FilterCase {
+    const char* name;
+    const char* filter;
+    const char* copied; // of a.txt b.doc README.md x.c x.h sub.c/y.h
+};
+
+class Filters : public BackupRunTest, public testing::WithParamInterface<FilterCase> {};
+
+// Only a blank filter means every file; letters compare without regard to case; folders
+// are walked whatever their names, and never selected.
+TEST_P(Filters, SelectWhatTheyName) {
+    const FilterCase& c = GetParam();
+    const std::vector<std::string> files = words("a.txt b.doc README.md x.c x.h sub.c/y.h");
+    for (const std::string& file : files)
+        temp.writeFile("src/" + file, file);
+    state.cmbPattern.text = c.filter;
+    run();
+    for (const std::string& file : files)
+        EXPECT_EQ(temp.exists("dst/src/" + file), contains(words(c.copied), file)) << file;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Filters,
+    testing::Values(FilterCase{"Blank", "   ", "a.txt b.doc README.md x.c x.h sub.c/y.h"},
+                    FilterCase{"ShortWithADescription", "*.c [C sources]", "x.c"},
+                    FilterCase{"ThreeCharacters", "*.h", "x.h sub.c/y.h"},
+                    FilterCase{"TwoCharacters", "a*", "a.txt"},
+                    FilterCase{"WildcardsInAnotherCase", "*.TXT [Texts]", "a.txt"},
+                    FilterCase{"NameInAnotherCase", "readme.md", "README.md"}),
+    caseName<FilterCase>);
+
+struct PlacementCase {
+    const char* name;
+    const char* source; // below the temporary folder, as all paths here
+    const char* destination;
+    const char* tree; // files, folders ("f/") and links to folders ("link->target text")
+    const char* present;
+    const char* absent;
+    bool emptyFolders;
+    bool leftOut; // said to lie inside the source
+};
+
+class Placements : public BackupRunTest, public testing::WithParamInterface<PlacementCase> {};
+
+// Where a run puts what, twice: the second run must not change the picture.
+TEST_P(Placements, FollowTheDestinationPaths) {
+    const PlacementCase& c = GetParam();
+    for (const std::string& entry : words(c.tree)) {
+        if (const auto arrow = entry.find("->"); arrow != std::string::npos)
+            std::filesystem::create_directory_symlink(entry.substr(arrow + 2),
+                                                      temp / entry.substr(0, arrow));
+        else if (entry.ends_with('/'))
+            temp.makeFolder(entry);
+        else
+            temp.writeFile(entry, entry);
+    }
+    state.Dir1 = temp / c.source;
+    state.Dir2 = temp / c.destination;
+    options.chkEmptyFolders = c.emptyFolders ? 1 : 0;
+    const std::string leftOut = "\r\nDestination folder " + state.Dir2 +
+                                " lies inside the source folder: it is left out of the backup.\r\n";
+    for (int round = 1; round <= 2; ++round) {
+        SCOPED_TRACE(round);
+        log.replaceText({});
+        EXPECT_EQ(run().ending, RunEnding::Finished);
+        EXPECT_EQ(logText().find(leftOut) != std::string::npos, c.leftOut);
+        for (const std::string& path : words(c.present))
+            EXPECT_TRUE(temp.exists(path)) << path;
+        for (const std::string& path : words(c.absent))
+            EXPECT_FALSE(temp.exists(path)) << path;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Placements,
+    testing::Values(
+        PlacementCase{"SameNameAtAnotherLength", "x/src/proj", "x/bk/proj",
+                      "x/src/proj/a.txt x/src/proj/e/f/ x/bk/proj/",
+                      "x/bk/proj/a.txt x/bk/proj/e/f", "x/bk/proj/proj", true, false},
+        PlacementCase{"DestinationInsideTheSource", "home", "home/backup",
+                      "home/a.txt home/docs/b.txt home/e/ home/backup/old/",
+                      "home/backup/home/a.txt home/backup/home/docs/b.txt home/backup/home/e",
+                      "home/backup/home/backup", true, true},
+        PlacementCase{"DestinationInsideTheSourceThroughALink", "link", "home/backup",
+                      "home/a.txt home/backup/ link->home", "home/backup/link/a.txt",
+                      "home/backup/link/backup", false, true},
+        // Not hidden ones, and never through a link (the link itself is copied as one).
+        PlacementCase{"EmptyFoldersAtEveryDepth", "src", "dst",
+                      "src/a.txt src/e1/e2/e3/ src/full/f.txt src/.hidden/e/ elsewhere/e/ "
+                      "src/link->../elsewhere",
+                      "dst/src/e1/e2/e3 dst/src/full/f.txt dst/src/link",
+                      "dst/src/.hidden dst/src/link/e", true, false},
+        PlacementCase{"EmptyFoldersOfAnEmptySource", "empty", "dst", "empty/", "dst/empty", "",
+                      true, false},
+        // Empty folders are made as the copies go: never through a link planted in the
+        // destination.
+        PlacementCase{"EmptyFoldersNeverThroughALinkInTheDestination", "src", "dst",
+                      "src/e1/e2/e3/ elsewhere/ dst/src/ dst/src/e1->../../elsewhere", "dst/src/e1",
+                      "elsewhere/e2", true, false},
+        PlacementCase{"DestinationNotThereYet", "src", "new/dst", "src/a.txt", "new/dst/src/a.txt",
+                      "", false, false},
+        // Only the system folder itself is refused.
+        PlacementCase{"FolderBelowTheWindowsFolder", "windows/sub", "dst", "windows/sub/a.txt",
+                      "dst/sub/a.txt", "", false, false}),
+    caseName<PlacementCase>);
 
 } // namespace
 } // namespace tidecopy::test

@@ -142,13 +142,17 @@ TEST_F(CopyDecisionTest, AnUnchangedFileIsLookedAtOnceOnEachSide) {
     EXPECT_EQ(m_fs.callCount(FsOperation::EntryInfo), 2);
 }
 
-TEST_F(CopyDecisionTest, UnreadableTargetIsNeverCopiedByTheChangedRules) {
+TEST_F(CopyDecisionTest, AnUnreadableSideIsNeverCopiedByTheChangedRules) {
     target("1", t0 - 5 * second);
-    m_fs.failOn(FsOperation::EntryInfo, "dst/f.txt", std::make_error_code(std::errc::io_error));
-    CopyDecision decision(m_fs, PathStyle::posix(), conditional(false, true, 1, true));
-    EXPECT_FALSE(decision.CheckTimeAndDate(m_source, m_target));
-    EXPECT_FALSE(decision.CheckFileSize(m_source, m_target));
-    EXPECT_FALSE(decision.shouldCopy(m_source, m_target));
+    for (const char* unreadable : {"dst/f.txt", "src/f.txt"}) {
+        SCOPED_TRACE(unreadable);
+        m_fs.clearFaults();
+        m_fs.failOn(FsOperation::EntryInfo, unreadable, std::make_error_code(std::errc::io_error));
+        CopyDecision decision(m_fs, PathStyle::posix(), conditional(false, true, 1, true));
+        EXPECT_FALSE(decision.CheckTimeAndDate(m_source, m_target));
+        EXPECT_FALSE(decision.CheckFileSize(m_source, m_target));
+        EXPECT_FALSE(decision.shouldCopy(m_source, m_target));
+    }
 }
 
 TEST_F(CopyDecisionTest, InjectedCoarseResolutionAppliesToTheTarget) {

@@ -72,9 +72,16 @@ INSTANTIATE_TEST_SUITE_P(
                    "C:\\data\\proj\\sub\\a.txt", "E:\\backup\\proj\\sub\\a.txt"},
         TargetCase{posix, "/data/proj/", "/backup/", relative, "/data/proj/sub/a.txt",
                    "/backup/proj/sub/a.txt"},
-        // The same name at another length is not the same-name rule.
-        TargetCase{windows, "C:\\data\\proj", "E:\\backup\\proj", relative, "C:\\data\\proj\\a.txt",
-                   "E:\\backup\\proj\\proj\\a.txt"},
+        // The same-name rule compares the two folders' own names, whatever the lengths of
+        // their paths, letters' case as the path style has it; not text at one place.
+        TargetCase{windows, "C:\\data\\proj", "E:\\bk\\proj", relative, "C:\\data\\proj\\a.txt",
+                   "E:\\bk\\proj\\a.txt"},
+        TargetCase{windows, "C:\\data\\proj", "E:\\backup\\PROJ", relative, "C:\\data\\proj\\a.txt",
+                   "E:\\backup\\PROJ\\a.txt"},
+        TargetCase{posix, "/src/proj", "/bk/proj", relative, "/src/proj/a.txt", "/bk/proj/a.txt"},
+        TargetCase{posix, "/src/proj", "/bk/Proj", relative, "/src/proj/a.txt",
+                   "/bk/Proj/proj/a.txt"},
+        TargetCase{posix, "/a/proj", "/bxproj", relative, "/a/proj/a.txt", "/bxproj/proj/a.txt"},
         // A destination shorter than the source folder's parent.
         TargetCase{windows, "C:\\data\\projects\\web", "E:\\", relative,
                    "C:\\data\\projects\\web\\a.txt", "E:\\web\\a.txt"},

@@ -48,37 +48,5 @@ TEST(CreateFolderPath, CreatesEveryMissingLevelAndReportsTheFirstFailure) {
     EXPECT_EQ(CreateFolderPath(fs, posix, temp / "file/x"), std::errc::not_a_directory);
 }
 
-TEST(MakeAllFolders, PreparesTheDestinationsTheRunWillUse) {
-    TempFolder temp;
-    FaultyFileSystem fs;
-    const PathStyle posix = PathStyle::posix();
-    temp.makeFolder("src/proj/A/deep");
-    temp.makeFolder("src/proj/B");
-    temp.makeFolder("src/proj/.hidden");
-    temp.writeFile("src/proj/file", "x");
-    temp.makeFolder("src/empty");
-    // The relative form, as the run computes it: the source folder's own name first.
-    const auto relativeTo = [&](const std::string& source) {
-        const std::size_t parentLength = posix.folderPartOf(source).size();
-        return [&temp, parentLength](std::string_view path) {
-            return temp / "dst/" + std::string(path.substr(parentLength));
-        };
-    };
-
-    const auto makeFolder = [&](const std::string& folder) {
-        CreateFolderPath(fs, posix, folder);
-    };
-
-    MakeAllFolders(fs, posix, temp / "src/proj", relativeTo(temp / "src/proj"), makeFolder);
-    EXPECT_TRUE(temp.exists("dst/proj/A"));
-    EXPECT_TRUE(temp.exists("dst/proj/B"));
-    EXPECT_FALSE(temp.exists("dst/proj/A/deep"));
-    EXPECT_FALSE(temp.exists("dst/proj/.hidden"));
-    EXPECT_FALSE(temp.exists("dst/proj/file"));
-
-    MakeAllFolders(fs, posix, temp / "src/empty/", relativeTo(temp / "src/empty"), makeFolder);
-    EXPECT_TRUE(temp.exists("dst/empty"));
-}
-
 } // namespace
 } // namespace tidecopy::test

@@ -3,8 +3,7 @@
 namespace tidecopy::test {
 
 RunFixture::RunFixture()
-    : context{fs,   volumes, power, clock,  environment, prompts,
-              host, options, state, runLog, flags} {
+    : context{fake.platform, prompts, host, options, state, runLog, flags} {
     volumes.add("/", "", {37'000'000'000, 120'000'000'000});
     temp.makeFolder("src");
     temp.makeFolder("dst");

@@ -2,9 +2,7 @@
 
 #include "engine/BackupRun.h"
 #include "support/CaseName.h"
-#include "support/FakeClock.h"
-#include "support/FakePower.h"
-#include "support/FakeVolumes.h"
+#include "support/FakePlatform.h"
 #include "support/FaultyFileSystem.h"
 #include "support/RecordingRunHost.h"
 #include "support/ScriptedPrompts.h"
@@ -32,10 +30,11 @@ protected:
 
     TempFolder temp;
     FaultyFileSystem fs;
-    FakeVolumes volumes;
-    FakePower power;
-    FakeClock clock;
-    Environment environment;
+    FakePlatform fake{fs};
+    FakeVolumes& volumes = fake.volumes;
+    FakePower& power = fake.power;
+    FakeClock& clock = fake.clock;
+    Environment& environment = fake.environment;
     ScriptedPrompts prompts;
     RecordingRunHost host;
     OptionSet options;

@@ -5,7 +5,7 @@
 namespace tidecopy {
 namespace {
 
-TEST(RunPattern, TakesThePartBeforeTheDescriptionAndWidensShortPatterns) {
+TEST(RunPattern, TakesThePartBeforeTheDescriptionAndWidensOnlyAnEmptyOne) {
     const std::pair<const char*, const char*> cases[] = {
         {"*.* [All Files]", "*.*"},
         {"*.JPG [Pictures]", "*.JPG"},
@@ -13,9 +13,13 @@ TEST(RunPattern, TakesThePartBeforeTheDescriptionAndWidensShortPatterns) {
         {"* . t x t [x]", "*.txt"},
         {"*.txt", "*.txt"},
         {"a b.txt", "a b.txt"},
-        {"*.t", "*.*"},
+        {"*.t", "*.t"},
+        {"*.c [C sources]", "*.c"},
+        {"a*", "a*"},
+        {"x", "x"},
         {"[Only a description]", "*.*"},
         {"", "*.*"},
+        {"   ", "*.*"},
         {"report?.doc", "report?.doc"},
     };
     for (const auto& [filter, pattern] : cases)

@@ -43,6 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
             "OneLongAppendReplacesEverything", 8, {"old\r\n", "abc\r\nxyzxyz\r\n"}, "xyzxyz\r\n"},
         LimitCase{"OneLineLongerThanTheLimitKeepsItsEnd", 5, {"abcdefgh"}, "defgh"},
         LimitCase{"TheLastLineEndIsNoLineToStartFrom", 5, {"abcdefgh\r\n"}, "fgh\r\n"},
+        LimitCase{"ItIsOneForTheNextAppend", 5, {"abcdefgh\r\n", "xy"}, "xy"},
         LimitCase{"CountsCharactersNotBytes",
                   5,
                   {"\xC3\xA9\xC3\xA9\xC3\xA9\r\n"},

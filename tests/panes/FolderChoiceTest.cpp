@@ -4,6 +4,7 @@
 #include "config/MainState.h"
 #include "panes/Panes.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "support/FakePlatform.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 
@@ -18,23 +19,23 @@ protected:
         m_temp.makeFolder("home/Music");
         m_temp.makeFolder("home/start");
         volumes.add(m_temp.path());
-        panes.setFolder(1, m_temp / "home/start");
-        panes.setFolder(2, m_temp / "home/start");
+        panes.setFolder(Pane::Source, m_temp / "home/start");
+        panes.setFolder(Pane::Destination, m_temp / "home/start");
     }
 
     test::TempFolder m_temp;
     PosixFileSystem fs;
-    test::FakeVolumes volumes;
+    test::FakePlatform fake{fs};
+    test::FakeVolumes& volumes = fake.volumes;
+    test::FakeShell& shell = fake.shell;
     test::ScriptedPrompts prompts;
-    test::FakeShell shell;
-    DisplayFormats formats = test::fixedFormats();
     MainState state;
-    Panes panes{PaneServices{fs, volumes, prompts, shell, formats, PathStyle::posix()}, state};
+    Panes panes{fake.platform, prompts, test::fixedFormats(), state, PathStyle::posix()};
 };
 
 TEST_F(FolderChoiceTest, AHistoryEntryMovesItsPane) {
     state.cmbTargetHistory = {{m_temp / "home/Music"}, 0};
-    ASSERT_FALSE(chooseHistoryEntry(panes, state, prompts, 2, StartUpPhase::Done));
+    ASSERT_FALSE(chooseHistoryEntry(panes, state, prompts, Pane::Destination, StartUpPhase::Done));
     EXPECT_EQ(state.Dir2, m_temp / "home/Music");
     EXPECT_EQ(state.Dir1, m_temp / "home/start");
 }
@@ -47,16 +48,16 @@ TEST_F(FolderChoiceTest, AMissingHistoryFolderIsReportedWithTheWordingOfThePhase
                                                    "Please select another drive."},
           std::pair{StartUpPhase::Done, drive + "\r\n\r\nNo such file or directory"}}) {
         prompts.expectMessage("Error reading drive. Err Nr:2", text, PromptButtons::Ok);
-        EXPECT_TRUE(chooseHistoryEntry(panes, state, prompts, 1, phase));
+        EXPECT_TRUE(chooseHistoryEntry(panes, state, prompts, Pane::Source, phase));
         EXPECT_EQ(state.Dir1, m_temp / "home/start");
     }
 }
 
 TEST_F(FolderChoiceTest, NoSelectionOrAnEmptyEntryDoesNothing) {
     state.cmbSourceHistory = {{""}, -1};
-    EXPECT_FALSE(chooseHistoryEntry(panes, state, prompts, 1, StartUpPhase::Done));
+    EXPECT_FALSE(chooseHistoryEntry(panes, state, prompts, Pane::Source, StartUpPhase::Done));
     state.cmbSourceHistory.selected = 0;
-    EXPECT_FALSE(chooseHistoryEntry(panes, state, prompts, 1, StartUpPhase::Done));
+    EXPECT_FALSE(chooseHistoryEntry(panes, state, prompts, Pane::Source, StartUpPhase::Done));
     EXPECT_EQ(state.Dir1, m_temp / "home/start");
 }
 
@@ -74,6 +75,20 @@ TEST_F(FolderChoiceTest, PresetButtonsMoveTheirOwnPaneToTheUserFolder) {
     EXPECT_TRUE(choosePresetFolder(panes, 1, lookUp));
     EXPECT_EQ(state.Dir1, m_temp / "home/start");
     EXPECT_EQ(asked, (std::vector<UserFolder>{UserFolder::Music, UserFolder::Documents}));
+}
+
+// Presets 0 to 4 are the source pane's, 5 to 9 the destination pane's.
+TEST_F(FolderChoiceTest, EachPresetMovesItsOwnPane) {
+    const std::string music = m_temp / "home/Music";
+    for (const auto& [index, pane] : {std::pair{0, Pane::Source}, std::pair{4, Pane::Source},
+                                      std::pair{5, Pane::Destination}}) {
+        SCOPED_TRACE(index);
+        for (Pane each : bothPanes)
+            panes.setFolder(each, m_temp / "home/start");
+        ASSERT_FALSE(choosePresetFolder(panes, index, [&](UserFolder) { return music; }));
+        EXPECT_EQ(state.Dir1, pane == Pane::Source ? music : m_temp / "home/start");
+        EXPECT_EQ(state.Dir2, pane == Pane::Destination ? music : m_temp / "home/start");
+    }
 }
 
 TEST_F(FolderChoiceTest, APresetTheSystemDoesNotNameLeavesThePaneUnchanged) {

@@ -2,6 +2,7 @@
 
 #include "PaneFakes.h"
 #include "config/MainState.h"
+#include "support/FakePlatform.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
@@ -33,18 +34,18 @@ protected:
 
     test::TempFolder m_temp;
     test::FaultyFileSystem fs;
-    test::FakeVolumes volumes;
+    test::FakePlatform fake{fs};
+    test::FakeVolumes& volumes = fake.volumes;
+    test::FakeShell& shell = fake.shell;
     test::ScriptedPrompts prompts;
-    test::FakeShell shell;
-    DisplayFormats formats = test::fixedFormats();
     MainState state;
-    Panes panes{PaneServices{fs, volumes, prompts, shell, formats, PathStyle::posix()}, state};
+    Panes panes{fake.platform, prompts, test::fixedFormats(), state, PathStyle::posix()};
     std::vector<PaneChange> changes;
 };
 
 TEST_F(PanesTest, OpeningAFolderFillsThePaneAndSelectsItsFirstFile) {
-    ASSERT_FALSE(panes.setFolder(1, path("disk/data/")));
-    const PaneState& pane = panes.pane(1);
+    ASSERT_FALSE(panes.setFolder(Pane::Source, path("disk/data/")));
+    const PaneState& pane = panes.pane(Pane::Source);
     EXPECT_EQ(pane.folder, path("disk/data"));
     EXPECT_EQ(state.Dir1, path("disk/data"));
     EXPECT_EQ(pane.drive, path("disk"));
@@ -55,88 +56,89 @@ TEST_F(PanesTest, OpeningAFolderFillsThePaneAndSelectsItsFirstFile) {
     EXPECT_TRUE(panes.labels().lblFileInfo.starts_with("A.txt T"));
     EXPECT_TRUE(panes.labels().lblFileInfo.ends_with(" - 1kB"));
     EXPECT_EQ(panes.labels().lblDirSize, "0Mb");
-    EXPECT_EQ(panes.ActivePane(), 1);
+    EXPECT_EQ(panes.ActivePane(), Pane::Source);
     EXPECT_TRUE(pane.folderRenameDeleteEnabled);
 }
 
 TEST_F(PanesTest, NavigatingOnePaneLeavesTheOtherAlone) {
-    ASSERT_FALSE(panes.setFolder(1, path("disk/data")));
-    ASSERT_FALSE(panes.setFolder(2, path("usb")));
-    const PaneState destinationBefore = panes.pane(2);
+    ASSERT_FALSE(panes.setFolder(Pane::Source, path("disk/data")));
+    ASSERT_FALSE(panes.setFolder(Pane::Destination, path("usb")));
+    const PaneState destinationBefore = panes.pane(Pane::Destination);
     changes.clear();
 
-    panes.openFolder(1, path("disk/data/Sub"));
+    panes.openFolder(Pane::Source, path("disk/data/Sub"));
 
-    EXPECT_EQ(panes.pane(2).folder, destinationBefore.folder);
-    EXPECT_EQ(panes.pane(2).lblFolderName, destinationBefore.lblFolderName);
-    EXPECT_EQ(panes.pane(2).lblTotalFiles, destinationBefore.lblTotalFiles);
+    EXPECT_EQ(panes.pane(Pane::Destination).folder, destinationBefore.folder);
+    EXPECT_EQ(panes.pane(Pane::Destination).lblFolderName, destinationBefore.lblFolderName);
+    EXPECT_EQ(panes.pane(Pane::Destination).lblTotalFiles, destinationBefore.lblTotalFiles);
     EXPECT_EQ(state.Dir2, path("usb"));
     ASSERT_FALSE(changes.empty());
     for (const PaneChange& change : changes)
-        EXPECT_EQ(change.pane, 1);
+        EXPECT_EQ(change.pane, Pane::Source);
 }
 
 TEST_F(PanesTest, AnEmptyFolderSelectsNothingAndKeepsTheFileInformation) {
-    ASSERT_FALSE(panes.setFolder(1, path("disk/data")));
+    ASSERT_FALSE(panes.setFolder(Pane::Source, path("disk/data")));
     const std::string info = panes.labels().lblFileInfo;
-    ASSERT_FALSE(panes.setFolder(1, path("disk/data/empty")));
-    EXPECT_EQ(panes.pane(1).lblTotalFiles, "Total file count = 0");
-    EXPECT_EQ(panes.pane(1).selectedFile, -1);
+    ASSERT_FALSE(panes.setFolder(Pane::Source, path("disk/data/empty")));
+    EXPECT_EQ(panes.pane(Pane::Source).lblTotalFiles, "Total file count = 0");
+    EXPECT_EQ(panes.pane(Pane::Source).selectedFile, -1);
     EXPECT_EQ(panes.labels().lblFileInfo, info);
 }
 
 TEST_F(PanesTest, RenameAndDeleteOfTheFolderAreOffAtADriveRootOnly) {
-    ASSERT_FALSE(panes.setFolder(2, path("usb")));
-    EXPECT_FALSE(panes.pane(2).folderRenameDeleteEnabled);
-    ASSERT_FALSE(panes.setFolder(2, path("usb/photos")));
-    EXPECT_TRUE(panes.pane(2).folderRenameDeleteEnabled);
-    ASSERT_FALSE(panes.setFolder(2, "/"));
-    EXPECT_FALSE(panes.pane(2).folderRenameDeleteEnabled);
+    ASSERT_FALSE(panes.setFolder(Pane::Destination, path("usb")));
+    EXPECT_FALSE(panes.pane(Pane::Destination).folderRenameDeleteEnabled);
+    ASSERT_FALSE(panes.setFolder(Pane::Destination, path("usb/photos")));
+    EXPECT_TRUE(panes.pane(Pane::Destination).folderRenameDeleteEnabled);
+    ASSERT_FALSE(panes.setFolder(Pane::Destination, "/"));
+    EXPECT_FALSE(panes.pane(Pane::Destination).folderRenameDeleteEnabled);
 }
 
 TEST_F(PanesTest, AFolderThatCannotBeOpenedLeavesThePaneAsItWas) {
-    ASSERT_FALSE(panes.setFolder(1, path("disk/data")));
+    ASSERT_FALSE(panes.setFolder(Pane::Source, path("disk/data")));
     fs.failOn(FsOperation::ListFolder, "Sub", std::make_error_code(std::errc::permission_denied));
     state.DriveErrorFlag = false;
 
-    panes.openFolder(1, path("disk/data/Sub"));
+    panes.openFolder(Pane::Source, path("disk/data/Sub"));
 
-    EXPECT_EQ(panes.pane(1).folder, path("disk/data"));
+    EXPECT_EQ(panes.pane(Pane::Source).folder, path("disk/data"));
     EXPECT_EQ(state.Dir1, path("disk/data"));
-    EXPECT_EQ(panes.pane(1).contents.files.size(), 2u);
+    EXPECT_EQ(panes.pane(Pane::Source).contents.files.size(), 2u);
     EXPECT_TRUE(state.DriveErrorFlag);
 }
 
 TEST_F(PanesTest, AFolderThatCanNoLongerBeReadKeepsItsListsAndShowsNoSize) {
-    ASSERT_FALSE(panes.setFolder(1, path("disk/data")));
-    const std::string name = panes.pane(1).lblFolderName;
+    ASSERT_FALSE(panes.setFolder(Pane::Source, path("disk/data")));
+    const std::string name = panes.pane(Pane::Source).lblFolderName;
     fs.failOn(FsOperation::ListFolder, "data", std::make_error_code(std::errc::io_error));
 
-    panes.refreshFolder(1);
+    panes.refreshFolder(Pane::Source);
 
     EXPECT_EQ(panes.labels().lblDirSize, "0Mb");
-    EXPECT_EQ(panes.pane(1).lblFolderName, name);
-    EXPECT_EQ(panes.pane(1).lblTotalFiles, "Total file count = 2");
-    EXPECT_EQ(panes.pane(1).contents.files.size(), 2u);
+    EXPECT_EQ(panes.pane(Pane::Source).lblFolderName, name);
+    EXPECT_EQ(panes.pane(Pane::Source).lblTotalFiles, "Total file count = 2");
+    EXPECT_EQ(panes.pane(Pane::Source).contents.files.size(), 2u);
     EXPECT_TRUE(state.DriveErrorFlag);
 }
 
 TEST_F(PanesTest, ChoosingADriveShowsItsFreeSpaceAndReturnsToItsLastFolder) {
-    ASSERT_FALSE(panes.setFolder(2, path("usb/photos")));
-    ASSERT_FALSE(panes.setFolder(2, path("disk/data")));
+    ASSERT_FALSE(panes.setFolder(Pane::Destination, path("usb/photos")));
+    ASSERT_FALSE(panes.setFolder(Pane::Destination, path("disk/data")));
 
-    ASSERT_FALSE(panes.chooseDrive(2, path("usb")));
+    ASSERT_FALSE(panes.chooseDrive(Pane::Destination, path("usb")));
 
-    EXPECT_EQ(panes.pane(2).folder, path("usb/photos"));
-    EXPECT_EQ(panes.ActiveDrive(), 2);
+    EXPECT_EQ(panes.pane(Pane::Destination).folder, path("usb/photos"));
+    EXPECT_EQ(panes.ActiveDrive(), Pane::Destination);
     EXPECT_EQ(panes.labels().lblFreeSpace, path("usb") + " 2 Gb free of 8 Gb");
 }
 
 TEST_F(PanesTest, ADriveThatCannotBeReadIsReportedAndTheDriveListGoesBack) {
     fs.failOn(FsOperation::ListFolder, "usb", std::make_error_code(std::errc::no_such_device));
     // Only the source pane writes "Drive" with a capital.
-    for (const auto& [side, title] : {std::pair{1, "Error reading Drive. Error Nr:19"},
-                                      std::pair{2, "Error reading drive. Error Nr:19"}}) {
+    for (const auto& [side, title] :
+         {std::pair{Pane::Source, "Error reading Drive. Error Nr:19"},
+          std::pair{Pane::Destination, "Error reading drive. Error Nr:19"}}) {
         ASSERT_FALSE(panes.setFolder(side, path("disk/data")));
         prompts.expectMessage(
             title, "Could not access drive " + path("usb") + " [STICK]\r\n\r\nNo such device",
@@ -144,34 +146,36 @@ TEST_F(PanesTest, ADriveThatCannotBeReadIsReportedAndTheDriveListGoesBack) {
 
         EXPECT_TRUE(panes.chooseDrive(side, path("usb")));
 
-        EXPECT_EQ(panes.pane(side).drive, path("disk")) << side;
-        EXPECT_EQ(panes.pane(side).folder, path("disk/data")) << side;
+        EXPECT_EQ(panes.pane(side).drive, path("disk")) << indexOf(side);
+        EXPECT_EQ(panes.pane(side).folder, path("disk/data")) << indexOf(side);
         EXPECT_EQ(panes.ActiveDrive(), side);
     }
 }
 
 TEST_F(PanesTest, DoubleClickOpensTheFileOfThePaneFolder) {
-    ASSERT_FALSE(panes.setFolder(2, path("disk/data")));
-    ASSERT_FALSE(panes.openFile(2, 1));
+    ASSERT_FALSE(panes.setFolder(Pane::Destination, path("disk/data")));
+    ASSERT_FALSE(panes.openFile(Pane::Destination, 1));
     EXPECT_EQ(shell.opened, std::vector<std::string>{path("disk/data/b.txt")});
-    EXPECT_TRUE(panes.openFile(2, 7));
+    EXPECT_TRUE(panes.openFile(Pane::Destination, 7));
+    ASSERT_FALSE(panes.openFile(Pane::Destination, 0));
+    EXPECT_EQ(shell.opened.back(), path("disk/data/A.txt"));
 }
 
 TEST_F(PanesTest, SelectingAFileShowsItsInformationAndMakesThePaneActive) {
-    ASSERT_FALSE(panes.setFolder(1, path("disk/data")));
-    ASSERT_FALSE(panes.setFolder(2, path("disk/data")));
-    panes.selectFile(1, 1);
-    EXPECT_EQ(panes.ActivePane(), 1);
+    ASSERT_FALSE(panes.setFolder(Pane::Source, path("disk/data")));
+    ASSERT_FALSE(panes.setFolder(Pane::Destination, path("disk/data")));
+    panes.selectFile(Pane::Source, 1);
+    EXPECT_EQ(panes.ActivePane(), Pane::Source);
     EXPECT_TRUE(panes.labels().lblFileInfo.starts_with("b.txt T"));
 }
 
 TEST_F(PanesTest, StartUpLabelsComeFromTheSourcePane) {
-    ASSERT_FALSE(panes.setFolder(1, path("usb/photos")));
-    ASSERT_FALSE(panes.setFolder(2, path("disk/data")));
+    ASSERT_FALSE(panes.setFolder(Pane::Source, path("usb/photos")));
+    ASSERT_FALSE(panes.setFolder(Pane::Destination, path("disk/data")));
     panes.fillStartUpLabels();
     EXPECT_EQ(panes.labels().lblFreeSpace, path("usb") + " 2 Gb free of 8 Gb");
-    EXPECT_EQ(panes.pane(1).lblTotalFiles, "Total file count = 0");
-    EXPECT_EQ(panes.pane(2).lblTotalFiles, "Total file count = 2");
+    EXPECT_EQ(panes.pane(Pane::Source).lblTotalFiles, "Total file count = 0");
+    EXPECT_EQ(panes.pane(Pane::Destination).lblTotalFiles, "Total file count = 2");
 }
 
 TEST_F(PanesTest, TheFolderListShowsTheAncestorsFromTheRoot) {

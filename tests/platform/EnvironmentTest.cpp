@@ -4,6 +4,8 @@
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <string_view>
+#include <vector>
 
 namespace tidecopy {
 namespace {
@@ -21,32 +23,61 @@ private:
     std::string m_folder;
 };
 
-TEST(Environment, WritableProgramFolderKeepsTheFilesBesideTheProgram) {
-    test::TempFolder temp;
-    temp.makeFolder("program");
-    test::FaultyFileSystem fs;
-    const Environment env = makeEnvironment(fs, temp / "program/", temp / "config");
-    EXPECT_EQ(env.programFolder, temp / "program");
-    EXPECT_EQ(env.dataFolder, temp / "program");
-    EXPECT_EQ(env.settingsFilePath(), temp / "program/Tidecopy.ini");
-    EXPECT_TRUE(temp.exists("program/Profiles"));
-    EXPECT_TRUE(temp.exists("program/Logs"));
-    EXPECT_FALSE(temp.exists("config"));
-    EXPECT_EQ(env.windowsFolder, "/usr/");
-    EXPECT_EQ(env.systemFolder, "/usr/bin");
-}
-
-TEST(Environment, ReadOnlyInstallationMovesPerUserFilesToTheConfigFolder) {
-    test::TempFolder temp;
-    temp.makeFolder("program");
-    ReadOnlyInstallation fs(temp / "program");
-    const Environment env = makeEnvironment(fs, temp / "program", temp / "config");
-    EXPECT_EQ(env.programFolder, temp / "program");
-    EXPECT_EQ(env.dataFolder, temp / "config/Tidecopy");
-    EXPECT_EQ(env.logsFolder(), temp / "config/Tidecopy/Logs");
-    EXPECT_TRUE(temp.exists("config/Tidecopy/Profiles"));
-    EXPECT_TRUE(temp.exists("config/Tidecopy/Logs"));
-    EXPECT_FALSE(temp.exists("program/Logs"));
+// Where the resources and the per-user files of a program in a given folder go. Folders
+// are relative to the test's temporary folder; "config" is the per-user config folder.
+TEST(Environment, ResourceAndDataFoldersFollowTheInstallation) {
+    struct Case {
+        const char* name;
+        std::vector<const char*> folders; // made before the environment is built
+        const char* program;
+        bool programWritable;
+        const char* resources;
+        const char* data;
+    };
+    const Case cases[] = {
+        {"portable", {"program"}, "program", true, "program", "program"},
+        {"portable, read-only", {"program"}, "program", false, "program", "config/Tidecopy"},
+        {"installed",
+         {"usr/bin", "usr/share/tidecopy"},
+         "usr/bin",
+         true,
+         "usr/share/tidecopy",
+         "config/Tidecopy"},
+        {"a bin folder without resources is portable",
+         {"usr/bin"},
+         "usr/bin",
+         true,
+         "usr/bin",
+         "usr/bin"},
+        {"resources beside a folder not called bin",
+         {"usr/tools", "usr/share/tidecopy"},
+         "usr/tools",
+         true,
+         "usr/tools",
+         "usr/tools"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempFolder temp;
+        for (const char* folder : c.folders)
+            temp.makeFolder(folder);
+        const std::string program = temp / c.program;
+        ReadOnlyInstallation readOnly(program);
+        test::FaultyFileSystem writable;
+        FileSystem& fs = c.programWritable ? static_cast<FileSystem&>(writable) : readOnly;
+        const Environment env = makeEnvironment(fs, program + "/", temp / "config");
+        EXPECT_EQ(env.programFolder, program);
+        EXPECT_EQ(env.resourceFolder, temp / c.resources);
+        EXPECT_EQ(env.dataFolder, temp / c.data);
+        EXPECT_EQ(env.settingsFilePath(), temp / c.data + "/Tidecopy.ini");
+        EXPECT_EQ(env.logsFolder(), temp / c.data + "/Logs");
+        EXPECT_TRUE(temp.exists(std::string(c.data) + "/Profiles"));
+        EXPECT_TRUE(temp.exists(std::string(c.data) + "/Logs"));
+        EXPECT_EQ(temp.exists("config"), std::string_view(c.data).starts_with("config"));
+        EXPECT_EQ(temp.exists(std::string(c.program) + "/Logs"), c.data == std::string(c.program));
+        EXPECT_EQ(env.windowsFolder, "/usr/");
+        EXPECT_EQ(env.systemFolder, "/usr/bin");
+    }
 }
 
 } // namespace

@@ -12,9 +12,11 @@ namespace tidecopy {
 namespace {
 
 struct ExistenceCase {
-    const char* relative;
+    const char* relative; // "/" stands for the root itself
     bool fileExists;
     bool fileOrDirExists;
+    bool namedFileExists; // paths a user names: hidden ones count
+    bool namedFolderExists; // also what FileOrDirExists takes
 };
 
 class Existence : public testing::TestWithParam<ExistenceCase> {
@@ -35,21 +37,31 @@ protected:
 
 TEST_P(Existence, AnswersLikeTheProduct) {
     const ExistenceCase& c = GetParam();
-    const std::string path = c.relative[0] == '\0' ? std::string() : temp / c.relative;
-    EXPECT_EQ(FileExists(fs, PathStyle::posix(), path), c.fileExists) << c.relative;
-    EXPECT_EQ(FileOrDirExists(fs, PathStyle::posix(), path), c.fileOrDirExists) << c.relative;
+    const std::string relative = c.relative;
+    const std::string path = relative.empty() || relative == "/" ? relative : temp / c.relative;
+    const PathStyle posix = PathStyle::posix();
+    EXPECT_EQ(FileExists(fs, posix, path), c.fileExists) << c.relative;
+    EXPECT_EQ(FileOrDirExists(fs, posix, path), c.fileOrDirExists) << c.relative;
+    EXPECT_EQ(NamedFileExists(fs, path), c.namedFileExists) << c.relative;
+    EXPECT_EQ(NamedFolderExists(fs, posix, path), c.namedFolderExists) << c.relative;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Existence,
-    testing::Values(ExistenceCase{"file.txt", true, true}, ExistenceCase{"folder", false, true},
-                    ExistenceCase{"folder/", false, true}, ExistenceCase{".hidden", false, false},
-                    ExistenceCase{".hiddenfolder", false, false},
-                    ExistenceCase{"pipe", false, false}, ExistenceCase{"link", true, true},
-                    ExistenceCase{"dangling", true, true}, ExistenceCase{"missing", false, false},
-                    ExistenceCase{"file.txt/x", false, false},
-                    ExistenceCase{"FILE.TXT", false, false}, ExistenceCase{"f?.txt", false, false},
-                    ExistenceCase{"*", false, false}, ExistenceCase{"", false, false}));
+INSTANTIATE_TEST_SUITE_P(Table, Existence,
+                         testing::Values(ExistenceCase{"file.txt", true, true, true, true},
+                                         ExistenceCase{"folder", false, true, false, true},
+                                         ExistenceCase{"folder/", false, true, false, true},
+                                         ExistenceCase{".hidden", false, false, true, false},
+                                         ExistenceCase{".hiddenfolder", false, false, false, true},
+                                         ExistenceCase{"pipe", false, false, false, false},
+                                         ExistenceCase{"link", true, true, true, true},
+                                         ExistenceCase{"dangling", true, true, true, true},
+                                         ExistenceCase{"missing", false, false, false, false},
+                                         ExistenceCase{"file.txt/x", false, false, false, false},
+                                         ExistenceCase{"FILE.TXT", false, false, false, false},
+                                         ExistenceCase{"f?.txt", false, false, false, false},
+                                         ExistenceCase{"*", false, false, false, false},
+                                         ExistenceCase{"", false, false, false, false},
+                                         ExistenceCase{"/", false, true, false, true}));
 
 TEST(ExistenceErrors, AnyErrorAnswersFalse) {
     test::TempFolder temp;

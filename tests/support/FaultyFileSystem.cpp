@@ -67,6 +67,16 @@ Result<EntryInfo> FaultyFileSystem::entryInfo(const std::string& path) {
                          [&] { return PosixFileSystem::entryInfo(path); });
 }
 
+Result<FileIdentity> FaultyFileSystem::identityOf(const std::string& path) {
+    return unlessPlanted(fault(FsOperation::IdentityOf, path),
+                         [&] { return PosixFileSystem::identityOf(path); });
+}
+
+Result<std::string> FaultyFileSystem::canonicalPath(const std::string& path) {
+    return unlessPlanted(fault(FsOperation::CanonicalPath, path),
+                         [&] { return PosixFileSystem::canonicalPath(path); });
+}
+
 std::error_code FaultyFileSystem::createFolder(const std::string& path) {
     return unlessPlanted(fault(FsOperation::CreateFolder, path),
                          [&] { return PosixFileSystem::createFolder(path); });

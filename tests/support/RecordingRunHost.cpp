@@ -4,93 +4,59 @@ namespace tidecopy::test {
 
 namespace {
 
-const char* nameOf(HostControl control) {
-    switch (control) {
-    case HostControl::Cancel:
-        return "Cancel";
-    case HostControl::BackupAndPreview:
-        return "BackupAndPreview";
-    case HostControl::ProfileButtons:
-        return "ProfileButtons";
-    case HostControl::Frames:
-        return "Frames";
-    }
-    return "?";
-}
-
-const char* nameOf(RunPane pane) {
-    switch (pane) {
-    case RunPane::Dir1:
-        return "Dir1";
-    case RunPane::Dir2:
-        return "Dir2";
-    case RunPane::File1:
-        return "File1";
-    case RunPane::File2:
-        return "File2";
-    }
-    return "?";
+std::string enabledText(bool enabled, const char* what) {
+    return std::string(enabled ? "enable " : "disable ") + what;
 }
 
 } // namespace
 
-void RecordingRunHost::setBusyPointer(bool busy) {
-    events.push_back(busy ? "busy on" : "busy off");
+void RecordingRunHost::phaseChanged(RunPhase phase, RunKind kind) {
+    const PhaseDisplay display = displayOf(phase, kind);
+    if (display.busy)
+        events.push_back(*display.busy ? "busy on" : "busy off");
+    if (display.cancelEnabled)
+        events.push_back(enabledText(*display.cancelEnabled, "Cancel"));
+    if (display.startEnabled)
+        events.push_back(enabledText(*display.startEnabled, "BackupAndPreview"));
+    if (display.animation)
+        events.push_back(*display.animation ? "animation on" : "animation off");
+    if (display.progressCleared)
+        recordBarValue(0);
+    if (display.profilesEnabled)
+        events.push_back(enabledText(*display.profilesEnabled, "ProfileButtons"));
+    if (display.jobEnabled)
+        events.push_back(enabledText(*display.jobEnabled, "Frames"));
+    if (display.caption) {
+        events.push_back("view: " + *display.caption);
+        if (onViewCaption)
+            onViewCaption(*display.caption);
+    }
 }
 
-void RecordingRunHost::setControlEnabled(HostControl control, bool enabled) {
-    events.push_back(std::string(enabled ? "enable " : "disable ") + nameOf(control));
-}
-
-void RecordingRunHost::setAnimationRunning(bool running) {
-    events.push_back(running ? "animation on" : "animation off");
-}
-
-void RecordingRunHost::setViewCaption(const std::string& text) {
-    events.push_back("view: " + text);
-    if (onViewCaption)
-        onViewCaption(text);
-}
-
-void RecordingRunHost::setProgressText(const std::string& text) {
-    progressTexts.push_back(text);
-}
-
-void RecordingRunHost::setProgressScale(long long scaleWidth) {
-    events.push_back("scale " + std::to_string(scaleWidth));
-}
-
-void RecordingRunHost::setProgressValue(long long value) {
+void RecordingRunHost::recordBarValue(std::size_t value) {
+    m_barValue = value;
     events.push_back("value " + std::to_string(value));
 }
 
-void RecordingRunHost::progressChanged(int percent, std::chrono::seconds) {
-    percentages.push_back(percent);
+void RecordingRunHost::progressChanged(const RunProgress& progress) {
+    const std::size_t value = progress.complete ? progress.filesListed + 1 : progress.fileNumber;
+    if (value != m_barValue)
+        recordBarValue(value);
+    progressTexts.push_back(progress.text);
+    if (progress.percent)
+        percentages.push_back(*progress.percent);
 }
 
-void RecordingRunHost::refreshPane(RunPane pane) {
-    events.push_back(std::string("refresh ") + nameOf(pane));
+void RecordingRunHost::paneChanged(Pane pane) {
+    events.push_back(pane == Pane::Source ? "refresh Dir1" : "refresh Dir2");
 }
 
-void RecordingRunHost::setFreeSpaceText(const std::string& text) {
-    events.push_back("free space: " + text);
-}
-
-void RecordingRunHost::updateTotalFileCounts() {
-    events.push_back("file counts");
+void RecordingRunHost::reported(const RunReport& report) {
+    events.push_back("free space: " + report.destinationFreeSpace);
 }
 
 void RecordingRunHost::playSound(const std::string& fileName, SoundWait wait) {
     events.push_back("sound " + fileName + (wait == SoundWait::Synchronous ? " sync" : " async"));
-}
-
-void RecordingRunHost::processEvents() {
-    if (onProcessEvents)
-        onProcessEvents();
-}
-
-void RecordingRunHost::pause(std::chrono::milliseconds duration) {
-    events.push_back("pause " + std::to_string(duration.count()) + " ms");
 }
 
 bool RecordingRunHost::countdownStopped() {

@@ -8,26 +8,17 @@
 
 namespace tidecopy::test {
 
-// A RunHost that writes down every call as a short text ("enable Cancel", "sound s1.wav
-// sync", ...) and lets a test act at chosen moments (a Cancel press, a file changed
-// behind the run's back).
+// A RunHost that writes down what a window would do as a short text ("enable Cancel",
+// "sound s1.wav sync", "refresh Dir2", ...): each phase as the display changes it names,
+// in a fixed order, the progress bar's value when it moves, the progress texts and
+// percentages. A test can act when a caption shows.
 class RecordingRunHost : public RunHost {
 public:
-    void setBusyPointer(bool busy) override;
-    void setControlEnabled(HostControl control, bool enabled) override;
-    void setAnimationRunning(bool running) override;
-    void setViewCaption(const std::string& text) override;
-    void setProgressText(const std::string& text) override;
-    void setProgressScale(long long scaleWidth) override;
-    void setProgressValue(long long value) override;
-    void progressChanged(int percent, std::chrono::seconds remaining) override;
-    void scrollLogToEnd() override {}
-    void refreshPane(RunPane pane) override;
-    void setFreeSpaceText(const std::string& text) override;
-    void updateTotalFileCounts() override;
+    void phaseChanged(RunPhase phase, RunKind kind) override;
+    void progressChanged(const RunProgress& progress) override;
+    void paneChanged(Pane pane) override;
+    void reported(const RunReport& report) override;
     void playSound(const std::string& fileName, SoundWait wait) override;
-    void processEvents() override;
-    void pause(std::chrono::milliseconds duration) override;
     bool countdownStopped() override;
     void closeProgram() override;
 
@@ -38,8 +29,11 @@ public:
     std::vector<std::string> progressTexts;
     std::vector<int> percentages;
     bool stopCountdown = false;
-    std::function<void()> onProcessEvents;
     std::function<void(const std::string&)> onViewCaption;
+
+private:
+    void recordBarValue(std::size_t value);
+    std::size_t m_barValue = 0;
 };
 
 } // namespace tidecopy::test

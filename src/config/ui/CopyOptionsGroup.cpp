@@ -1,11 +1,13 @@
 #include "config/ui/CopyOptionsGroup.h"
 
-#include "app/ClickableImage.h"
-#include "app/ControlNaming.h"
 #include "config/CopyOptions.h"
 #include "config/MainState.h"
 #include "config/PatternFilter.h"
-#include "widgets/button/qdButtons_H.h"
+#include "config/ui/OptionsActions.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/Commands.h"
+#include "widgets/ControlNaming.h"
+#include "widgets/button/OwnerDrawnButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,7 +34,8 @@ Control* makeControl(QWidget* parent, const char* name, const QString& caption,
 
 } // namespace
 
-CopyOptionsGroup::CopyOptionsGroup(MainState& state, Prompts& prompts, QWidget* parent)
+CopyOptionsGroup::CopyOptionsGroup(MainState& state, Prompts& prompts, OptionsActions& actions,
+                                   QWidget* parent)
     : QGroupBox(parent)
     , m_state(state)
     , m_prompts(prompts) {
@@ -101,19 +104,19 @@ CopyOptionsGroup::CopyOptionsGroup(MainState& state, Prompts& prompts, QWidget* 
     connect(m_cmbPattern->lineEdit(), &QLineEdit::returnPressed, this, [this] { commitPattern(); });
     m_cmbPattern->lineEdit()->installEventFilter(this);
 
-    m_cmdPreserveOptions = new qdButtons_H(this);
-    m_cmdPreserveOptions->setObjectName("cmdPreserveOptions");
+    // A picture only: no caption.
+    m_cmdPreserveOptions =
+        makeCommandButton(actions.optionsAndSettings(), "cmdPreserveOptions", this);
+    m_cmdPreserveOptions->setCaption({});
+    m_cmdPreserveOptions->setButtonStyle(OwnerDrawnButton::pictureButtonStyle);
     m_cmdPreserveOptions->setPicture(
         style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(16, 16));
     m_cmdPreserveOptions->setAccessibleName("More Options and settings");
-    m_cmdPreserveOptions->setToolTip("More Options and settings");
-    // The options dialog comes with its own issue.
-    m_cmdPreserveOptions->setEnabledState(false);
 
     m_optionsIcon = new ClickableImage("Image7", tr("Options menu"),
                                        style()->standardIcon(QStyle::SP_ArrowDown), this);
-    connect(m_optionsIcon, &ClickableImage::clicked, this,
-            [this] { emit optionsMenuWanted(QCursor::pos()); });
+    connect(m_optionsIcon, &ClickableImage::clicked, &actions,
+            [&actions] { actions.popUpMenu(QCursor::pos()); });
 
     buildLayout();
     showState();

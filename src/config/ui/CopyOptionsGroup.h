@@ -9,26 +9,26 @@ class QRadioButton;
 namespace tidecopy {
 
 class ClickableImage;
+class OptionsActions;
 class Prompts;
-class qdButtons_H;
+class OwnerDrawnButton;
 struct CheckBox;
 struct MainState;
 
 // The copy options (frmOptions): copy mode, conditions, recursion, relative path,
 // preservation, the filter box and recall. Its controls show the main state and write
-// the user's changes back to it; the rules are the core's.
+// the user's changes back to it; the rules are the core's. Its options button and menu
+// icon show the options commands.
 class CopyOptionsGroup : public QGroupBox {
     Q_OBJECT
 public:
-    CopyOptionsGroup(MainState& state, Prompts& prompts, QWidget* parent = nullptr);
+    CopyOptionsGroup(MainState& state, Prompts& prompts, OptionsActions& actions,
+                     QWidget* parent = nullptr);
 
     // Shows the main state again (after loading settings).
     void showState();
     // The filter rule: runs on a click on the list, Enter and the loss of focus.
     void commitPattern();
-
-signals:
-    void optionsMenuWanted(const QPoint& at);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,7 +52,7 @@ private:
     QCheckBox* m_chkRecall = nullptr;
     QGroupBox* m_filterFrame = nullptr;
     QComboBox* m_cmbPattern = nullptr;
-    qdButtons_H* m_cmdPreserveOptions = nullptr;
+    OwnerDrawnButton* m_cmdPreserveOptions = nullptr;
     ClickableImage* m_optionsIcon = nullptr;
 };
 

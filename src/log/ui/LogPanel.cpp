@@ -1,9 +1,11 @@
 #include "log/ui/LogPanel.h"
 
-#include "app/ClickableImage.h"
-#include "app/ControlNaming.h"
+#include "log/ui/LogActions.h"
 #include "log/ui/LogView.h"
-#include "widgets/button/qdButtons_H.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/Commands.h"
+#include "widgets/ControlNaming.h"
+#include "widgets/button/OwnerDrawnButton.h"
 
 #include <QHBoxLayout>
 #include <QStyle>
@@ -11,33 +13,32 @@
 
 namespace tidecopy {
 
-LogPanel::LogPanel(ActivityLog& log, QWidget* parent)
+LogPanel::LogPanel(ActivityLog& log, LogActions& actions, QWidget* parent)
     : QGroupBox(parent)
-    , m_view(new LogView(log, this))
-    , m_menuIcon(new ClickableImage("Image11", tr("Log menu"),
-                                    style()->standardIcon(QStyle::SP_ArrowDown), this)) {
+    , m_view(new LogView(log, this)) {
     nameControl(this, "frmLog", tr("Activity log"));
     setTitle(accessibleName());
-    connect(m_menuIcon, &ClickableImage::clicked, this,
-            [this] { emit logMenuWanted(QCursor::pos()); });
+    auto* menuIcon = new ClickableImage("Image11", tr("Log menu"),
+                                        style()->standardIcon(QStyle::SP_ArrowDown), this);
+    connect(menuIcon, &ClickableImage::clicked, &actions,
+            [&actions] { actions.popUpMenu(QCursor::pos()); });
 
-    static constexpr const char* captions[] = {"Open Log", "Save Log", "Print Log", "New Log",
-                                               "Search in log"};
-    auto* commands = new QHBoxLayout;
-    commands->setSpacing(2);
-    for (int i = 0; i < 5; ++i) {
-        auto* button = new qdButtons_H(this);
-        button->setObjectName(elementName("cmdLogoption", i));
-        button->setCaption(QLatin1String(captions[i]));
-        button->setEnabledState(false);
-        commands->addWidget(button);
-        m_commands[static_cast<std::size_t>(i)] = button;
-    }
-    commands->addStretch(1);
-    commands->addWidget(m_menuIcon);
+    const std::pair<QAction*, const char*> commands[] = {{actions.open(), "Open Log"},
+                                                         {actions.save(), "Save Log"},
+                                                         {actions.print(), "Print Log"},
+                                                         {actions.newLog(), "New Log"},
+                                                         {actions.find(), "Search in log"}};
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(2);
+    int index = 0;
+    for (const auto& [command, caption] : commands)
+        buttons->addWidget(makeCommandButton(command, elementName("cmdLogoption", index++), this,
+                                             ButtonTrigger::Press, QLatin1String(caption)));
+    buttons->addStretch(1);
+    buttons->addWidget(menuIcon);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(commands);
+    layout->addLayout(buttons);
     layout->addWidget(m_view, 1);
 }
 

@@ -1,31 +1,24 @@
 #pragma once
 
 #include <QGroupBox>
-#include <array>
 
 namespace tidecopy {
 
 class ActivityLog;
-class ClickableImage;
+class LogActions;
 class LogView;
-class qdButtons_H;
 
-// The log frame frmLog: the log view txtLog, the log command buttons cmdLogoption(0..4)
-// and the log menu icon Image11. The commands come with their own issue.
+// The log frame frmLog: the log view txtLog, the buttons of the log commands
+// cmdLogoption(0..4) and the log menu icon Image11.
 class LogPanel : public QGroupBox {
     Q_OBJECT
 public:
-    explicit LogPanel(ActivityLog& log, QWidget* parent = nullptr);
+    LogPanel(ActivityLog& log, LogActions& actions, QWidget* parent = nullptr);
 
     LogView* view() const { return m_view; }
 
-signals:
-    void logMenuWanted(const QPoint& at);
-
 private:
     LogView* m_view;
-    ClickableImage* m_menuIcon;
-    std::array<qdButtons_H*, 5> m_commands{};
 };
 
 } // namespace tidecopy

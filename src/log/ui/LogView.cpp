@@ -1,7 +1,7 @@
 #include "log/ui/LogView.h"
 
-#include "app/ControlNaming.h"
 #include "log/ActivityLog.h"
+#include "widgets/ControlNaming.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -129,6 +129,11 @@ void LogView::removeFromStart(std::size_t characters) {
 void LogView::onUserEdit() {
     if (!m_applying)
         m_editDelay->start();
+}
+
+void LogView::showEnd() {
+    moveCursor(QTextCursor::End);
+    ensureCursorVisible();
 }
 
 void LogView::flushEdits() {

@@ -21,6 +21,8 @@ public:
 
     // Hands edits still waiting to the log at once (before saving it, at closing).
     void flushEdits();
+    // Moves the caret to the end of the text and scrolls there (after a run's appends).
+    void showEnd();
 
 private:
     void onLogChanged(const LogChange& change);

@@ -1,15 +1,17 @@
 #include "panes/ui/PaneWidget.h"
 
-#include "app/ClickableImage.h"
-#include "app/ControlNaming.h"
+#include "config/HistoryCommands.h"
 #include "config/MainState.h"
-#include "config/PresetFolders.h"
 #include "panes/DriveTexts.h"
 #include "panes/Panes.h"
 #include "panes/ui/DriveList.h"
 #include "panes/ui/FileListModel.h"
 #include "panes/ui/FolderListModel.h"
-#include "widgets/button/qdButtons_H.h"
+#include "panes/ui/PaneActions.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/Commands.h"
+#include "widgets/ControlNaming.h"
+#include "widgets/button/OwnerDrawnButton.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -40,23 +42,25 @@ QListView* makeList(const QString& name, const QString& spoken, QWidget* parent)
 
 } // namespace
 
-PaneWidget::PaneWidget(int pane, Panes& panes, MainState& state, QWidget* parent)
+PaneWidget::PaneWidget(Pane pane, Panes& panes, MainState& state, PaneActions& actions,
+                       QWidget* parent)
     : QGroupBox(parent)
     , m_pane(pane)
     , m_panes(panes)
-    , m_state(state) {
-    const bool source = pane == 1;
+    , m_state(state)
+    , m_actions(actions) {
+    const bool source = pane == Pane::Source;
     nameControl(this, source ? QStringLiteral("frmSource") : QStringLiteral("frmTarget"),
                 source ? tr("Source") : tr("Destination"));
     setTitle(accessibleName());
-    buildControls();
+    buildControls(actions);
     setLayout(buildLayout());
 }
 
-void PaneWidget::buildControls() {
-    const bool source = m_pane == 1;
-    const int i = m_pane - 1;
-    const QString number = QString::number(m_pane);
+void PaneWidget::buildControls(PaneActions& actions) {
+    const bool source = m_pane == Pane::Source;
+    const int i = indexOf(m_pane);
+    const QString number = QString::number(i + 1);
     QStyle* look = style();
 
     m_history = new QComboBox(this);
@@ -73,19 +77,10 @@ void PaneWidget::buildControls() {
     connect(m_historyIcon, &ClickableImage::clicked, this,
             [this] { emit historyMenuWanted(m_pane, QCursor::pos()); });
 
-    for (int k = 0; k < 5; ++k) {
-        const int index = i * 5 + k;
-        auto* button = new qdButtons_H(this);
-        button->setObjectName(elementName("cmdPresetFolders", index));
-        button->setCaption(QString::fromUtf8(presetFolder(index)->caption));
-        connect(button, &qdButtons_H::MouseDown, this,
-                [this, index] { emit presetPressed(index); });
-        connect(button, &qdButtons_H::Click, this, [this, button, index] {
-            if (button->clickCameFromKeyboard())
-                emit presetPressed(index);
-        });
-        m_presets[static_cast<std::size_t>(k)] = button;
-    }
+    const std::array<QAction*, 5> presets = actions.presets(m_pane);
+    for (std::size_t k = 0; k < presets.size(); ++k)
+        m_presets[k] = makeCommandButton(
+            presets[k], elementName("cmdPresetFolders", i * 5 + static_cast<int>(k)), this);
 
     m_drive = new DriveList(this);
     nameControl(m_drive, "Drive" + number, source ? tr("Source drive") : tr("Destination drive"));
@@ -102,7 +97,7 @@ void PaneWidget::buildControls() {
                                      look->standardIcon(QStyle::SP_DriveHDIcon), this);
     connect(m_driveIcon, &ClickableImage::MouseDown, this, [this] {
         m_panes.setActiveDrive(m_pane);
-        emit driveMenuWanted(m_pane, QCursor::pos());
+        m_actions.popUpDriveMenu(QCursor::pos());
     });
     connect(m_driveIcon, &ClickableImage::clicked, this, [this] { m_panes.showFreeSpace(m_pane); });
 
@@ -124,7 +119,7 @@ void PaneWidget::buildControls() {
     connect(m_folderIcon, &ClickableImage::clicked, this, [this] {
         m_panes.setActivePane(m_pane);
         m_folders->setFocus();
-        emit folderMenuWanted(m_pane, QCursor::pos());
+        m_actions.popUpFolderMenu(QCursor::pos());
     });
 
     m_files =
@@ -144,7 +139,7 @@ void PaneWidget::buildControls() {
     connect(m_fileIcon, &ClickableImage::clicked, this, [this] {
         m_panes.setActivePane(m_pane);
         m_files->setFocus();
-        emit fileMenuWanted(m_pane, QCursor::pos());
+        m_actions.popUpFileMenu(QCursor::pos());
     });
 
     m_folderName = new QLabel(this);
@@ -165,7 +160,7 @@ QLayout* PaneWidget::buildLayout() {
 
     auto* presetRow = new QHBoxLayout;
     presetRow->setSpacing(2);
-    for (qdButtons_H* button : m_presets)
+    for (OwnerDrawnButton* button : m_presets)
         presetRow->addWidget(button);
     layout->addLayout(presetRow);
 
@@ -186,7 +181,7 @@ QLayout* PaneWidget::buildLayout() {
 }
 
 HistoryCombo& PaneWidget::historyState() const {
-    return m_pane == 1 ? m_state.cmbSourceHistory : m_state.cmbTargetHistory;
+    return historyOf(m_state, m_pane);
 }
 
 void PaneWidget::showHistory() {
@@ -199,10 +194,28 @@ void PaneWidget::showHistory() {
     m_updating = false;
 }
 
-void PaneWidget::setListBackground(QWidget* control, const QColor& color) {
-    QPalette palette = control->palette();
+void PaneWidget::setBackground(PaneControl control, const QColor& color) {
+    QWidget* list = m_files;
+    switch (control) {
+    case PaneControl::cmbSourceHistory:
+    case PaneControl::cmbTargetHistory:
+        list = m_history;
+        break;
+    case PaneControl::Drive1:
+    case PaneControl::Drive2:
+        list = m_drive;
+        break;
+    case PaneControl::Dir1:
+    case PaneControl::Dir2:
+        list = m_folders;
+        break;
+    case PaneControl::File1:
+    case PaneControl::File2:
+        break;
+    }
+    QPalette palette = list->palette();
     palette.setColor(QPalette::Base, color);
-    control->setPalette(palette);
+    list->setPalette(palette);
 }
 
 void PaneWidget::showDrives() {
@@ -271,10 +284,10 @@ bool PaneWidget::eventFilter(QObject* watched, QEvent* event) {
     const QPoint at = press->globalPosition().toPoint();
     if (watched == m_folders->viewport()) {
         m_folders->setFocus();
-        emit folderMenuWanted(m_pane, at);
+        m_actions.popUpFolderMenu(at);
     } else {
         m_files->setFocus();
-        emit fileMenuWanted(m_pane, at);
+        m_actions.popUpFileMenu(at);
     }
     return true;
 }

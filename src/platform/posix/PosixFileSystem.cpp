@@ -7,8 +7,10 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -169,6 +171,22 @@ Result<EntryInfo> PosixFileSystem::entryInfoIn(const OpenFolder& folder, const s
     if (::fstatat(descriptorOf(folder.handle), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return lastNativeError();
     return entryInfoOf(st, name);
+}
+
+Result<FileIdentity> PosixFileSystem::identityOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return lastNativeError();
+    return FileIdentity{static_cast<std::uint64_t>(st.st_dev),
+                        static_cast<std::uint64_t>(st.st_ino)};
+}
+
+Result<std::string> PosixFileSystem::canonicalPath(const std::string& path) {
+    const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
+                                                               &std::free);
+    if (!resolved)
+        return lastNativeError();
+    return std::string(resolved.get());
 }
 
 std::error_code PosixFileSystem::createFolder(const std::string& path) {

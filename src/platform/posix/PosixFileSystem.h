@@ -12,6 +12,8 @@ public:
     std::error_code listFolder(const std::string& folder,
                                std::vector<FolderEntry>& entries) override;
     Result<EntryInfo> entryInfo(const std::string& path) override;
+    Result<FileIdentity> identityOf(const std::string& path) override;
+    Result<std::string> canonicalPath(const std::string& path) override;
     std::error_code createFolder(const std::string& path) override;
     std::error_code removeFile(const std::string& path) override;
     Result<std::string> readWholeFile(const std::string& path) override;

@@ -6,7 +6,7 @@
 #include "config/SettingsFormat.h"
 #include "config/TextEncoding.h"
 #include "platform/posix/PosixFileSystem.h"
-#include "support/FakeVolumes.h"
+#include "support/FakePlatform.h"
 
 namespace tidecopy::fuzz {
 
@@ -118,14 +118,13 @@ bool writesSeventyOneLines(const OptionSet& o, const MainState& s) {
 std::string loadSettingsBytes(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     EmptyFileSystem fs;
-    test::FakeVolumes volumes;
-    Environment environment;
-    environment.programFolder = environment.dataFolder = "/nowhere";
+    test::FakePlatform fake(fs);
+    fake.environment.programFolder = fake.environment.dataFolder = "/nowhere";
     for (const ProfileMode mode : {ProfileMode::Off, ProfileMode::On}) {
         OptionSet options;
         MainState state;
         test::RecordingSettingsView view;
-        SettingsContext context{fs, volumes, environment, options, state, view};
+        SettingsContext context{fake.platform, options, state, view};
         const LoadOutcome outcome = LoadINIFromText(context, text, mode);
         if (std::string broken = brokenRule(outcome, options, state); !broken.empty())
             return broken;

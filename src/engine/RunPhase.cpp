@@ -1,0 +1,44 @@
+#include "engine/RunPhase.h"
+
+namespace tidecopy {
+
+PhaseDisplay displayOf(RunPhase phase, RunKind kind) {
+    PhaseDisplay display;
+    switch (phase) {
+    case RunPhase::Preparing:
+        display.busy = true;
+        display.cancelEnabled = true;
+        display.startEnabled = false;
+        display.animation = true;
+        display.progressCleared = true;
+        display.profilesEnabled = false;
+        display.jobEnabled = false;
+        display.caption = kind == RunKind::Preview ? "Preparing Backup Preview\r\nPlease wait..."
+                                                   : "Preparing Backup\r\nPlease wait...";
+        break;
+    case RunPhase::Verifying:
+        display.animation = true;
+        display.caption = "Checking files for integrity...";
+        break;
+    case RunPhase::Reporting:
+        display.animation = false;
+        break;
+    case RunPhase::Restoring:
+        display.busy = false;
+        display.profilesEnabled = true;
+        display.jobEnabled = true;
+        break;
+    case RunPhase::AfterActions:
+        display.cancelEnabled = false;
+        break;
+    case RunPhase::Done:
+        display.startEnabled = true;
+        break;
+    case RunPhase::Reading:
+    case RunPhase::Copying:
+        break; // the progress tells what these show
+    }
+    return display;
+}
+
+} // namespace tidecopy

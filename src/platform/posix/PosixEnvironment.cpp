@@ -1,0 +1,51 @@
+#include "platform/Environment.h"
+#include "platform/PathStyle.h"
+
+#include <optional>
+
+namespace tidecopy {
+
+namespace {
+
+const PathStyle style = PathStyle::posix();
+
+// The layout that the install rules (cmake/Installation.cmake) lay out.
+std::optional<std::string> installedResourceFolder(FileSystem& fs,
+                                                   const std::string& programFolder) {
+    if (style.fileNameOf(programFolder) != "bin")
+        return std::nullopt;
+    const std::string prefix = style.withoutTrailingSeparator(style.folderPartOf(programFolder));
+    const std::string resources = style.join(style.join(prefix, "share"), "tidecopy");
+    const Result<EntryInfo> info = fs.entryInfo(resources);
+    if (!info || info->type != EntryType::Directory)
+        return std::nullopt;
+    return resources;
+}
+
+} // namespace
+
+Environment makeEnvironment(FileSystem& fs, const std::string& programFolder,
+                            const std::string& configHome) {
+    Environment environment;
+    environment.programFolder = style.withoutTrailingSeparator(programFolder);
+    environment.configHome = configHome;
+    environment.windowsFolder = "/usr/";
+    environment.systemFolder = "/usr/bin";
+    const std::optional<std::string> installed =
+        installedResourceFolder(fs, environment.programFolder);
+    environment.resourceFolder = installed.value_or(environment.programFolder);
+    // Root may write to /usr/bin; an installed copy still never keeps user files there.
+    if (!installed && fs.isWritableFolder(environment.programFolder)) {
+        environment.dataFolder = environment.programFolder;
+    } else {
+        fs.createFolder(configHome);
+        environment.dataFolder = style.join(configHome, "Tidecopy");
+        fs.createFolder(environment.dataFolder);
+    }
+    // Existing folders answer file_exists, which is what we want.
+    fs.createFolder(environment.profilesFolder());
+    fs.createFolder(environment.logsFolder());
+    return environment;
+}
+
+} // namespace tidecopy

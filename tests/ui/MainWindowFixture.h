@@ -1,0 +1,141 @@
+#pragma once
+
+#include "PaneFakes.h"
+#include "app/MainWindow.h"
+#include "config/SaveINI.h"
+#include "panes/SplitTheText.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "support/FakePlatform.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+
+#include <QLabel>
+#include <QTest>
+#include <atomic>
+#include <condition_variable>
+#include <gtest/gtest.h>
+#include <memory>
+#include <mutex>
+
+namespace tidecopy {
+
+namespace test {
+
+// The real file system, except that copying a file whose path holds the gate's text
+// waits until the test opens the gate: a run held in the middle of its files.
+class GatedFileSystem : public PosixFileSystem {
+public:
+    void closeGate(std::string pathContains) {
+        std::lock_guard lock(m_mutex);
+        m_gate = std::move(pathContains);
+        m_open = false;
+    }
+    void openGate() {
+        std::lock_guard lock(m_mutex);
+        m_open = true;
+        m_changed.notify_all();
+    }
+    bool reached() const { return m_reached; }
+
+    Result<TemporaryFile> createTemporaryCopy(const OpenFolder& folder, const std::string& source,
+                                              const CancelCheck& cancelled) override {
+        {
+            std::unique_lock lock(m_mutex);
+            if (!m_gate.empty() && source.find(m_gate) != std::string::npos) {
+                m_reached = true;
+                m_changed.wait(lock, [this] { return m_open; });
+            }
+        }
+        return PosixFileSystem::createTemporaryCopy(folder, source, cancelled);
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::string m_gate;
+    bool m_open = true;
+    std::atomic<bool> m_reached{false};
+};
+
+} // namespace test
+
+// A main window whose program folder, drives and user folders all lie in a temporary
+// folder: disk/ is a drive holding the folders, usb/ a drive that is not there.
+class MainWindowFixture : public testing::Test {
+protected:
+    MainWindowFixture() {
+        temp.writeFile("disk/start/b.txt", "bb");
+        temp.writeFile("disk/start/a.txt", std::string(3000, 'a'));
+        temp.makeFolder("disk/start/sub");
+        temp.makeFolder("disk/other");
+        temp.makeFolder("disk/Pictures");
+        temp.makeFolder("program/Logs");
+        volumes.add(temp / "disk", "", {2'000'000'000, 8'000'000'000});
+        volumes.add(temp / "usb", "STICK");
+        environment.programFolder = temp / "program";
+        environment.resourceFolder = temp / "share";
+        environment.dataFolder = temp / "program";
+        environment.configHome = temp / "config";
+        clock.setLocal({2016, 6, 21, 10, 0, 0});
+        fake.platform.userFolders = [this](UserFolder folder) {
+            return folder == UserFolder::Pictures ? temp / "disk/Pictures" : temp / "disk/none";
+        };
+    }
+
+    std::unique_ptr<MainWindow> makeWindow() {
+        return std::make_unique<MainWindow>(
+            fake.platform, FrontEnd{prompts, test::fixedFormats(), RunPauses::Skipped},
+            temp / "disk/start");
+    }
+    std::unique_ptr<MainWindow> loadedWindow() {
+        auto window = makeWindow();
+        window->Form_Load();
+        return window;
+    }
+
+    template <typename Widget>
+    Widget* find(MainWindow& window, const QString& name) {
+        auto* widget = window.findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+
+    // A folder as its pane's name label shows it.
+    static QString folderLabel(const std::string& folder) {
+        return QString::fromStdString(SplitTheText(folder, '/', 40)).replace("\r\n", "\n");
+    }
+
+    // A click on a check box's indicator.
+    static void clickCheckBox(QWidget* box) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
+
+    QString labelText(MainWindow& window, const QString& name) {
+        return find<QLabel>(window, name)->text();
+    }
+
+    // A settings file as closing the window would write it.
+    void writeSettings(bool recall) {
+        OptionSet options;
+        MainState state;
+        state.chkRecall.checked = recall;
+        state.Dir1 = temp / "disk/other";
+        state.Dir2 = temp / "disk/start/sub";
+        state.cmbSourceHistory = {{temp / "disk/other"}, -1};
+        state.window = {1500, 3000, false};
+        temp.writeFile("program/Tidecopy.ini", settingsFileText(options, state));
+    }
+
+    test::TempFolder temp;
+    test::GatedFileSystem fs;
+    test::FakePlatform fake{fs};
+    test::FakeVolumes& volumes = fake.volumes;
+    test::FakeShell& shell = fake.shell;
+    test::FakeClock& clock = fake.clock;
+    Environment& environment = fake.environment;
+    test::FakePower& power = fake.power;
+    test::FakeSound& sound = fake.sound;
+    test::ScriptedPrompts prompts;
+};
+
+} // namespace tidecopy
