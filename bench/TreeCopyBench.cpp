@@ -44,7 +44,7 @@ int listOrCopy(const std::string& mode, int argc, char** argv) {
     std::size_t failed = 0;
     if (mode == "copy" && argc == 4) {
         const std::string destination = PathStyle::posix().withTrailingSeparator(argv[3]);
-        FileCopier copier(fs, PathStyle::posix(), CopyOptions{true, false, 0, "bak"},
+        FileCopier copier(fs, PathStyle::posix(), CopyOptions{true, false, 0, "bak", destination},
                           [&failed](std::string_view text) {
                               ++failed;
                               std::fwrite(text.data(), 1, text.size(), stderr);

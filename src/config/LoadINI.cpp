@@ -67,8 +67,11 @@ private:
     void readNumber(Number& target);
     void readCheckBox(CheckBox& box);
     void readCopyMode(CopyMode mode);
+    template <typename Read>
+    void readText(std::string& target, Read read);
     void readField(std::string& target);
     void readLine(std::string& target);
+    void readFolder(std::string& target);
     void readFolders(std::int16_t& position, std::string& folder, TextArray& history);
 
     std::error_code selectHistory(HistoryCombo& history, Pane side, int position);
@@ -112,33 +115,39 @@ void SettingsLoader::readCopyMode(CopyMode mode) {
         m_context.state.selectCopyMode(mode);
 }
 
-void SettingsLoader::readField(std::string& target) {
+template <typename Read>
+void SettingsLoader::readText(std::string& target, Read read) {
     if (m_error)
         return;
-    auto value = m_reader.readField();
+    Result<std::string> value = read();
     if (value)
         target = std::move(value).value();
     else
         m_error = value.error();
 }
 
+void SettingsLoader::readField(std::string& target) {
+    readText(target, [this] { return m_reader.readField(); });
+}
+
 void SettingsLoader::readLine(std::string& target) {
-    if (m_error)
-        return;
-    auto value = m_reader.readLine();
-    if (value)
-        target = std::move(value).value();
-    else
-        m_error = value.error();
+    readText(target, [this] { return m_reader.readLine(); });
+}
+
+void SettingsLoader::readFolder(std::string& target) {
+    const FolderText form = m_context.style.flavor() == PathStyle::Flavor::Posix
+                                ? FolderText::FileSystemBytes
+                                : FolderText::CodePage;
+    readText(target, [this, form] { return m_reader.readFolderLine(form); });
 }
 
 void SettingsLoader::readFolders(std::int16_t& position, std::string& folder, TextArray& history) {
     std::string marker;
     readField(marker);
     readNumber(position);
-    readLine(folder);
+    readFolder(folder);
     for (int i = 0; i < SettingsFormat::historyLines; ++i)
-        readLine(history[static_cast<std::size_t>(i)]);
+        readFolder(history[static_cast<std::size_t>(i)]);
     readField(marker);
 }
 

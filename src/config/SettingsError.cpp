@@ -24,6 +24,8 @@ public:
             return "Invalid history position";
         case SettingsError::FolderMissing:
             return "Path not found";
+        case SettingsError::BadFolderName:
+            return "Bad file name or number";
         }
         return "Settings error";
     }

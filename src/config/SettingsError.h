@@ -12,6 +12,7 @@ enum class SettingsError {
     ValueNotAllowed,  // the value fits its type but not its control (a check box given 2)
     HistoryPosition,  // a selected history position beyond the end of its list
     FolderMissing,    // a stored pane folder that no longer exists
+    BadFolderName,    // a folder line holding a byte no name can hold
 };
 
 std::error_code make_error_code(SettingsError error);

@@ -22,7 +22,7 @@ std::size_t skipBlanks(std::string_view line, std::size_t from) {
 
 } // namespace
 
-Result<std::string> SettingsReader::readLine() {
+Result<std::string_view> SettingsReader::nextLine() {
     if (m_position >= m_text.size())
         return make_error_code(SettingsError::EndOfFile);
     const std::string_view text = m_text;
@@ -33,9 +33,27 @@ Result<std::string> SettingsReader::readLine() {
     if (end != std::string_view::npos && line.ends_with('\r'))
         line.remove_suffix(1);
     ++m_linesRead;
-    if (isValidUtf8(line))
-        return std::string(line);
-    return windows1252ToUtf8(line);
+    return line;
+}
+
+Result<std::string> SettingsReader::readLine() {
+    const auto line = nextLine();
+    if (!line)
+        return line.error();
+    if (isValidUtf8(*line))
+        return std::string(*line);
+    return windows1252ToUtf8(*line);
+}
+
+Result<std::string> SettingsReader::readFolderLine(FolderText form) {
+    const auto line = nextLine();
+    if (!line)
+        return line.error();
+    if (line->find('\0') != std::string_view::npos)
+        return make_error_code(SettingsError::BadFolderName);
+    if (form == FolderText::FileSystemBytes || isValidUtf8(*line))
+        return std::string(*line);
+    return windows1252ToUtf8(*line);
 }
 
 Result<std::string> SettingsReader::readField() {

@@ -10,8 +10,12 @@
 
 namespace tidecopy {
 
+// How a line naming a folder is taken: as the file system's own bytes (POSIX, where any
+// conversion would name a different folder), or as text in the Windows code page.
+enum class FolderText { FileSystemBytes, CodePage };
+
 // Reads the values of a settings file or profile, one line each, in the format's three
-// ways. Lines end in CR LF or LF; a line that is not UTF-8 is taken as Windows-1252.
+// ways. Lines end in CR LF or LF; a text line that is not UTF-8 is taken as Windows-1252.
 // Whatever follows a value on its line is left unread, so one odd line cannot shift the
 // lines after it.
 class SettingsReader {
@@ -28,11 +32,14 @@ public:
     Result<std::string> readField();
     // The whole line as it is.
     Result<std::string> readLine();
+    // The whole line naming a folder; a NUL byte, which no name can hold, is an error.
+    Result<std::string> readFolderLine(FolderText form);
 
     // Lines consumed so far.
     int linesRead() const { return m_linesRead; }
 
 private:
+    Result<std::string_view> nextLine();
     Result<std::int64_t> readNumber(std::int64_t lowest, std::int64_t highest);
 
     std::string m_text;

@@ -21,6 +21,19 @@
 
 namespace tidecopy {
 
+namespace {
+
+// Names the volume by its mount point where one is known.
+std::string flushFailureText(Volumes& volumes, const std::string& destination,
+                             std::error_code error) {
+    const std::vector<Volume> all = volumes.list();
+    const Volume* volume = volumeHolding(all, destination);
+    return "Flushing the destination volume " + (volume ? volume->mountPoint : destination) +
+           " failed: " + describeError(error) + ". Copied files may not be on disk.\r\n";
+}
+
+} // namespace
+
 // What one run carries from step to step.
 struct BackupRun::Progress {
     std::optional<DestinationPath> paths;
@@ -147,16 +160,19 @@ void BackupRun::listFiles(Progress& progress) {
                    " lies inside the source folder: it is left out of the backup.\r\n");
         }
     }
-    const std::error_code readError =
-        c.state.chkSubFolders.checked
-            ? walk.ListFilesInTree(strSource, AttributeMask::Folders, AttributeMask::Files,
-                                   progress.list, progress.pattern, NameForm::FullPath)
-            : walk.ListFilesInFolder(strSource, AttributeMask::Files, progress.list,
-                                     progress.pattern, NameForm::FullPath);
+    std::vector<FolderError> readErrors;
+    if (c.state.chkSubFolders.checked)
+        readErrors = walk.ListFilesInTree(strSource, AttributeMask::Folders, AttributeMask::Files,
+                                          progress.list, progress.pattern, NameForm::FullPath);
+    else if (auto error = walk.ListFilesInFolder(strSource, AttributeMask::Files, progress.list,
+                                                 progress.pattern, NameForm::FullPath))
+        readErrors.push_back({strSource, error});
     // A source that cannot be read must not pass for one with nothing to copy.
-    if (readError && !c.flags.CancelRequested) {
-        append("Folder '" + strSource + "' Error Occured: " + describeError(readError) + "\r\n");
-        progress.readErrors = 1;
+    if (!c.flags.CancelRequested) {
+        for (const FolderError& failed : readErrors)
+            append("Folder '" + failed.folder + "' Error Occured: " + describeError(failed.error) +
+                   "\r\n");
+        progress.readErrors = readErrors.size();
     }
 }
 
@@ -201,13 +217,14 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
     FileCopier copier(
         c.platform.fs, c.style,
         CopyOptions{c.state.chkSubFolders.checked, preserve, c.options.PreserveNaming,
-                    c.options.PreserveExtension},
+                    c.options.PreserveExtension, progress.paths->strTarget()},
         [this](std::string_view text) { append(text); }, control);
 
     if (kind == RunKind::Backup && c.state.chkSubFolders.checked && c.options.chkEmptyFolders != 0)
         MakeAllFolders(
             c.platform.fs, c.style, *progress.walk, progress.paths->strSource(),
-            [&progress](std::string_view path) { return progress.paths->TargetFile(path); });
+            [&progress](std::string_view path) { return progress.paths->TargetFile(path); },
+            [&copier](const std::string& folder) { copier.prepareFolder(folder); });
 
     RunCounts& counts = progress.counts;
     const bool verifyLater = kind == RunKind::Backup && c.options.chkIntegrity != 0;
@@ -221,6 +238,8 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
             break;
         }
         showProgress(kind, i, s, progress);
+        if (kind == RunKind::Backup)
+            copier.removeLeftoversBeside(TargetFile);
 
         if (decision.shouldCopy(s, TargetFile)) {
             if (progress.detailedLog)
@@ -297,8 +316,15 @@ void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
     const RunCounts& counts = progress.counts;
     c.host.phaseChanged(RunPhase::Reporting, kind);
     // What a run reports as done must be on the disk, not only in the cache.
-    if (kind == RunKind::Backup && counts.selected > 0)
-        c.platform.fs.flushVolume(progress.paths->strTarget());
+    bool onDisk = true;
+    if (kind == RunKind::Backup && counts.selected > 0) {
+        const std::string& destination = progress.paths->strTarget();
+        if (const std::error_code error = c.platform.fs.flushVolume(destination)) {
+            append(flushFailureText(c.platform.volumes, destination, error));
+            ++outcome.failedFiles;
+            onDisk = false;
+        }
+    }
     outcome.destinationFreeSpace =
         GetFreeSpace(c.platform.volumes, c.style, progress.paths->strTarget());
 
@@ -313,7 +339,9 @@ void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
         append(upToDateText(outcome.counts));
 
     if (counts.selected >= 1) {
-        if (!cancelled && kind == RunKind::Backup && c.options.chkIntegrity != 0) {
+        // After a failed flush the cache may still hold what the disk lost: nothing is
+        // reported as verified.
+        if (!cancelled && kind == RunKind::Backup && c.options.chkIntegrity != 0 && onDisk) {
             c.host.phaseChanged(RunPhase::Verifying, kind);
             append("Integrity check of backup files...\r\n");
             const IntegrityResult checked = checkIntegrity(

@@ -1,8 +1,10 @@
 #include "engine/FileCopier.h"
 
 #include "engine/FolderCreation.h"
+#include "platform/Enumeration.h"
 #include "platform/Errors.h"
 #include "platform/Existence.h"
+#include "platform/FileSystemError.h"
 #include "platform/TemporaryName.h"
 
 #include <vector>
@@ -11,9 +13,12 @@ namespace tidecopy {
 
 namespace {
 
+using RenameMode = FileSystem::RenameMode;
+
 constexpr std::string_view defaultExtension = ".bak";
 constexpr int ownExtension = 1;
-constexpr int attemptsForTemporaryName = 4;
+// A source that changes while it is copied is copied once more; a second change fails it.
+constexpr int copyAttempts = 2;
 // Owners are not copied, so set-user-ID and set-group-ID would hand the copy's new owner
 // (root, for a run as root) to whoever runs it.
 constexpr std::uint32_t keptPermissionBits = 01777;
@@ -25,6 +30,13 @@ bool linksUnsupported(std::error_code error) {
            error == std::errc::function_not_supported || error == std::errc::too_many_links;
 }
 
+// Where two names cannot trade places: EINVAL from a file system without the exchange,
+// ENOSYS from an old kernel.
+bool exchangeUnsupported(std::error_code error) {
+    return error == std::errc::invalid_argument || error == std::errc::function_not_supported ||
+           error == std::errc::operation_not_supported;
+}
+
 } // namespace
 
 FileCopier::FileCopier(FileSystem& fs, const PathStyle& style, CopyOptions options, LogSink log,
@@ -33,59 +45,39 @@ FileCopier::FileCopier(FileSystem& fs, const PathStyle& style, CopyOptions optio
     , m_style(style)
     , m_options(std::move(options))
     , m_log(std::move(log))
-    , m_control(std::move(control)) {}
-
-bool FileCopier::exists(const std::string& path) {
-    return m_fs.entryInfo(path).ok();
-}
-
-std::string FileCopier::PreserveName(const std::string& target, std::string& ext) {
-    if (ext.size() <= 1)
-        ext = defaultExtension;
-    if (m_options.PreserveNaming == ownExtension) {
-        // Only the file's own name is searched: a dot in a folder name is no extension, and a
-        // name without any dot falls back to ".bak".
-        const std::string_view name = m_style.fileNameOf(target);
-        const std::size_t dot = name.rfind('.');
-        ext = dot == std::string_view::npos ? std::string(defaultExtension)
-                                            : std::string(name.substr(dot));
-    }
-    if (!FileExists(m_fs, m_style, target))
-        return {};
-    // Three steps and no fourth: when all three names are taken the last one is returned
-    // and preserving onto it fails, as it exists.
-    std::string candidate = target + ext;
-    for (int step = 1; step < 3 && exists(candidate); ++step)
-        candidate += ext;
-    return candidate;
-}
+    , m_control(std::move(control))
+    , m_folders(fs, style, m_options.destinationFolder) {}
 
 CopyOutcome FileCopier::GoAndCopyTheFile(const std::string& strSource,
                                          const std::string& strTarget) {
-    const std::string folder = ExtractPath(m_style, strTarget);
-    if (m_options.chkSubFolders && !folder.empty() && !FileOrDirExists(m_fs, m_style, folder)) {
-        CreateFolderPath(m_fs, m_style, folder);
-        m_clearedFolders.insert(folder); // new: nothing left over in it
+    const auto opening =
+        m_folders.open(ExtractPath(m_style, strTarget),
+                       m_options.chkSubFolders ? MissingFolders::Create : MissingFolders::Fail);
+    if (!opening.folder) {
+        logFailure(strTarget, opening.error, opening.failedPath);
+        return CopyOutcome::Failed;
     }
-    removeLeftoverTemporaries(folder);
+    const OpenFolder& folder = *opening.folder;
+    if (m_clearedFolders.insert(folder.path).second)
+        removeLeftovers(folder);
 
+    const std::string name(m_style.fileNameOf(strTarget));
     std::string ext;
     std::string preservedName;
     if (m_options.preserveFiles) {
         ext = m_options.PreserveNaming == 0 ? std::string(defaultExtension)
                                             : "." + m_options.PreserveExtension;
-        preservedName = PreserveName(strTarget, ext);
+        preservedName = PreserveName(folder, name, ext);
     }
 
     m_control.processEvents();
-    const std::error_code error = replaceSafely(strSource, strTarget, preservedName);
+    const std::error_code error = replaceSafely(folder, strSource, name, preservedName);
     m_control.processEvents();
     // A file the user cancelled half-way did not fail: the run reports the cancel.
     if (error == std::errc::operation_canceled)
         return CopyOutcome::Cancelled;
     if (error) {
-        m_log("File '" + FileNameOf(m_style, strTarget) +
-              "' Error Occured: " + describeError(error) + "\r\n");
+        logFailure(strTarget, error);
         return CopyOutcome::Failed;
     }
     if (!preservedName.empty()) {
@@ -96,104 +88,166 @@ CopyOutcome FileCopier::GoAndCopyTheFile(const std::string& strSource,
     return CopyOutcome::Copied;
 }
 
+// A folder that cannot be opened now counts as cleared all the same: if this run creates
+// it, nothing can be left over in it.
+void FileCopier::removeLeftoversBeside(const std::string& strTarget) {
+    const std::string folder = ExtractPath(m_style, strTarget);
+    if (!m_clearedFolders.insert(folder).second)
+        return;
+    const auto opening = m_folders.open(folder, MissingFolders::Fail);
+    if (opening.folder)
+        removeLeftovers(*opening.folder);
+}
+
+void FileCopier::prepareFolder(const std::string& folder) {
+    m_folders.open(m_style.withTrailingSeparator(folder), MissingFolders::Create);
+}
+
+// The name an existing destination is preserved under, in the same folder; empty when
+// there is none. ext becomes the extension actually used.
+std::string FileCopier::PreserveName(const OpenFolder& folder, const std::string& name,
+                                     std::string& ext) {
+    if (ext.size() <= 1)
+        ext = defaultExtension;
+    if (m_options.PreserveNaming == ownExtension) {
+        // A name without any dot falls back to ".bak".
+        const std::size_t dot = name.rfind('.');
+        ext = dot == std::string::npos ? std::string(defaultExtension) : name.substr(dot);
+    }
+    // As FileExists: an ordinary file, neither hidden nor a folder.
+    const auto target = m_fs.entryInfoIn(folder, name);
+    if (!target || !passesAttributeMask(target->attributes, AttributeMask::OrdinaryFilesOnly))
+        return {};
+    // Three steps and no fourth: when all three names are taken the last one is returned
+    // and preserving onto it fails, as it exists.
+    std::string candidate = name + ext;
+    for (int step = 1; step < 3 && m_fs.entryInfoIn(folder, candidate); ++step)
+        candidate += ext;
+    return candidate;
+}
+
 // The whole file or nothing: every step works on the temporary or on a new name, and only
-// the last rename touches the destination. Undoing removes what the steps added.
-std::error_code FileCopier::replaceSafely(const std::string& source, const std::string& target,
+// the last one touches the destination's name. Undoing removes what the steps added.
+std::error_code FileCopier::replaceSafely(const OpenFolder& folder, const std::string& source,
+                                          const std::string& name,
                                           const std::string& preservedName) {
     const auto info = m_fs.entryInfo(source);
     if (!info)
         return info.error();
-    std::string temporary;
-    std::error_code error = createTemporary(source, *info, ExtractPath(m_style, target), temporary);
+    // Replacing a file is safe only once the new data is on the disk.
+    const bool replacing = m_fs.entryInfoIn(folder, name).ok();
+    Staged staged;
+    std::error_code error = info->type == EntryType::Symlink
+                                ? stageLink(folder, source, *info, staged)
+                                : stageFile(folder, source, *info, replacing, staged);
     if (!error)
-        error = m_fs.setModifiedTime(temporary, info->modifiedNs);
-    if (!error && info->type != EntryType::Symlink)
-        error = m_fs.setPermissions(temporary, info->permissions & keptPermissionBits);
-    Preservation preservation = Preservation::None;
-    if (!error && !preservedName.empty())
-        error = preserveExisting(target, preservedName, preservation);
-    if (!error)
-        error = m_fs.renameReplacing(temporary, target);
-    if (error) {
-        undoPreservation(target, preservedName, preservation);
-        if (!temporary.empty())
-            m_fs.removeFile(temporary);
-    }
+        error = commit(folder, staged.name, name, preservedName);
+    if (error && !staged.name.empty())
+        m_fs.removeIn(folder, staged.name);
     return error;
 }
 
-// Leaves temporary empty when no file of ours was created, so that a name that happened
-// to be taken is never removed.
-std::error_code FileCopier::createTemporary(const std::string& source, const EntryInfo& info,
-                                            const std::string& folder, std::string& temporary) {
-    std::string linkText;
-    if (info.type == EntryType::Symlink) {
-        auto text = m_fs.readSymlink(source);
-        if (!text)
-            return text.error();
-        linkText = std::move(text).value();
-    }
+std::error_code FileCopier::stageFile(const OpenFolder& folder, const std::string& source,
+                                      const EntryInfo& info, bool replacing, Staged& staged) {
+    // Between chunks the run hears how far a large file has got and may draw it.
     const auto cancelled = [this, fileBytes = info.size](std::uint64_t bytesDone) {
         if (m_control.copied)
             m_control.copied(bytesDone, fileBytes);
         m_control.processEvents();
         return m_control.cancelled();
     };
-    std::error_code error;
-    for (int attempt = 0; attempt < attemptsForTemporaryName; ++attempt) {
-        const std::string candidate = folder + makeTemporaryName();
-        error = info.type == EntryType::Symlink ? m_fs.createSymlink(linkText, candidate)
-                                                : m_fs.copyFileData(source, candidate, cancelled);
-        if (error != std::errc::file_exists) {
-            temporary = candidate;
-            return error;
-        }
-    }
-    return error;
-}
-
-// A second name (hard link) keeps the destination in place until the final rename; where
-// links are unsupported the destination is renamed instead. Neither ever replaces an
-// existing preserved copy.
-std::error_code FileCopier::preserveExisting(const std::string& target,
-                                             const std::string& preservedName, Preservation& done) {
-    std::error_code error = m_fs.hardLink(target, preservedName);
-    if (!error) {
-        done = Preservation::Linked;
-        return {};
-    }
-    if (!linksUnsupported(error))
-        return error;
-    error = m_fs.renameNoReplace(target, preservedName);
+    Result<TemporaryFile> copy = m_fs.createTemporaryCopy(folder, source, cancelled);
+    for (int attempt = 1; attempt < copyAttempts && copy.error() == FileSystemError::SourceChanged;
+         ++attempt)
+        copy = m_fs.createTemporaryCopy(folder, source, cancelled);
+    if (!copy)
+        return copy.error();
+    staged.file = std::move(copy).value();
+    staged.name = staged.file->name;
+    TemporaryFile& file = *staged.file;
+    std::error_code error = m_fs.setTemporaryTime(file, file.source.modifiedNs);
     if (!error)
-        done = Preservation::Renamed;
+        error = m_fs.setTemporaryPermissions(file, file.source.permissions & keptPermissionBits);
+    if (!error && replacing)
+        error = m_fs.flushBeforeReplacing(file);
     return error;
 }
 
-void FileCopier::undoPreservation(const std::string& target, const std::string& preservedName,
-                                  Preservation done) {
-    switch (done) {
-    case Preservation::None:
-        break;
-    case Preservation::Linked:
-        m_fs.removeFile(preservedName);
-        break;
-    case Preservation::Renamed:
-        m_fs.renameNoReplace(preservedName, target);
-        break;
-    }
+std::error_code FileCopier::stageLink(const OpenFolder& folder, const std::string& source,
+                                      const EntryInfo& info, Staged& staged) {
+    const auto text = m_fs.readSymlink(source);
+    if (!text)
+        return text.error();
+    auto name = m_fs.createTemporaryLink(folder, *text);
+    if (!name)
+        return name.error();
+    staged.name = std::move(name).value();
+    return m_fs.setLinkTime(folder, staged.name, info.modifiedNs);
 }
 
-void FileCopier::removeLeftoverTemporaries(const std::string& folder) {
-    // Looked up before inserting: most files go to a folder cleared already.
-    if (m_clearedFolders.contains(folder) || !m_clearedFolders.insert(folder).second)
-        return;
+// A second name (hard link) keeps the old version in place until the new one takes the
+// destination's name; where links are unsupported the two trade places instead. Neither
+// ever replaces an existing preserved copy.
+std::error_code FileCopier::commit(const OpenFolder& folder, const std::string& temporary,
+                                   const std::string& name, const std::string& preservedName) {
+    if (preservedName.empty())
+        return m_fs.renameIn(folder, temporary, name, RenameMode::Replace);
+    std::error_code error = m_fs.linkIn(folder, name, preservedName);
+    if (linksUnsupported(error))
+        return preserveByExchange(folder, temporary, name, preservedName);
+    if (!error) {
+        error = m_fs.renameIn(folder, temporary, name, RenameMode::Replace);
+        if (error)
+            m_fs.removeIn(folder, preservedName);
+    }
+    return error;
+}
+
+// The new version takes the preserved name first and then trades places with the old one
+// in one step: the destination's name is never missing, and the old version never lies
+// under a temporary name that a clean-up would take for a leftover. On a failure the new
+// version goes back to its temporary name, for the caller to remove.
+std::error_code FileCopier::preserveByExchange(const OpenFolder& folder,
+                                               const std::string& temporary,
+                                               const std::string& name,
+                                               const std::string& preservedName) {
+    std::error_code error = m_fs.renameIn(folder, temporary, preservedName, RenameMode::NoReplace);
+    if (error)
+        return error;
+    error = m_fs.renameIn(folder, preservedName, name, RenameMode::Exchange);
+    if (!error)
+        return {};
+    m_fs.renameIn(folder, preservedName, temporary, RenameMode::NoReplace);
+    if (!exchangeUnsupported(error))
+        return error;
+    // Without the exchange the destination's name is missing between two renames.
+    error = m_fs.renameIn(folder, name, preservedName, RenameMode::NoReplace);
+    if (error)
+        return error;
+    error = m_fs.renameIn(folder, temporary, name, RenameMode::Replace);
+    if (error)
+        m_fs.renameIn(folder, preservedName, name, RenameMode::NoReplace);
+    return error;
+}
+
+void FileCopier::removeLeftovers(const OpenFolder& folder) {
     std::vector<FolderEntry> entries;
-    if (m_fs.listFolder(folder.empty() ? "." : folder, entries))
+    if (m_fs.listOpenFolder(folder, entries))
         return;
     for (const FolderEntry& entry : entries)
-        if (entry.type != EntryType::Directory && isTemporaryName(entry.name))
-            m_fs.removeFile(folder + entry.name);
+        if (entry.type == EntryType::File && isTemporaryName(entry.name))
+            m_fs.removeUnusedTemporary(folder, entry.name);
+}
+
+void FileCopier::logFailure(const std::string& strTarget, std::error_code error,
+                            const std::string& failedPath) {
+    const std::string file = "File '" + FileNameOf(m_style, strTarget) + "'";
+    if (error == FileSystemError::SourceChanged)
+        m_log(file + " changed while it was being copied.\r\n");
+    else if (error == FileSystemError::SymlinkNotFollowed)
+        m_log(file + " Error Occured: '" + failedPath + "' is a symbolic link; not followed.\r\n");
+    else
+        m_log(file + " Error Occured: " + describeError(error) + "\r\n");
 }
 
 } // namespace tidecopy

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "engine/DestinationFolders.h"
 #include "engine/LogSink.h"
 #include "engine/RunControl.h"
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
 
 #include <cstddef>
+#include <optional>
 #include <set>
 #include <string>
 #include <system_error>
@@ -21,6 +23,8 @@ struct CopyOptions {
     // 0 ".bak", 1 the file's own extension, 2 PreserveExtension.
     int PreserveNaming = 0;
     std::string PreserveExtension;
+    // The run's destination folder (Dir2): below it no symbolic link is followed.
+    std::string destinationFolder;
 };
 
 enum class CopyOutcome { Copied, Failed, Cancelled };
@@ -29,7 +33,7 @@ enum class CopyOutcome { Copied, Failed, Cancelled };
 // destination is never missing, destroyed or half-written: the data goes into a temporary
 // file beside it, which replaces it only when complete. Preserves an existing destination
 // under a new name when asked. One object per run; it counts PreservedCount and remembers
-// which destination folders it has cleared of a crashed run's temporaries.
+// which destination folders it has cleared of a killed run's temporaries.
 class FileCopier {
 public:
     FileCopier(FileSystem& fs, const PathStyle& style, CopyOptions options, LogSink log,
@@ -38,31 +42,44 @@ public:
     // Never fails as a call: a failed file is logged and reported in the outcome.
     CopyOutcome GoAndCopyTheFile(const std::string& strSource, const std::string& strTarget);
 
-    // The name an existing target is preserved under (empty when the target does not
-    // exist); ext becomes the extension actually used.
-    std::string PreserveName(const std::string& target, std::string& ext);
+    // Removes the temporaries a killed run left in the folder of a destination path, once
+    // per folder; a real run calls it for every destination it looks at.
+    void removeLeftoversBeside(const std::string& strTarget);
+
+    // Creates a destination folder before any file goes into it; errors are ignored, as the
+    // files bound for it will report them.
+    void prepareFolder(const std::string& folder);
 
     std::size_t PreservedCount() const { return m_preservedCount; }
 
 private:
-    enum class Preservation { None, Linked, Renamed };
+    // The new version under a temporary name, locked while it is a regular file.
+    struct Staged {
+        std::optional<TemporaryFile> file;
+        std::string name;
+    };
 
-    std::error_code replaceSafely(const std::string& source, const std::string& target,
-                                  const std::string& preservedName);
-    std::error_code createTemporary(const std::string& source, const EntryInfo& info,
-                                    const std::string& folder, std::string& temporary);
-    std::error_code preserveExisting(const std::string& target, const std::string& preservedName,
-                                     Preservation& done);
-    void undoPreservation(const std::string& target, const std::string& preservedName,
-                          Preservation done);
-    void removeLeftoverTemporaries(const std::string& folder);
-    bool exists(const std::string& path);
+    std::string PreserveName(const OpenFolder& folder, const std::string& name, std::string& ext);
+    std::error_code replaceSafely(const OpenFolder& folder, const std::string& source,
+                                  const std::string& name, const std::string& preservedName);
+    std::error_code stageFile(const OpenFolder& folder, const std::string& source,
+                              const EntryInfo& info, bool replacing, Staged& staged);
+    std::error_code stageLink(const OpenFolder& folder, const std::string& source,
+                              const EntryInfo& info, Staged& staged);
+    std::error_code commit(const OpenFolder& folder, const std::string& temporary,
+                           const std::string& name, const std::string& preservedName);
+    std::error_code preserveByExchange(const OpenFolder& folder, const std::string& temporary,
+                                       const std::string& name, const std::string& preservedName);
+    void removeLeftovers(const OpenFolder& folder);
+    void logFailure(const std::string& strTarget, std::error_code error,
+                    const std::string& failedPath = {});
 
     FileSystem& m_fs;
     PathStyle m_style;
     CopyOptions m_options;
     LogSink m_log;
     RunControl m_control;
+    DestinationFolders m_folders;
     std::size_t m_preservedCount = 0;
     std::set<std::string> m_clearedFolders;
 };

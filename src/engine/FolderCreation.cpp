@@ -18,30 +18,31 @@ std::string ExtractPath(const PathStyle& style, std::string_view strPathFile) {
     return std::string(style.folderPartOf(strPathFile));
 }
 
-int CreateFolderPath(FileSystem& fs, const PathStyle& style, std::string_view path) {
+std::error_code CreateFolderPath(FileSystem& fs, const PathStyle& style, std::string_view path) {
     // The root ("C:\", "\\server\share\", "/") is held back and put in front of the first
     // level; a ":" elsewhere in a POSIX name is an ordinary character.
     std::string rest = style.withTrailingSeparator(path);
     std::string built = style.rootOf(rest);
     rest.erase(0, built.size());
-    int levels = 0;
+    std::error_code firstError;
     while (!rest.empty()) {
         const std::string level = GetPart(rest, style.separator());
         if (level.size() == 1)
             continue; // a doubled separator
         built += level;
-        ++levels;
-        fs.createFolder(style.withoutTrailingSeparator(built));
+        const std::error_code error = fs.createFolder(style.withoutTrailingSeparator(built));
+        if (error && error != std::errc::file_exists && !firstError)
+            firstError = error;
     }
-    return levels;
+    return firstError;
 }
 
 void MakeAllFolders(FileSystem& fs, const PathStyle& style, FolderWalk& walk,
-                    const std::string& strSourcePath,
-                    const DestinationPathFunction& destinationOf) {
+                    const std::string& strSourcePath, const DestinationPathFunction& destinationOf,
+                    const FolderMaker& makeFolder) {
     const auto prepare = [&](const std::string& folder) {
         if (!folder.empty() && !FileOrDirExists(fs, style, folder))
-            CreateFolderPath(fs, style, folder);
+            makeFolder(folder);
     };
 
     FileList subFolders;

@@ -127,7 +127,7 @@ std::error_code FolderWalk::ListFilesInFolder(const std::string& folder, std::ui
 }
 
 void FolderWalk::walkFilesBelow(const std::string& folder, const FolderContents& contents,
-                                const TreeRequest& request, std::error_code& firstError) {
+                                const TreeRequest& request, std::vector<FolderError>& errors) {
     for (const FolderEntry& entry : contents.entries) {
         if (m_control.cancelled())
             return;
@@ -140,33 +140,33 @@ void FolderWalk::walkFilesBelow(const std::string& folder, const FolderContents&
         sub += m_style.separator();
         FolderContents subContents;
         if (auto error = readFolder(sub, subContents)) {
-            if (!firstError)
-                firstError = error;
+            errors.push_back({sub, error});
             continue;
         }
         if (m_control.cancelled())
             return;
         appendFiles(sub, subContents, request.fileMask, request.pattern, request.form,
                     request.list);
-        walkFilesBelow(sub, subContents, request, firstError);
+        walkFilesBelow(sub, subContents, request, errors);
     }
 }
 
-std::error_code FolderWalk::ListFilesInTree(const std::string& root, std::uint32_t folderMask,
-                                            std::uint32_t fileMask, FileList& list,
-                                            std::string_view pattern, NameForm form) {
+std::vector<FolderError> FolderWalk::ListFilesInTree(const std::string& root,
+                                                     std::uint32_t folderMask,
+                                                     std::uint32_t fileMask, FileList& list,
+                                                     std::string_view pattern, NameForm form) {
     const std::string base = m_style.withTrailingSeparator(root);
     FolderContents rootContents;
     if (auto error = readFolder(base, rootContents))
-        return error;
+        return {{base, error}};
     m_control.processEvents();
-    std::error_code firstError;
+    std::vector<FolderError> errors;
     walkFilesBelow(base, rootContents, TreeRequest{folderMask, fileMask, pattern, form, list},
-                   firstError);
+                   errors);
     if (!m_control.cancelled())
         appendFiles(base, rootContents, fileMask, pattern, form, list);
     list.Count = list.Items.size();
-    return firstError;
+    return errors;
 }
 
 } // namespace tidecopy

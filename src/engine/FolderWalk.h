@@ -9,10 +9,17 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace tidecopy {
 
 enum class NameForm { FullPath, NameOnly };
+
+// A folder the walk could not read, as the walk named it, and why.
+struct FolderError {
+    std::string folder;
+    std::error_code error;
+};
 
 // Lists what a run works on: the folders below a folder, depth first, and their files
 // that match a pattern. Names within one folder come in byte order of their UTF-8 text,
@@ -35,10 +42,10 @@ public:
     std::error_code ListFilesInFolder(const std::string& folder, std::uint32_t mask, FileList& list,
                                       std::string_view pattern, NameForm form);
     // The files of every folder below the root in the order of ListAllSubFolders, then
-    // the root's own. An unreadable folder is skipped; the first such error is returned.
-    std::error_code ListFilesInTree(const std::string& root, std::uint32_t folderMask,
-                                    std::uint32_t fileMask, FileList& list,
-                                    std::string_view pattern, NameForm form);
+    // the root's own. An unreadable folder is skipped and returned among the errors.
+    std::vector<FolderError> ListFilesInTree(const std::string& root, std::uint32_t folderMask,
+                                             std::uint32_t fileMask, FileList& list,
+                                             std::string_view pattern, NameForm form);
 
 private:
     struct FolderContents;
@@ -48,7 +55,7 @@ private:
     void appendFiles(const std::string& folder, const FolderContents& contents, std::uint32_t mask,
                      std::string_view pattern, NameForm form, FileList& list) const;
     void walkFilesBelow(const std::string& folder, const FolderContents& contents,
-                        const TreeRequest& request, std::error_code& firstError);
+                        const TreeRequest& request, std::vector<FolderError>& errors);
 
     bool isLeftOut(std::string_view folder) const;
 

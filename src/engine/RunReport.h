@@ -31,7 +31,7 @@ enum class RunEnding {
 struct RunReport {
     RunEnding ending = RunEnding::Refused;
     RunCounts counts;
-    // Files that failed and unreadable source folders ("Error Occured" lines).
+    // Files that failed, unreadable source folders and a failed flush of the destination.
     std::size_t failedFiles = 0;
     std::size_t integrityFailures = 0; // files that failed the integrity check
     std::string destinationFreeSpace;  // as lblFreeSpace shows it

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileAttributes.h"
+#include "platform/OpenHandles.h"
 #include "platform/Result.h"
 
 #include <cstdint>
@@ -31,10 +32,6 @@ public:
     // Fails with file_exists when something of that name is there already.
     virtual std::error_code createFolder(const std::string& path) = 0;
     virtual std::error_code removeFile(const std::string& path) = 0;
-    virtual std::error_code renameReplacing(const std::string& from, const std::string& to) = 0;
-    // Fails with file_exists instead of replacing an existing target.
-    virtual std::error_code renameNoReplace(const std::string& from, const std::string& to) = 0;
-    virtual std::error_code hardLink(const std::string& existing, const std::string& newPath) = 0;
 
     // Small whole files: settings, profiles, logs.
     virtual Result<std::string> readWholeFile(const std::string& path) = 0;
@@ -47,23 +44,12 @@ public:
     // True when the caller may create files in the folder.
     virtual bool isWritableFolder(const std::string& folder) = 0;
 
-    // Copying files of any size. Asked between chunks with the bytes done so far; true
-    // stops the copy with operation_canceled.
+    // Asked by long operations between chunks with the bytes done so far; true stops them
+    // with operation_canceled.
     using CancelCheck = std::function<bool(std::uint64_t bytesDone)>;
 
-    // Creates newFile exclusively (file_exists when the name is taken) and copies the
-    // bytes of the regular file source into it, holes kept where the platform can. On a
-    // failure newFile may be left behind with part of the data: the caller removes it.
-    virtual std::error_code copyFileData(const std::string& source, const std::string& newFile,
-                                         const CancelCheck& cancelled) = 0;
-    // The modification time of the entry itself (a link's own time), full precision.
-    virtual std::error_code setModifiedTime(const std::string& path, std::int64_t modifiedNs) = 0;
-    // Permission bits (07777) of a file or folder; links have none of their own.
-    virtual std::error_code setPermissions(const std::string& path, std::uint32_t permissions) = 0;
     // The target text of a symbolic link, unchanged.
     virtual Result<std::string> readSymlink(const std::string& path) = 0;
-    virtual std::error_code createSymlink(const std::string& targetText,
-                                          const std::string& linkPath) = 0;
     // The smallest step of modification times the volume holding path keeps.
     virtual Result<std::int64_t> timestampResolutionNs(const std::string& path) = 0;
     // Writes the file's data through to the device and drops it from the cache, so that
@@ -75,6 +61,61 @@ public:
     // Writes everything cached for the volume holding path through to its device, so a
     // finished run survives a power cut.
     virtual std::error_code flushVolume(const std::string& path) = 0;
+
+    // The folders a backup writes into. Below the destination folder no symbolic link is
+    // ever followed: each folder is opened from the one above it and every file is reached
+    // by its name from its open folder, so that nobody who can write there can send the
+    // run's files elsewhere.
+
+    // The destination folder itself, which may be a link: the user chose it.
+    virtual Result<OpenFolder> openFolder(const std::string& path) = 0;
+    // A folder below an open one; relative holds one or more names joined by the separator.
+    // Fails with FileSystemError::SymlinkNotFollowed where a level is a symbolic link. Where
+    // the platform cannot open several levels at once, that fails too: open them one by one.
+    virtual Result<OpenFolder> openSubfolder(const OpenFolder& base,
+                                             const std::string& relative) = 0;
+    // Fails with file_exists when something of that name is there already.
+    virtual std::error_code createSubfolder(const OpenFolder& base, const std::string& name) = 0;
+    virtual Result<EntryInfo> entryInfoIn(const OpenFolder& folder, const std::string& name) = 0;
+    virtual std::error_code listOpenFolder(const OpenFolder& folder,
+                                           std::vector<FolderEntry>& entries) = 0;
+
+    // Creates a temporary file of ours in the folder and copies the bytes of the regular
+    // file source into it, holes kept where the platform can. Cancel is asked before the
+    // first byte and between chunks. Fails with FileSystemError::SourceChanged when the
+    // source's size or times changed while it was copied. On a failure nothing is left.
+    virtual Result<TemporaryFile> createTemporaryCopy(const OpenFolder& folder,
+                                                      const std::string& source,
+                                                      const CancelCheck& cancelled) = 0;
+    // The modification time to full precision, and permission bits (07777).
+    virtual std::error_code setTemporaryTime(TemporaryFile& file, std::int64_t modifiedNs) = 0;
+    virtual std::error_code setTemporaryPermissions(TemporaryFile& file,
+                                                    std::uint32_t permissions) = 0;
+    // Sees that the file's data reaches the device before the file takes the place of
+    // another, so that a crash cannot leave neither version: written through, unless the
+    // file system itself writes data before a rename that replaces a file.
+    virtual std::error_code flushBeforeReplacing(TemporaryFile& file) = 0;
+    // A symbolic link under a temporary name of ours; returns that name.
+    virtual Result<std::string> createTemporaryLink(const OpenFolder& folder,
+                                                    const std::string& targetText) = 0;
+    // The link's own modification time.
+    virtual std::error_code setLinkTime(const OpenFolder& folder, const std::string& name,
+                                        std::int64_t modifiedNs) = 0;
+    // A second name for an entry (a link is linked itself, never its target).
+    virtual std::error_code linkIn(const OpenFolder& folder, const std::string& existing,
+                                   const std::string& newName) = 0;
+    enum class RenameMode {
+        Replace,   // over whatever has the new name
+        NoReplace, // fails with file_exists instead
+        Exchange,  // both names exist and trade places in one step
+    };
+    virtual std::error_code renameIn(const OpenFolder& folder, const std::string& from,
+                                     const std::string& to, RenameMode mode) = 0;
+    virtual std::error_code removeIn(const OpenFolder& folder, const std::string& name) = 0;
+    // Removes a temporary of ours that no run is writing; one still locked by its run stays
+    // and the answer is resource_unavailable_try_again.
+    virtual std::error_code removeUnusedTemporary(const OpenFolder& folder,
+                                                  const std::string& name) = 0;
 };
 
 } // namespace tidecopy

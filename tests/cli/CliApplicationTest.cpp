@@ -50,6 +50,13 @@ TEST_F(CliApplication, ExitStatusesTellWhatHappened) {
          {"run", "job", "--yes"},
          0,
          "(answered yes: --yes)"},
+        {"the destination could not be flushed",
+         [this] {
+             fs.failOn(FsOperation::FlushVolume, "dst", std::make_error_code(std::errc::io_error));
+         },
+         {"run", "job"},
+         1,
+         ""},
         {"a preview", nullptr, {"preview", "job"}, 0, ""},
         {"refused by a check",
          [this] { state.Dir2 = state.Dir1; },
@@ -78,6 +85,7 @@ TEST_F(CliApplication, ExitStatusesTellWhatHappened) {
         SCOPED_TRACE(c.name);
         std::filesystem::remove_all(temp / "dst");
         temp.makeFolder("dst");
+        fs.clearFaults();
         resetProfile();
         flags.CancelRequested = false;
         if (c.arrange)

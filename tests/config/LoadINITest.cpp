@@ -85,13 +85,31 @@ TEST_F(LoadINITest, LfOnlyFileLoadsLikeCrLf) {
     EXPECT_EQ(state.cmbPattern.text, "*.TXT [Texts]");
 }
 
-TEST_F(LoadINITest, WindowsCodePageLinesBecomeUtf8) {
-    const std::string folder = tmp.makeFolder("Caf\xC3\xA9 \xE2\x82\xAC");
-    writeSettings({{10, "\xE9t\xE9"}, {37, tmp / "Caf\xE9 \x80"}, {64, "*.\xC3\xA4 [Utf]"}});
-    ASSERT_EQ(load(), LoadOutcome::Loaded);
+// Text lines written on Windows come in its code page. Folder lines are the file system's
+// own bytes: converted, they would name another folder.
+TEST_F(LoadINITest, TextLinesAreConvertedFolderLinesKeptAsBytes) {
+    tmp.makeFolder("Caf\xC3\xA9 \xE2\x82\xAC");
+    writeSettings({{10, "\xE9t\xE9"},
+                   {37, tmp / "Caf\xE9 \x80"},
+                   {38, tmp / "Caf\xE9 \x80"},
+                   {64, "*.\xC3\xA4 [Utf]"}});
+    EXPECT_EQ(load(), LoadOutcome::Recovered);
     EXPECT_EQ(options.PreserveExtension, "\xC3\xA9t\xC3\xA9");
+
+    const std::string folder = tmp.makeFolder("Caf\xE9 \x80");
+    ASSERT_EQ(load(), LoadOutcome::Loaded);
     EXPECT_EQ(state.Dir1, folder);
+    EXPECT_EQ(state.cmbSourceHistory.items.front(), folder);
     EXPECT_EQ(state.cmbPattern.text, "*.\xC3\xA4 [Utf]"); // already UTF-8: kept
+}
+
+// The system would see the name only up to the NUL: another folder than the line holds.
+TEST_F(LoadINITest, NulByteInAFolderLineEndsInTheRecovery) {
+    for (const int line : {37, 42, 51, 55}) {
+        SCOPED_TRACE(line);
+        writeSettings({{line, sourceFolder + std::string("\0/elsewhere", 11)}});
+        EXPECT_EQ(load(), LoadOutcome::Recovered);
+    }
 }
 
 TEST_F(LoadINITest, NoFileGivesTheFirstStartValues) {
@@ -228,6 +246,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"QuotedField", {{10, " \"a, b\" tail"}}, Loaded, preserveExtension, "a, b"},
         LineCase{"OneCharacterExtension", {{10, "x"}}, Loaded, preserveExtension, "bak"},
         LineCase{"OneAccentedCharacter", {{10, "\xC3\xA9"}}, Loaded, preserveExtension, "bak"},
+        LineCase{"TwoCharacterExtension", {{10, "gz"}}, Loaded, preserveExtension, "gz"},
         LineCase{"BlackPane", {{31, " 0 "}}, Loaded, color0, systemColor},
         LineCase{"EmptyMarkerLine", {{35, ""}}, Loaded, logUser, "1"}),
     [](const ::testing::TestParamInfo<LineCase>& param) { return std::string(param.param.name); });

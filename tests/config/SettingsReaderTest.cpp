@@ -92,11 +92,19 @@ TEST(SettingsReader, LineEnds) {
     EXPECT_EQ(reader.readField().error(), SettingsError::EndOfFile);
 }
 
-TEST(SettingsReader, NonUtf8LineIsWindows1252) {
+// Text lines in the Windows code page when they are not UTF-8; folder lines as the file
+// system's bytes on POSIX, and never with a NUL.
+TEST(SettingsReader, NonUtf8TextIsWindows1252FolderLinesAsTheirFormSays) {
     SettingsReader reader("C:\\Caf\xE9\\\x80 \x81 \x9F\r\nC:\\Caf\xC3\xA9\r\n\xC3(\r\n");
     EXPECT_EQ(reader.readLine().value(), "C:\\Caf\xC3\xA9\\\xE2\x82\xAC \xC2\x81 \xC5\xB8");
     EXPECT_EQ(reader.readLine().value(), "C:\\Caf\xC3\xA9");
     EXPECT_EQ(reader.readLine().value(), "\xC3\x83(");
+    for (const FolderText form : {FolderText::FileSystemBytes, FolderText::CodePage}) {
+        SettingsReader folders("/Caf\xE9\r\n" + std::string("/a\0b\r\n", 6));
+        EXPECT_EQ(folders.readFolderLine(form).value(),
+                  form == FolderText::FileSystemBytes ? "/Caf\xE9" : "/Caf\xC3\xA9");
+        EXPECT_EQ(folders.readFolderLine(form).error(), SettingsError::BadFolderName);
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "support/TempFolder.h"
 
 #include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +19,11 @@ std::error_code errorOf(std::errc e) {
     return std::make_error_code(e);
 }
 
+// How an existing destination is preserved: a second name (hard link); where links are
+// refused, the new version and the old trade places; where that is unsupported too, two
+// renames.
+enum Preserving { ByLink = 1, ByExchange = 2, ByRenames = 4, AnyWay = 7 };
+
 class FileCopierTest : public ::testing::Test {
 protected:
     FileCopierTest() {
@@ -25,12 +31,20 @@ protected:
         m_temp.makeFolder("dst");
     }
     FileCopier copier(CopyOptions options = {}) {
+        options.destinationFolder = m_temp / "dst";
         return FileCopier(
             m_fs, PathStyle::posix(), std::move(options),
             [this](std::string_view text) { m_log += text; }, RunControl{&m_cancel, {}});
     }
     static CopyOptions preserving(int naming = 0, std::string extension = "bak") {
-        return CopyOptions{false, true, naming, std::move(extension)};
+        return CopyOptions{false, true, naming, std::move(extension), {}};
+    }
+    // The faults that send preservation the given way.
+    void preserveBy(Preserving way) {
+        if (way != ByLink)
+            m_fs.failOn(FsOperation::HardLink, "", errorOf(std::errc::operation_not_permitted));
+        if (way == ByRenames)
+            m_fs.failOn(FsOperation::Exchange, "", errorOf(std::errc::invalid_argument));
     }
     std::string src(std::string_view name) const { return m_temp / ("src/" + std::string(name)); }
     std::string dst(std::string_view name) const { return m_temp / ("dst/" + std::string(name)); }
@@ -44,19 +58,29 @@ protected:
     std::atomic<bool> m_cancel{false};
 };
 
+// What a run holds open while copying; every descriptor it opens must go again.
+std::size_t openDescriptors() {
+    const std::filesystem::directory_iterator entries("/proc/self/fd");
+    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
+}
+
 TEST_F(FileCopierTest, CopiesDataTimeAndPermissionsIntoNewFolders) {
+    const std::size_t descriptorsBefore = openDescriptors();
     const std::string source = m_temp.writeFile("src/a.txt", "hello");
     setModifiedNs(source, someTimeNs);
     ASSERT_EQ(::chmod(source.c_str(), 04750), 0);
     const std::string target = dst("x/y/a.txt");
 
-    EXPECT_EQ(copier(CopyOptions{true, false, 0, ""}).GoAndCopyTheFile(source, target),
+    EXPECT_EQ(copier(CopyOptions{true, false, 0, "", {}}).GoAndCopyTheFile(source, target),
               CopyOutcome::Copied);
     EXPECT_EQ(read("x/y/a.txt"), "hello");
     EXPECT_EQ(modifiedNs(target), someTimeNs);
     EXPECT_EQ(permissionsOf(target), 0750u) << "set-user-ID is not carried to a new owner";
     EXPECT_EQ(m_log, "");
     EXPECT_TRUE(temporariesIn(dst("x/y")).empty());
+    EXPECT_EQ(m_fs.callCount(FsOperation::FlushBeforeReplacing), 0)
+        << "a new file replaces nothing";
+    EXPECT_EQ(openDescriptors(), descriptorsBefore);
 }
 
 TEST_F(FileCopierTest, OverwritesWithoutPreservingWhenPreservationIsOff) {
@@ -68,9 +92,13 @@ TEST_F(FileCopierTest, OverwritesWithoutPreservingWhenPreservationIsOff) {
     EXPECT_FALSE(m_temp.exists("dst/r.doc.bak"));
     EXPECT_EQ(m_log, "");
     EXPECT_EQ(c.PreservedCount(), 0u);
+    EXPECT_EQ(m_fs.callCount(FsOperation::FlushBeforeReplacing), 1)
+        << "on the disk before it replaces";
 }
 
-TEST_F(FileCopierTest, PreservedNameFollowsTheNamingOption) {
+// Whichever way the old version is kept, the destination's name is never missing, except
+// for a moment where names can neither be linked nor exchanged.
+TEST_F(FileCopierTest, PreservedNameFollowsTheNamingOptionWhicheverWayItIsKept) {
     struct Case {
         int naming;
         std::string extension;
@@ -83,19 +111,33 @@ TEST_F(FileCopierTest, PreservedNameFollowsTheNamingOption) {
         {1, "old", "README", "README.bak", "bak"}, {2, "old", "r.doc", "r.doc.old", "old"},
         {2, "", "r.doc", "r.doc.bak", "bak"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.preserved);
-        m_log.clear();
-        m_temp.writeFile("src/" + c.name, "new");
-        m_temp.writeFile("dst/" + c.name, "old");
-        FileCopier fc = copier(preserving(c.naming, c.extension));
-        EXPECT_EQ(fc.GoAndCopyTheFile(src(c.name), dst(c.name)), CopyOutcome::Copied);
-        EXPECT_EQ(read(c.name), "new");
-        EXPECT_EQ(read(c.preserved), "old");
-        EXPECT_EQ(m_log, "File already exists. Preserving existing file (renamed to ." + c.logged +
-                             ")\r\n");
-        EXPECT_EQ(fc.PreservedCount(), 1u);
-        ::unlink(dst(c.preserved).c_str());
+    const Case* current = nullptr;
+    bool everMissing = false;
+    for (FsOperation step :
+         {FsOperation::RenameNoReplace, FsOperation::Exchange, FsOperation::RenameReplacing})
+        m_fs.onCall(step, [&](const std::string&) {
+            everMissing |= !m_temp.exists("dst/" + current->name);
+        });
+    for (const Preserving way : {ByLink, ByExchange, ByRenames}) {
+        preserveBy(way);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.preserved + " preserving by " + std::to_string(way));
+            current = &c;
+            everMissing = false;
+            m_log.clear();
+            m_temp.writeFile("src/" + c.name, "new");
+            m_temp.writeFile("dst/" + c.name, "old");
+            FileCopier fc = copier(preserving(c.naming, c.extension));
+            EXPECT_EQ(fc.GoAndCopyTheFile(src(c.name), dst(c.name)), CopyOutcome::Copied);
+            EXPECT_EQ(read(c.name), "new");
+            EXPECT_EQ(read(c.preserved), "old");
+            EXPECT_EQ(m_log, "File already exists. Preserving existing file (renamed to ." +
+                                 c.logged + ")\r\n");
+            EXPECT_EQ(fc.PreservedCount(), 1u);
+            EXPECT_TRUE(temporariesIn(dst("")).empty());
+            EXPECT_EQ(everMissing, way == ByRenames);
+            ::unlink(dst(c.preserved).c_str());
+        }
     }
 }
 
@@ -125,16 +167,20 @@ TEST_F(FileCopierTest, PreservedChainStopsAtTheFourthStepWithAnError) {
     EXPECT_EQ(read("r.doc.bak.bak"), "v1");
     EXPECT_EQ(read("r.doc.bak.bak.bak"), "v2");
 
-    m_log.clear();
     m_temp.writeFile("src/r.doc", "v4");
-    FileCopier c = copier(preserving());
-    EXPECT_EQ(c.GoAndCopyTheFile(src("r.doc"), dst("r.doc")), CopyOutcome::Failed);
-    EXPECT_EQ(m_log, "File 'r.doc' Error Occured: File exists\r\n");
-    EXPECT_EQ(read("r.doc"), "v3");
-    EXPECT_EQ(read("r.doc.bak"), "v0");
-    EXPECT_EQ(read("r.doc.bak.bak.bak"), "v2");
-    EXPECT_EQ(c.PreservedCount(), 0u);
-    EXPECT_TRUE(temporariesIn(dst("")).empty());
+    for (const Preserving way : {ByLink, ByExchange}) {
+        SCOPED_TRACE(way);
+        m_log.clear();
+        preserveBy(way);
+        FileCopier c = copier(preserving());
+        EXPECT_EQ(c.GoAndCopyTheFile(src("r.doc"), dst("r.doc")), CopyOutcome::Failed);
+        EXPECT_EQ(m_log, "File 'r.doc' Error Occured: File exists\r\n");
+        EXPECT_EQ(read("r.doc"), "v3");
+        EXPECT_EQ(read("r.doc.bak"), "v0");
+        EXPECT_EQ(read("r.doc.bak.bak.bak"), "v2");
+        EXPECT_EQ(c.PreservedCount(), 0u);
+        EXPECT_TRUE(temporariesIn(dst("")).empty());
+    }
 }
 
 // Every step of the replacement can fail; none may cost the old destination or a
@@ -145,30 +191,36 @@ TEST_F(FileCopierTest, AnyFailingStepLeavesEverythingAsItWas) {
         std::string path;
         std::errc error;
         std::string text;
+        int ways;
     };
     const Fault faults[] = {
-        {FsOperation::EntryInfo, "src/r.doc", std::errc::io_error, "Input/output error"},
+        {FsOperation::EntryInfo, "src/r.doc", std::errc::io_error, "Input/output error", AnyWay},
         {FsOperation::CopyFileData, ".tidecopy-", std::errc::no_space_on_device,
-         "No space left on device"},
-        {FsOperation::CopyFileData, ".tidecopy-", std::errc::io_error, "Input/output error"},
-        {FsOperation::SetModifiedTime, ".tidecopy-", std::errc::io_error, "Input/output error"},
+         "No space left on device", AnyWay},
+        {FsOperation::CopyFileData, ".tidecopy-", std::errc::io_error, "Input/output error",
+         AnyWay},
+        {FsOperation::SetModifiedTime, ".tidecopy-", std::errc::io_error, "Input/output error",
+         AnyWay},
         {FsOperation::SetPermissions, ".tidecopy-", std::errc::read_only_file_system,
-         "Read-only file system"},
-        {FsOperation::HardLink, "r.doc.bak.bak", std::errc::io_error, "Input/output error"},
+         "Read-only file system", AnyWay},
+        {FsOperation::FlushBeforeReplacing, ".tidecopy-", std::errc::io_error, "Input/output error",
+         AnyWay},
+        {FsOperation::HardLink, "r.doc.bak.bak", std::errc::io_error, "Input/output error", ByLink},
+        {FsOperation::RenameNoReplace, "r.doc.bak.bak", std::errc::io_error, "Input/output error",
+         ByExchange | ByRenames},
+        {FsOperation::Exchange, "dst/r.doc", std::errc::io_error, "Input/output error", ByExchange},
         {FsOperation::RenameReplacing, "dst/r.doc", std::errc::permission_denied,
-         "Permission denied"},
+         "Permission denied", ByLink | ByRenames},
     };
-    for (bool linksWork : {true, false}) {
+    for (const Preserving way : {ByLink, ByExchange, ByRenames}) {
         for (const Fault& f : faults) {
-            SCOPED_TRACE(f.text + (linksWork ? "" : " (links unsupported)"));
+            if ((f.ways & way) == 0)
+                continue;
+            SCOPED_TRACE(f.text + " preserving by " + std::to_string(way));
             m_log.clear();
             m_fs.clearFaults();
-            // Without links, preserving is a rename that never replaces.
-            const bool preservingStep = f.operation == FsOperation::HardLink;
-            m_fs.failOn(preservingStep && !linksWork ? FsOperation::RenameNoReplace : f.operation,
-                        f.path, errorOf(f.error));
-            if (!linksWork)
-                m_fs.failOn(FsOperation::HardLink, "", errorOf(std::errc::operation_not_permitted));
+            m_fs.failOn(f.operation, f.path, errorOf(f.error));
+            preserveBy(way);
             ::unlink(dst("r.doc.bak.bak").c_str());
             m_temp.writeFile("src/r.doc", "new contents");
             m_temp.writeFile("dst/r.doc", "old");
@@ -186,17 +238,6 @@ TEST_F(FileCopierTest, AnyFailingStepLeavesEverythingAsItWas) {
     }
 }
 
-TEST_F(FileCopierTest, WithoutLinksTheTargetIsRenamedButNeverOverwritesAPreservedCopy) {
-    m_fs.failOn(FsOperation::HardLink, "", errorOf(std::errc::operation_not_permitted));
-    m_temp.writeFile("src/r.doc", "new");
-    m_temp.writeFile("dst/r.doc", "old");
-    FileCopier c = copier(preserving());
-    EXPECT_EQ(c.GoAndCopyTheFile(src("r.doc"), dst("r.doc")), CopyOutcome::Copied);
-    EXPECT_EQ(read("r.doc"), "new");
-    EXPECT_EQ(read("r.doc.bak"), "old");
-    EXPECT_EQ(c.PreservedCount(), 1u);
-}
-
 TEST_F(FileCopierTest, CancelAbortsTheFileAndKeepsTheOldOne) {
     m_temp.writeFile("src/big", std::string(3 << 20, 'n'));
     m_temp.writeFile("dst/big", "old");
@@ -207,13 +248,76 @@ TEST_F(FileCopierTest, CancelAbortsTheFileAndKeepsTheOldOne) {
     EXPECT_EQ(m_log, ""); // a cancel is no error
 }
 
-TEST_F(FileCopierTest, LeftoverTemporariesOfACrashAreRemoved) {
-    m_temp.writeFile("src/a", "x");
-    m_temp.writeFile("dst/.tidecopy-0123456789abcdef.tmp", "half");
-    m_temp.writeFile("dst/.tidecopy-notours.tmp", "keep");
-    copier().GoAndCopyTheFile(src("a"), dst("a"));
-    EXPECT_FALSE(m_temp.exists("dst/.tidecopy-0123456789abcdef.tmp"));
+// A second run into the same folder while the first writes its temporary: the second
+// leaves that one alone, as it is locked, and removes only what a killed run left.
+TEST_F(FileCopierTest, TwoRunsIntoOneFolderBothFinishAndOnlyLeftoversGo) {
+    m_temp.writeFile("src/first", std::string(1 << 20, 'f'));
+    m_temp.writeFile("src/second", "s");
+    bool secondRan = false;
+    m_fs.onCall(FsOperation::CopyFileData, [&](const std::string& source) {
+        if (secondRan || source != src("first"))
+            return;
+        secondRan = true;
+        const std::vector<std::string> firstsTemporary = temporariesIn(dst(""));
+        ASSERT_EQ(firstsTemporary.size(), 1u);
+        m_temp.writeFile("dst/.tidecopy-0123456789abcdef.tmp", "a killed run's");
+        m_temp.writeFile("dst/.tidecopy-notours.tmp", "keep");
+        EXPECT_EQ(copier().GoAndCopyTheFile(src("second"), dst("second")), CopyOutcome::Copied);
+        EXPECT_EQ(temporariesIn(dst("")), firstsTemporary);
+    });
+    EXPECT_EQ(copier().GoAndCopyTheFile(src("first"), dst("first")), CopyOutcome::Copied);
+    EXPECT_TRUE(secondRan);
+    EXPECT_EQ(read("first"), std::string(1 << 20, 'f'));
+    EXPECT_EQ(read("second"), "s");
+    EXPECT_TRUE(temporariesIn(dst("")).empty());
     EXPECT_TRUE(m_temp.exists("dst/.tidecopy-notours.tmp"));
+    EXPECT_EQ(m_log, "");
+}
+
+// Rewritten in place while its bytes are copied: copied once more, and failed when it
+// changes again; never stored as a mix of two versions.
+TEST_F(FileCopierTest, SourceChangingWhileCopiedIsCopiedAgainOnceThenFails) {
+    struct Case {
+        const char* name;
+        int rewrites;
+        std::string text; // the new version
+        CopyOutcome outcome;
+    };
+    const Case cases[] = {
+        {"rewritten once, longer", 1, "version 1 is longer", CopyOutcome::Copied},
+        {"rewritten once, shorter", 1, "v1", CopyOutcome::Copied},
+        {"rewritten once, same size: the time tells", 1, "version 1", CopyOutcome::Copied},
+        {"rewritten again and again", 1000, "version 1 is longer", CopyOutcome::Failed},
+    };
+    const Case* current = nullptr;
+    int rewrites = 0;
+    m_fs.onCall(FsOperation::CopyFileData, [&](const std::string& source) {
+        if (rewrites == current->rewrites)
+            return;
+        ++rewrites;
+        m_temp.writeFile("src/a.txt", current->text);
+        setModifiedNs(source, someTimeNs + rewrites);
+    });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        current = &c;
+        rewrites = 0;
+        m_log.clear();
+        m_temp.writeFile("src/a.txt", "version 0");
+        m_temp.writeFile("dst/a.txt", "backup");
+        const int copiesBefore = m_fs.callCount(FsOperation::CopyFileData);
+        EXPECT_EQ(copier().GoAndCopyTheFile(src("a.txt"), dst("a.txt")), c.outcome);
+        EXPECT_EQ(m_fs.callCount(FsOperation::CopyFileData) - copiesBefore, 2);
+        if (c.outcome == CopyOutcome::Copied) {
+            EXPECT_EQ(read("a.txt"), c.text);
+            EXPECT_EQ(modifiedNs(dst("a.txt")), someTimeNs + 1);
+            EXPECT_EQ(m_log, "");
+        } else {
+            EXPECT_EQ(read("a.txt"), "backup");
+            EXPECT_EQ(m_log, "File 'a.txt' changed while it was being copied.\r\n");
+        }
+        EXPECT_TRUE(temporariesIn(dst("")).empty());
+    }
 }
 
 TEST_F(FileCopierTest, LinksAreRecreatedWithTheirTextAndTime) {
@@ -241,12 +345,96 @@ TEST_F(FileCopierTest, UnusualNamesCopy) {
     EXPECT_TRUE(temporariesIn(dst("")).empty());
 }
 
-TEST_F(FileCopierTest, FolderInTheWayIsAnError) {
+// The error a user reads is the one that stopped the copy, not what followed from it.
+TEST_F(FileCopierTest, FolderThatCannotBeMadeOrUsedIsReportedWithItsOwnError) {
+    struct Case {
+        const char* target;
+        std::errc planted; // on creating dst/new
+        std::string text;
+    };
     m_temp.writeFile("src/r.doc", "new");
-    m_temp.makeFolder("dst/r.doc");
-    EXPECT_EQ(copier().GoAndCopyTheFile(src("r.doc"), dst("r.doc")), CopyOutcome::Failed);
-    EXPECT_EQ(m_log, "File 'r.doc' Error Occured: Is a directory\r\n");
-    EXPECT_TRUE(temporariesIn(dst("")).empty());
+    m_temp.makeFolder("dst/folder/r.doc");
+    m_temp.writeFile("dst/file", "x");
+    for (const Case& c :
+         {Case{"new/deep/r.doc", std::errc::read_only_file_system, "Read-only file system"},
+          Case{"new/r.doc", std::errc::permission_denied, "Permission denied"},
+          Case{"file/r.doc", {}, "Not a directory"}, Case{"folder/r.doc", {}, "Is a directory"},
+          Case{"../escape/r.doc", {}, "Invalid argument"}}) {
+        SCOPED_TRACE(c.target);
+        m_log.clear();
+        m_fs.clearFaults();
+        if (c.planted != std::errc{})
+            m_fs.failOn(FsOperation::CreateFolder, "dst/new", errorOf(c.planted));
+        EXPECT_EQ(copier(CopyOptions{true, false, 0, "", {}})
+                      .GoAndCopyTheFile(src("r.doc"), dst(c.target)),
+                  CopyOutcome::Failed);
+        EXPECT_EQ(m_log, "File 'r.doc' Error Occured: " + c.text + "\r\n");
+    }
+    EXPECT_FALSE(m_temp.exists("dst/new"));
+    EXPECT_FALSE(m_temp.exists("escape"));
+    EXPECT_TRUE(temporariesIn(dst("folder")).empty());
+}
+
+// Whoever can write the destination plants links to elsewhere: at whatever level, no step
+// of the run (preparing folders, clearing leftovers, copying, preserving) writes there.
+TEST_F(FileCopierTest, LinkPlantedInTheDestinationIsNeverFollowed) {
+    const std::string elsewhere = m_temp.makeFolder("elsewhere");
+    m_temp.writeFile("elsewhere/.tidecopy-0123456789abcdef.tmp", "theirs");
+    m_temp.writeFile("src/a.txt", "new");
+    for (const std::string level : {"proj", "proj/sub", "proj/sub/deep"}) {
+        SCOPED_TRACE(level);
+        m_log.clear();
+        std::filesystem::remove_all(dst("proj"));
+        m_temp.makeFolder("dst/" + level);
+        std::filesystem::remove(dst(level));
+        ASSERT_EQ(::symlink(elsewhere.c_str(), dst(level).c_str()), 0);
+
+        FileCopier c = copier(CopyOptions{true, true, 0, "bak", {}});
+        c.prepareFolder(dst("proj/sub/deep/more"));
+        c.removeLeftoversBeside(dst("proj/sub/deep/a.txt"));
+        EXPECT_EQ(c.GoAndCopyTheFile(src("a.txt"), dst("proj/sub/deep/a.txt")),
+                  CopyOutcome::Failed);
+        EXPECT_EQ(m_log, "File 'a.txt' Error Occured: '" + dst(level) +
+                             "' is a symbolic link; not followed.\r\n");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(elsewhere), {}), 1);
+        EXPECT_TRUE(m_temp.exists("elsewhere/.tidecopy-0123456789abcdef.tmp"));
+    }
+
+    // A link in the place of the file itself is replaced, and preserved as the link it is.
+    m_temp.writeFile("elsewhere/a.txt", "theirs");
+    ASSERT_EQ(::symlink((elsewhere + "/a.txt").c_str(), dst("a.txt").c_str()), 0);
+    EXPECT_EQ(copier(preserving()).GoAndCopyTheFile(src("a.txt"), dst("a.txt")),
+              CopyOutcome::Copied);
+    EXPECT_EQ(read("a.txt"), "new");
+    EXPECT_EQ(std::filesystem::read_symlink(dst("a.txt.bak")), elsewhere + "/a.txt");
+    EXPECT_EQ(m_temp.readFile("elsewhere/a.txt"), "theirs");
+}
+
+// The destination folder is the user's choice: it may be a link, and a missing one is made
+// when folders are recursed.
+TEST_F(FileCopierTest, TheDestinationFolderItselfMayBeALinkOrMissing) {
+    m_temp.writeFile("src/a.txt", "new");
+    m_temp.makeFolder("real");
+    ASSERT_EQ(::symlink((m_temp / "real").c_str(), (m_temp / "chosen").c_str()), 0);
+    struct Case {
+        std::string destination;
+        bool chkSubFolders;
+        std::string copiedTo; // empty: the copy fails as the folder is missing
+    };
+    for (const Case& c : {Case{"chosen", false, "real/a.txt"},
+                          Case{"made/here", true, "made/here/a.txt"}, Case{"missing", false, ""}}) {
+        SCOPED_TRACE(c.destination);
+        m_log.clear();
+        FileCopier copier(m_fs, PathStyle::posix(),
+                          CopyOptions{c.chkSubFolders, false, 0, "", m_temp / c.destination},
+                          [this](std::string_view text) { m_log += text; });
+        EXPECT_EQ(copier.GoAndCopyTheFile(src("a.txt"), m_temp / (c.destination + "/a.txt")),
+                  c.copiedTo.empty() ? CopyOutcome::Failed : CopyOutcome::Copied);
+        if (!c.copiedTo.empty()) {
+            EXPECT_EQ(m_temp.readFile(c.copiedTo), "new");
+        }
+    }
+    EXPECT_EQ(m_log, "File 'a.txt' Error Occured: No such file or directory\r\n");
 }
 
 // No data reaches the end of these files: only the size itself gives them their length.

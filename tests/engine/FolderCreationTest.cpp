@@ -28,18 +28,24 @@ TEST(ExtractPath, UpToTheLastSeparator) {
     EXPECT_EQ(ExtractPath(PathStyle::posix(), "/b/x:y/a.txt"), "/b/x:y/");
 }
 
-TEST(CreateFolderPath, CreatesEveryMissingLevel) {
+TEST(CreateFolderPath, CreatesEveryMissingLevelAndReportsTheFirstFailure) {
     TempFolder temp;
     FaultyFileSystem fs;
     temp.makeFolder("have");
     const PathStyle posix = PathStyle::posix();
-    const int rootDepth = CreateFolderPath(fs, posix, temp.path());
 
     // A ":" is an ordinary character in a POSIX name, not a drive.
-    EXPECT_EQ(CreateFolderPath(fs, posix, temp / "have/12:30/c"), rootDepth + 3);
+    EXPECT_FALSE(CreateFolderPath(fs, posix, temp / "have/12:30/c"));
     EXPECT_TRUE(temp.exists("have/12:30/c"));
-    EXPECT_EQ(CreateFolderPath(fs, posix, temp / "d//e/"), rootDepth + 2);
+    EXPECT_FALSE(CreateFolderPath(fs, posix, temp / "d//e/"));
     EXPECT_TRUE(temp.exists("d/e"));
+
+    // The levels below then fail as missing; the cause is what counts.
+    fs.failOn(FsOperation::CreateFolder, "/ro",
+              std::make_error_code(std::errc::read_only_file_system));
+    EXPECT_EQ(CreateFolderPath(fs, posix, temp / "ro/x/y"), std::errc::read_only_file_system);
+    temp.writeFile("file", "x");
+    EXPECT_EQ(CreateFolderPath(fs, posix, temp / "file/x"), std::errc::not_a_directory);
 }
 
 } // namespace

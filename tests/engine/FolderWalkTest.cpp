@@ -3,6 +3,8 @@
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 
+#include <climits>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -108,17 +110,50 @@ TEST_F(FolderWalkTest, CancelledFolderListingAppendsNothingAndKeepsCount) {
     EXPECT_EQ(list.Count, 7u);
 }
 
-TEST_F(FolderWalkTest, UnreadableFolderIsSkippedAndReported) {
-    for (const char* file : {"src/r.txt", "src/B/b.txt", "src/A/a.txt"})
+TEST_F(FolderWalkTest, UnreadableFoldersAreSkippedAndNamed) {
+    for (const char* file : {"src/r.txt", "src/B/b.txt", "src/A/a.txt", "src/C/c.txt"})
         m_temp.writeFile(file, "x");
     m_fs.failOn(FsOperation::ListFolder, "/src/A", std::make_error_code(std::errc::io_error));
+    m_fs.failOn(FsOperation::ListFolder, "/src/C",
+                std::make_error_code(std::errc::permission_denied));
 
     FileList list;
-    const auto error =
+    const std::vector<FolderError> errors =
         m_walk.ListFilesInTree(m_temp / "src", AttributeMask::Folders, AttributeMask::Files, list,
                                "*.*", NameForm::FullPath);
-    EXPECT_EQ(error, std::errc::io_error);
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0].folder, m_temp / "src/A/");
+    EXPECT_EQ(errors[0].error, std::errc::io_error);
+    EXPECT_EQ(errors[1].folder, m_temp / "src/C/");
+    EXPECT_EQ(errors[1].error, std::errc::permission_denied);
     EXPECT_EQ(relative(list), (Names{"src/B/b.txt", "src/r.txt"}));
+}
+
+// Deeper than a path may be long: the folder out of reach is the one named, not the root.
+TEST_F(FolderWalkTest, FolderBeyondThePathLengthLimitIsNamed) {
+    const std::string level(NAME_MAX, 'd');
+    std::vector<int> folders{::open(m_temp.makeFolder("src").c_str(), O_DIRECTORY)};
+    std::string deepest = m_temp / "src/";
+    while (deepest.size() < PATH_MAX) {
+        ASSERT_EQ(::mkdirat(folders.back(), level.c_str(), 0700), 0);
+        folders.push_back(::openat(folders.back(), level.c_str(), O_DIRECTORY));
+        deepest += level + "/";
+    }
+
+    FileList list;
+    const std::vector<FolderError> errors =
+        m_walk.ListFilesInTree(m_temp / "src", AttributeMask::Folders, AttributeMask::Files, list,
+                               "*.*", NameForm::FullPath);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].folder, deepest);
+    EXPECT_EQ(errors[0].error, std::errc::filename_too_long);
+
+    // The temporary folder's own clean-up goes by paths: this part is removed by handles.
+    for (std::size_t i = folders.size() - 1; i > 0; --i) {
+        ::close(folders[i]);
+        ::unlinkat(folders[i - 1], level.c_str(), AT_REMOVEDIR);
+    }
+    ::close(folders.front());
 }
 
 } // namespace

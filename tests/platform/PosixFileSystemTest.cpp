@@ -44,17 +44,6 @@ TEST_F(PosixFileSystemTest, EntryInfoDoesNotFollowLinksAndKeepsNanosecondsAndAtt
     EXPECT_EQ(fs.entryInfo(temp / "missing").error(), std::errc::no_such_file_or_directory);
 }
 
-TEST_F(PosixFileSystemTest, RenameNoReplaceNeverOverwrites) {
-    temp.writeFile("a", "new");
-    temp.writeFile("b", "old");
-    EXPECT_EQ(fs.renameNoReplace(temp / "a", temp / "b"), std::errc::file_exists);
-    EXPECT_EQ(temp.readFile("b"), "old");
-    EXPECT_EQ(temp.readFile("a"), "new");
-    EXPECT_FALSE(fs.renameNoReplace(temp / "a", temp / "c"));
-    EXPECT_EQ(temp.readFile("c"), "new");
-    EXPECT_FALSE(temp.exists("a"));
-}
-
 TEST_F(PosixFileSystemTest, AtomicWriteReplacesWholeFile) {
     temp.writeFile("settings", "old contents that are longer");
     EXPECT_FALSE(fs.writeWholeFileAtomically(temp / "settings", "new"));

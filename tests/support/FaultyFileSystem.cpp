@@ -2,6 +2,30 @@
 
 namespace tidecopy::test {
 
+namespace {
+
+// The planted fault, or else the real call.
+template <typename Call>
+auto unlessPlanted(std::error_code planted, Call call) -> decltype(call()) {
+    if (planted)
+        return planted;
+    return call();
+}
+
+FsOperation operationOf(FileSystem::RenameMode mode) {
+    switch (mode) {
+    case FileSystem::RenameMode::Replace:
+        return FsOperation::RenameReplacing;
+    case FileSystem::RenameMode::NoReplace:
+        return FsOperation::RenameNoReplace;
+    case FileSystem::RenameMode::Exchange:
+        break;
+    }
+    return FsOperation::Exchange;
+}
+
+} // namespace
+
 void FaultyFileSystem::failOn(FsOperation operation, std::string pathContains,
                               std::error_code error) {
     m_faults.push_back({operation, std::move(pathContains), error});
@@ -11,11 +35,21 @@ int FaultyFileSystem::callCount(FsOperation operation) const {
     return m_calls.at(static_cast<std::size_t>(operation));
 }
 
+void FaultyFileSystem::onCall(FsOperation operation,
+                              std::function<void(const std::string& path)> hook) {
+    m_hooks.push_back({operation, std::move(hook)});
+}
+
+void FaultyFileSystem::runHooks(FsOperation operation, const std::string& path) {
+    for (std::size_t i = 0; i < m_hooks.size(); ++i)
+        if (m_hooks[i].operation == operation)
+            m_hooks[i].run(path);
+}
+
 std::error_code FaultyFileSystem::fault(FsOperation operation, const std::string& path) {
-    const auto index = static_cast<std::size_t>(operation);
-    if (index >= m_calls.size())
-        m_calls.resize(index + 1, 0);
-    ++m_calls[index];
+    ++m_calls.at(static_cast<std::size_t>(operation));
+    if (operation != FsOperation::CopyFileData)
+        runHooks(operation, path);
     for (const Fault& f : m_faults)
         if (f.operation == operation && path.find(f.pathContains) != std::string::npos)
             return f.error;
@@ -24,120 +58,174 @@ std::error_code FaultyFileSystem::fault(FsOperation operation, const std::string
 
 std::error_code FaultyFileSystem::listFolder(const std::string& folder,
                                              std::vector<FolderEntry>& entries) {
-    if (auto error = fault(FsOperation::ListFolder, folder))
-        return error;
-    return PosixFileSystem::listFolder(folder, entries);
+    return unlessPlanted(fault(FsOperation::ListFolder, folder),
+                         [&] { return PosixFileSystem::listFolder(folder, entries); });
 }
 
 Result<EntryInfo> FaultyFileSystem::entryInfo(const std::string& path) {
-    if (auto error = fault(FsOperation::EntryInfo, path))
-        return error;
-    return PosixFileSystem::entryInfo(path);
+    return unlessPlanted(fault(FsOperation::EntryInfo, path),
+                         [&] { return PosixFileSystem::entryInfo(path); });
+}
+
+Result<FileIdentity> FaultyFileSystem::identityOf(const std::string& path) {
+    return unlessPlanted(fault(FsOperation::IdentityOf, path),
+                         [&] { return PosixFileSystem::identityOf(path); });
+}
+
+Result<std::string> FaultyFileSystem::canonicalPath(const std::string& path) {
+    return unlessPlanted(fault(FsOperation::CanonicalPath, path),
+                         [&] { return PosixFileSystem::canonicalPath(path); });
 }
 
 std::error_code FaultyFileSystem::createFolder(const std::string& path) {
-    if (auto error = fault(FsOperation::CreateFolder, path))
-        return error;
-    return PosixFileSystem::createFolder(path);
+    return unlessPlanted(fault(FsOperation::CreateFolder, path),
+                         [&] { return PosixFileSystem::createFolder(path); });
 }
 
 std::error_code FaultyFileSystem::removeFile(const std::string& path) {
-    if (auto error = fault(FsOperation::RemoveFile, path))
-        return error;
-    return PosixFileSystem::removeFile(path);
-}
-
-std::error_code FaultyFileSystem::renameReplacing(const std::string& from, const std::string& to) {
-    if (auto error = fault(FsOperation::RenameReplacing, to))
-        return error;
-    return PosixFileSystem::renameReplacing(from, to);
-}
-
-std::error_code FaultyFileSystem::renameNoReplace(const std::string& from, const std::string& to) {
-    if (auto error = fault(FsOperation::RenameNoReplace, to))
-        return error;
-    return PosixFileSystem::renameNoReplace(from, to);
-}
-
-std::error_code FaultyFileSystem::hardLink(const std::string& existing,
-                                           const std::string& newPath) {
-    if (auto error = fault(FsOperation::HardLink, newPath))
-        return error;
-    return PosixFileSystem::hardLink(existing, newPath);
+    return unlessPlanted(fault(FsOperation::RemoveFile, path),
+                         [&] { return PosixFileSystem::removeFile(path); });
 }
 
 Result<std::string> FaultyFileSystem::readWholeFile(const std::string& path) {
-    if (auto error = fault(FsOperation::ReadWholeFile, path))
-        return error;
-    return PosixFileSystem::readWholeFile(path);
+    return unlessPlanted(fault(FsOperation::ReadWholeFile, path),
+                         [&] { return PosixFileSystem::readWholeFile(path); });
 }
 
 std::error_code FaultyFileSystem::writeWholeFileAtomically(const std::string& path,
                                                            const std::string& contents) {
-    if (auto error = fault(FsOperation::WriteWholeFileAtomically, path))
-        return error;
-    return PosixFileSystem::writeWholeFileAtomically(path, contents);
+    return unlessPlanted(fault(FsOperation::WriteWholeFileAtomically, path),
+                         [&] { return PosixFileSystem::writeWholeFileAtomically(path, contents); });
 }
 
 std::error_code FaultyFileSystem::createNewFile(const std::string& path,
                                                 const std::string& contents) {
-    if (auto error = fault(FsOperation::CreateNewFile, path))
-        return error;
-    return PosixFileSystem::createNewFile(path, contents);
-}
-
-std::error_code FaultyFileSystem::copyFileData(const std::string& source,
-                                               const std::string& newFile,
-                                               const CancelCheck& cancelled) {
-    const std::error_code planted = fault(FsOperation::CopyFileData, newFile);
-    const std::error_code error = PosixFileSystem::copyFileData(source, newFile, cancelled);
-    return planted ? planted : error;
-}
-
-std::error_code FaultyFileSystem::setModifiedTime(const std::string& path,
-                                                  std::int64_t modifiedNs) {
-    if (auto error = fault(FsOperation::SetModifiedTime, path))
-        return error;
-    return PosixFileSystem::setModifiedTime(path, modifiedNs);
-}
-
-std::error_code FaultyFileSystem::setPermissions(const std::string& path,
-                                                 std::uint32_t permissions) {
-    if (auto error = fault(FsOperation::SetPermissions, path))
-        return error;
-    return PosixFileSystem::setPermissions(path, permissions);
+    return unlessPlanted(fault(FsOperation::CreateNewFile, path),
+                         [&] { return PosixFileSystem::createNewFile(path, contents); });
 }
 
 Result<std::string> FaultyFileSystem::readSymlink(const std::string& path) {
-    if (auto error = fault(FsOperation::ReadSymlink, path))
-        return error;
-    return PosixFileSystem::readSymlink(path);
-}
-
-std::error_code FaultyFileSystem::createSymlink(const std::string& targetText,
-                                                const std::string& linkPath) {
-    if (auto error = fault(FsOperation::CreateSymlink, linkPath))
-        return error;
-    return PosixFileSystem::createSymlink(targetText, linkPath);
+    return unlessPlanted(fault(FsOperation::ReadSymlink, path),
+                         [&] { return PosixFileSystem::readSymlink(path); });
 }
 
 Result<std::int64_t> FaultyFileSystem::timestampResolutionNs(const std::string& path) {
-    if (auto error = fault(FsOperation::TimestampResolution, path))
-        return error;
-    return PosixFileSystem::timestampResolutionNs(path);
+    return unlessPlanted(fault(FsOperation::TimestampResolution, path),
+                         [&] { return PosixFileSystem::timestampResolutionNs(path); });
 }
 
 std::error_code FaultyFileSystem::flushAndDropCache(const std::string& path) {
-    if (auto error = fault(FsOperation::FlushAndDropCache, path))
-        return error;
-    return PosixFileSystem::flushAndDropCache(path);
+    return unlessPlanted(fault(FsOperation::FlushAndDropCache, path),
+                         [&] { return PosixFileSystem::flushAndDropCache(path); });
 }
 
 Result<bool> FaultyFileSystem::compareContents(const std::string& first, const std::string& second,
                                                const CancelCheck& cancelled) {
-    if (auto error = fault(FsOperation::CompareContents, second))
-        return error;
-    return PosixFileSystem::compareContents(first, second, cancelled);
+    return unlessPlanted(fault(FsOperation::CompareContents, second), [&] {
+        return PosixFileSystem::compareContents(first, second, cancelled);
+    });
+}
+
+std::error_code FaultyFileSystem::flushVolume(const std::string& path) {
+    return unlessPlanted(fault(FsOperation::FlushVolume, path),
+                         [&] { return PosixFileSystem::flushVolume(path); });
+}
+
+Result<OpenFolder> FaultyFileSystem::openFolder(const std::string& path) {
+    return unlessPlanted(fault(FsOperation::OpenFolder, path),
+                         [&] { return PosixFileSystem::openFolder(path); });
+}
+
+Result<OpenFolder> FaultyFileSystem::openSubfolder(const OpenFolder& base,
+                                                   const std::string& relative) {
+    return unlessPlanted(fault(FsOperation::OpenFolder, base.path + relative),
+                         [&] { return PosixFileSystem::openSubfolder(base, relative); });
+}
+
+std::error_code FaultyFileSystem::createSubfolder(const OpenFolder& base, const std::string& name) {
+    return unlessPlanted(fault(FsOperation::CreateFolder, base.path + name),
+                         [&] { return PosixFileSystem::createSubfolder(base, name); });
+}
+
+Result<EntryInfo> FaultyFileSystem::entryInfoIn(const OpenFolder& folder, const std::string& name) {
+    return unlessPlanted(fault(FsOperation::EntryInfo, folder.path + name),
+                         [&] { return PosixFileSystem::entryInfoIn(folder, name); });
+}
+
+std::error_code FaultyFileSystem::listOpenFolder(const OpenFolder& folder,
+                                                 std::vector<FolderEntry>& entries) {
+    return unlessPlanted(fault(FsOperation::ListFolder, folder.path),
+                         [&] { return PosixFileSystem::listOpenFolder(folder, entries); });
+}
+
+Result<TemporaryFile> FaultyFileSystem::createTemporaryCopy(const OpenFolder& folder,
+                                                            const std::string& source,
+                                                            const CancelCheck& cancelled) {
+    const CancelCheck checkWithHooks = [&](std::uint64_t bytesDone) {
+        runHooks(FsOperation::CopyFileData, source);
+        return cancelled && cancelled(bytesDone);
+    };
+    Result<TemporaryFile> copy =
+        PosixFileSystem::createTemporaryCopy(folder, source, checkWithHooks);
+    const std::error_code planted =
+        fault(FsOperation::CopyFileData, copy ? copy->path() : folder.path);
+    if (!planted)
+        return copy;
+    if (copy)
+        PosixFileSystem::removeIn(folder, copy->name);
+    return planted;
+}
+
+std::error_code FaultyFileSystem::setTemporaryTime(TemporaryFile& file, std::int64_t modifiedNs) {
+    return unlessPlanted(fault(FsOperation::SetModifiedTime, file.path()),
+                         [&] { return PosixFileSystem::setTemporaryTime(file, modifiedNs); });
+}
+
+std::error_code FaultyFileSystem::setTemporaryPermissions(TemporaryFile& file,
+                                                          std::uint32_t permissions) {
+    return unlessPlanted(fault(FsOperation::SetPermissions, file.path()), [&] {
+        return PosixFileSystem::setTemporaryPermissions(file, permissions);
+    });
+}
+
+std::error_code FaultyFileSystem::flushBeforeReplacing(TemporaryFile& file) {
+    return unlessPlanted(fault(FsOperation::FlushBeforeReplacing, file.path()),
+                         [&] { return PosixFileSystem::flushBeforeReplacing(file); });
+}
+
+Result<std::string> FaultyFileSystem::createTemporaryLink(const OpenFolder& folder,
+                                                          const std::string& targetText) {
+    return unlessPlanted(fault(FsOperation::CreateSymlink, folder.path),
+                         [&] { return PosixFileSystem::createTemporaryLink(folder, targetText); });
+}
+
+std::error_code FaultyFileSystem::setLinkTime(const OpenFolder& folder, const std::string& name,
+                                              std::int64_t modifiedNs) {
+    return unlessPlanted(fault(FsOperation::SetModifiedTime, folder.path + name),
+                         [&] { return PosixFileSystem::setLinkTime(folder, name, modifiedNs); });
+}
+
+std::error_code FaultyFileSystem::linkIn(const OpenFolder& folder, const std::string& existing,
+                                         const std::string& newName) {
+    return unlessPlanted(fault(FsOperation::HardLink, folder.path + newName),
+                         [&] { return PosixFileSystem::linkIn(folder, existing, newName); });
+}
+
+std::error_code FaultyFileSystem::renameIn(const OpenFolder& folder, const std::string& from,
+                                           const std::string& to, RenameMode mode) {
+    return unlessPlanted(fault(operationOf(mode), folder.path + to),
+                         [&] { return PosixFileSystem::renameIn(folder, from, to, mode); });
+}
+
+std::error_code FaultyFileSystem::removeIn(const OpenFolder& folder, const std::string& name) {
+    return unlessPlanted(fault(FsOperation::RemoveFile, folder.path + name),
+                         [&] { return PosixFileSystem::removeIn(folder, name); });
+}
+
+std::error_code FaultyFileSystem::removeUnusedTemporary(const OpenFolder& folder,
+                                                        const std::string& name) {
+    return unlessPlanted(fault(FsOperation::RemoveTemporary, folder.path + name),
+                         [&] { return PosixFileSystem::removeUnusedTemporary(folder, name); });
 }
 
 } // namespace tidecopy::test

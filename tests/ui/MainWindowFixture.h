@@ -37,8 +37,8 @@ public:
     }
     bool reached() const { return m_reached; }
 
-    std::error_code copyFileData(const std::string& source, const std::string& newFile,
-                                 const CancelCheck& cancelled) override {
+    Result<TemporaryFile> createTemporaryCopy(const OpenFolder& folder, const std::string& source,
+                                              const CancelCheck& cancelled) override {
         {
             std::unique_lock lock(m_mutex);
             if (!m_gate.empty() && source.find(m_gate) != std::string::npos) {
@@ -46,7 +46,7 @@ public:
                 m_changed.wait(lock, [this] { return m_open; });
             }
         }
-        return PosixFileSystem::copyFileData(source, newFile, cancelled);
+        return PosixFileSystem::createTemporaryCopy(folder, source, cancelled);
     }
 
 private:

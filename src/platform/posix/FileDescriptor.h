@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/OpenHandles.h"
+
 #include <unistd.h>
 #include <utility>
 
@@ -23,5 +25,10 @@ public:
 private:
     int m_fd;
 };
+
+// The descriptor inside the neutral handle type.
+inline int descriptorOf(const NativeHandle& handle) {
+    return static_cast<int>(handle.get());
+}
 
 } // namespace tidecopy

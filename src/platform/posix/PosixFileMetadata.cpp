@@ -1,4 +1,5 @@
 #include "platform/Errors.h"
+#include "platform/posix/FileDescriptor.h"
 #include "platform/posix/PosixFileSystem.h"
 
 #include <cerrno>
@@ -35,28 +36,42 @@ std::int64_t resolutionOfFileSystemType(long type) {
     }
 }
 
-} // namespace
-
-std::error_code PosixFileSystem::setModifiedTime(const std::string& path, std::int64_t modifiedNs) {
-    std::int64_t seconds = modifiedNs / nsPerSecond;
-    std::int64_t nanoseconds = modifiedNs % nsPerSecond;
-    if (nanoseconds < 0) {
-        nanoseconds += nsPerSecond;
-        --seconds;
+// The access time stays; the modification time is set, whole seconds and nanoseconds.
+struct TimesToSet {
+    explicit TimesToSet(std::int64_t modifiedNs) {
+        std::int64_t seconds = modifiedNs / nsPerSecond;
+        std::int64_t nanoseconds = modifiedNs % nsPerSecond;
+        if (nanoseconds < 0) {
+            nanoseconds += nsPerSecond;
+            --seconds;
+        }
+        times[0] = {0, UTIME_OMIT};
+        times[1] = {static_cast<time_t>(seconds), static_cast<long>(nanoseconds)};
     }
-    const struct timespec times[2] = {
-        {0, UTIME_OMIT},
-        {static_cast<time_t>(seconds), static_cast<long>(nanoseconds)},
-    };
-    return ::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW) == 0 ? std::error_code{}
-                                                                                : lastNativeError();
+    struct timespec times[2];
+};
+
+std::error_code resultOf(int status) {
+    return status == 0 ? std::error_code{} : lastNativeError();
 }
 
-std::error_code PosixFileSystem::setPermissions(const std::string& path,
-                                                std::uint32_t permissions) {
-    return ::fchmodat(AT_FDCWD, path.c_str(), static_cast<mode_t>(permissions & 07777), 0) == 0
-               ? std::error_code{}
-               : lastNativeError();
+} // namespace
+
+std::error_code PosixFileSystem::setTemporaryTime(TemporaryFile& file, std::int64_t modifiedNs) {
+    const TimesToSet times(modifiedNs);
+    return resultOf(::futimens(descriptorOf(file.handle), times.times));
+}
+
+std::error_code PosixFileSystem::setTemporaryPermissions(TemporaryFile& file,
+                                                         std::uint32_t permissions) {
+    return resultOf(::fchmod(descriptorOf(file.handle), static_cast<mode_t>(permissions & 07777)));
+}
+
+std::error_code PosixFileSystem::setLinkTime(const OpenFolder& folder, const std::string& name,
+                                             std::int64_t modifiedNs) {
+    const TimesToSet times(modifiedNs);
+    return resultOf(
+        ::utimensat(descriptorOf(folder.handle), name.c_str(), times.times, AT_SYMLINK_NOFOLLOW));
 }
 
 Result<std::string> PosixFileSystem::readSymlink(const std::string& path) {
@@ -71,12 +86,6 @@ Result<std::string> PosixFileSystem::readSymlink(const std::string& path) {
         }
         text.resize(text.size() * 2);
     }
-}
-
-std::error_code PosixFileSystem::createSymlink(const std::string& targetText,
-                                               const std::string& linkPath) {
-    return ::symlink(targetText.c_str(), linkPath.c_str()) == 0 ? std::error_code{}
-                                                                : lastNativeError();
 }
 
 Result<std::int64_t> PosixFileSystem::timestampResolutionNs(const std::string& path) {

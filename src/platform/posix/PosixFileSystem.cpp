@@ -76,30 +76,9 @@ std::string_view entryNameOf(std::string_view path) {
     return PathStyle::posix().fileNameOf(path);
 }
 
-} // namespace
-
-std::uint32_t posixAttributesOf(std::string_view name, EntryType type) {
-    std::uint32_t attributes = 0;
-    if (!name.empty() && name.front() == '.')
-        attributes |= FileAttribute::Hidden;
-    switch (type) {
-    case EntryType::Directory:
-        attributes |= FileAttribute::Directory;
-        break;
-    case EntryType::Other:
-        attributes |= FileAttribute::System;
-        break;
-    case EntryType::File:
-    case EntryType::Symlink:
-        attributes |= FileAttribute::Archive;
-        break;
-    }
-    return attributes;
-}
-
-std::error_code PosixFileSystem::listFolder(const std::string& folder,
-                                            std::vector<FolderEntry>& entries) {
-    FileDescriptor dirFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+// Takes over fd, an open folder or -1 with errno set.
+std::error_code listFolderOf(int fd, std::vector<FolderEntry>& entries) {
+    FileDescriptor dirFd(fd);
     if (!dirFd.valid())
         return lastNativeError();
     DIR* dir = ::fdopendir(dirFd.get());
@@ -134,20 +113,64 @@ std::error_code PosixFileSystem::listFolder(const std::string& folder,
     return error;
 }
 
-Result<EntryInfo> PosixFileSystem::entryInfo(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0)
-        return lastNativeError();
+EntryInfo entryInfoOf(const struct stat& st, std::string_view name) {
     EntryInfo info;
     info.type = entryTypeOfMode(st.st_mode);
     info.size = static_cast<std::uint64_t>(st.st_size);
     info.modifiedNs =
         static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
     info.permissions = st.st_mode & 07777;
-    info.attributes = posixAttributesOf(entryNameOf(path), info.type);
+    info.attributes = posixAttributesOf(name, info.type);
     if ((st.st_mode & S_IWUSR) == 0)
         info.attributes |= FileAttribute::ReadOnly;
     return info;
+}
+
+} // namespace
+
+std::uint32_t posixAttributesOf(std::string_view name, EntryType type) {
+    std::uint32_t attributes = 0;
+    if (!name.empty() && name.front() == '.')
+        attributes |= FileAttribute::Hidden;
+    switch (type) {
+    case EntryType::Directory:
+        attributes |= FileAttribute::Directory;
+        break;
+    case EntryType::Other:
+        attributes |= FileAttribute::System;
+        break;
+    case EntryType::File:
+    case EntryType::Symlink:
+        attributes |= FileAttribute::Archive;
+        break;
+    }
+    return attributes;
+}
+
+std::error_code PosixFileSystem::listFolder(const std::string& folder,
+                                            std::vector<FolderEntry>& entries) {
+    return listFolderOf(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC), entries);
+}
+
+std::error_code PosixFileSystem::listOpenFolder(const OpenFolder& folder,
+                                                std::vector<FolderEntry>& entries) {
+    // The folder may be open for lookups only; reading its names takes a handle of its own.
+    return listFolderOf(
+        ::openat(descriptorOf(folder.handle), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC), entries);
+}
+
+Result<EntryInfo> PosixFileSystem::entryInfo(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0)
+        return lastNativeError();
+    return entryInfoOf(st, entryNameOf(path));
+}
+
+Result<EntryInfo> PosixFileSystem::entryInfoIn(const OpenFolder& folder, const std::string& name) {
+    struct stat st {};
+    if (::fstatat(descriptorOf(folder.handle), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return lastNativeError();
+    return entryInfoOf(st, name);
 }
 
 Result<FileIdentity> PosixFileSystem::identityOf(const std::string& path) {
@@ -172,31 +195,6 @@ std::error_code PosixFileSystem::createFolder(const std::string& path) {
 
 std::error_code PosixFileSystem::removeFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0 ? std::error_code{} : lastNativeError();
-}
-
-std::error_code PosixFileSystem::renameReplacing(const std::string& from, const std::string& to) {
-    return ::rename(from.c_str(), to.c_str()) == 0 ? std::error_code{} : lastNativeError();
-}
-
-std::error_code PosixFileSystem::renameNoReplace(const std::string& from, const std::string& to) {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return {};
-    // EINVAL/ENOSYS: the file system or kernel lacks RENAME_NOREPLACE. link() never
-    // replaces either, so link + unlink keeps the promise for files.
-    if (errno != EINVAL && errno != ENOSYS)
-        return lastNativeError();
-    if (::link(from.c_str(), to.c_str()) != 0)
-        return lastNativeError();
-    if (::unlink(from.c_str()) != 0) {
-        const std::error_code error = lastNativeError();
-        ::unlink(to.c_str());
-        return error;
-    }
-    return {};
-}
-
-std::error_code PosixFileSystem::hardLink(const std::string& existing, const std::string& newPath) {
-    return ::link(existing.c_str(), newPath.c_str()) == 0 ? std::error_code{} : lastNativeError();
 }
 
 Result<std::string> PosixFileSystem::readWholeFile(const std::string& path) {

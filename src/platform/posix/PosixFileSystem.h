@@ -16,29 +16,47 @@ public:
     Result<std::string> canonicalPath(const std::string& path) override;
     std::error_code createFolder(const std::string& path) override;
     std::error_code removeFile(const std::string& path) override;
-    std::error_code renameReplacing(const std::string& from, const std::string& to) override;
-    std::error_code renameNoReplace(const std::string& from, const std::string& to) override;
-    std::error_code hardLink(const std::string& existing, const std::string& newPath) override;
     Result<std::string> readWholeFile(const std::string& path) override;
     std::error_code writeWholeFileAtomically(const std::string& path,
                                              const std::string& contents) override;
     std::error_code createNewFile(const std::string& path, const std::string& contents) override;
     bool isWritableFolder(const std::string& folder) override;
+    std::error_code flushVolume(const std::string& path) override;
+    Result<EntryInfo> entryInfoIn(const OpenFolder& folder, const std::string& name) override;
+    std::error_code listOpenFolder(const OpenFolder& folder,
+                                   std::vector<FolderEntry>& entries) override;
 
     // PosixFileCopy.cpp
-    std::error_code copyFileData(const std::string& source, const std::string& newFile,
-                                 const CancelCheck& cancelled) override;
     std::error_code flushAndDropCache(const std::string& path) override;
-    std::error_code flushVolume(const std::string& path) override;
     Result<bool> compareContents(const std::string& first, const std::string& second,
                                  const CancelCheck& cancelled) override;
+    Result<TemporaryFile> createTemporaryCopy(const OpenFolder& folder, const std::string& source,
+                                              const CancelCheck& cancelled) override;
+    std::error_code flushBeforeReplacing(TemporaryFile& file) override;
+
+    // PosixTemporaries.cpp
+    Result<std::string> createTemporaryLink(const OpenFolder& folder,
+                                            const std::string& targetText) override;
+    std::error_code removeUnusedTemporary(const OpenFolder& folder,
+                                          const std::string& name) override;
+
+    // PosixOpenFolders.cpp
+    Result<OpenFolder> openFolder(const std::string& path) override;
+    Result<OpenFolder> openSubfolder(const OpenFolder& base, const std::string& relative) override;
+    std::error_code createSubfolder(const OpenFolder& base, const std::string& name) override;
+    std::error_code linkIn(const OpenFolder& folder, const std::string& existing,
+                           const std::string& newName) override;
+    std::error_code renameIn(const OpenFolder& folder, const std::string& from,
+                             const std::string& to, RenameMode mode) override;
+    std::error_code removeIn(const OpenFolder& folder, const std::string& name) override;
 
     // PosixFileMetadata.cpp
-    std::error_code setModifiedTime(const std::string& path, std::int64_t modifiedNs) override;
-    std::error_code setPermissions(const std::string& path, std::uint32_t permissions) override;
+    std::error_code setTemporaryTime(TemporaryFile& file, std::int64_t modifiedNs) override;
+    std::error_code setTemporaryPermissions(TemporaryFile& file,
+                                            std::uint32_t permissions) override;
+    std::error_code setLinkTime(const OpenFolder& folder, const std::string& name,
+                                std::int64_t modifiedNs) override;
     Result<std::string> readSymlink(const std::string& path) override;
-    std::error_code createSymlink(const std::string& targetText,
-                                  const std::string& linkPath) override;
     Result<std::int64_t> timestampResolutionNs(const std::string& path) override;
 };
 

@@ -39,13 +39,23 @@ private:
 };
 
 bool allUtf8(const OptionSet& o, const MainState& s) {
-    std::vector<std::string> texts = {o.PreserveExtension, o.AutoProfile, o.LogLimit,
-                                      s.cmbPattern.text,   s.Dir1,        s.Dir2};
-    for (const auto* items :
-         {&s.cmbPattern.items, &s.cmbSourceHistory.items, &s.cmbTargetHistory.items})
-        texts.insert(texts.end(), items->begin(), items->end());
-    for (const std::string& text : texts)
-        if (!isValidUtf8(text))
+    for (const std::string* text :
+         {&o.PreserveExtension, &o.AutoProfile, &o.LogLimit, &s.cmbPattern.text})
+        if (!isValidUtf8(*text))
+            return false;
+    for (const std::string& item : s.cmbPattern.items)
+        if (!isValidUtf8(item))
+            return false;
+    return true;
+}
+
+// Folders keep the file system's bytes, but never a NUL.
+bool foldersWithoutNul(const MainState& s) {
+    std::vector<std::string> folders = {s.Dir1, s.Dir2};
+    for (const auto* items : {&s.cmbSourceHistory.items, &s.cmbTargetHistory.items})
+        folders.insert(folders.end(), items->begin(), items->end());
+    for (const std::string& folder : folders)
+        if (folder.find('\0') != std::string::npos)
             return false;
     return true;
 }
@@ -62,6 +72,8 @@ bool noEmptyItems(const std::vector<std::string>& items, std::size_t most) {
 std::string brokenRule(LoadOutcome outcome, const OptionSet& o, const MainState& s) {
     if (!allUtf8(o, s))
         return "a text is not UTF-8";
+    if (!foldersWithoutNul(s))
+        return "a folder holds a NUL byte";
     if (outcome == LoadOutcome::Recovered) {
         const std::vector<std::string> defaults(SettingsFormat::defaultPatterns.begin(),
                                                 SettingsFormat::defaultPatterns.end());
