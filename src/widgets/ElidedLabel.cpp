@@ -11,9 +11,16 @@ ElidedLabel::ElidedLabel(QWidget* parent)
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 }
 
+QString ElidedLabel::shownText(int width) const {
+    QStringList lines = text().split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = fontMetrics().elidedText(line, Qt::ElideRight, width);
+    return lines.join(QLatin1Char('\n'));
+}
+
 void ElidedLabel::paintEvent(QPaintEvent* event) {
     const QRect room = contentsRect().marginsRemoved({margin(), margin(), margin(), margin()});
-    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, room.width());
+    const QString shown = shownText(room.width());
     if (shown == text()) {
         QLabel::paintEvent(event);
         return;

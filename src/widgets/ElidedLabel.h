@@ -4,13 +4,16 @@
 
 namespace tidecopy {
 
-// A one-line label that never widens its window: it takes the width its layout gives it
-// and draws a longer text cut short with "..." at the end. Its text stays whole, and so
+// A label that never widens its window: it takes the width its layout gives it and draws
+// each line of a longer text cut short with "..." at the end. Its text stays whole, and so
 // does what a screen reader reads of it.
 class ElidedLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ElidedLabel(QWidget* parent = nullptr);
+
+    // The text as drawn in the given width.
+    QString shownText(int width) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

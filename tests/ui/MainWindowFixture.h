@@ -82,12 +82,12 @@ protected:
         };
     }
 
-    std::unique_ptr<MainWindow> makeWindow() {
+    std::unique_ptr<MainWindow> makeWindow(const std::string& folder = "disk/start") {
         return std::make_unique<MainWindow>(fake.platform, FrontEnd{prompts, RunPauses::Skipped},
-                                            temp / "disk/start");
+                                            temp / folder);
     }
-    std::unique_ptr<MainWindow> loadedWindow() {
-        auto window = makeWindow();
+    std::unique_ptr<MainWindow> loadedWindow(const std::string& folder = "disk/start") {
+        auto window = makeWindow(folder);
         window->Form_Load();
         return window;
     }

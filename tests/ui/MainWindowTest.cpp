@@ -360,9 +360,13 @@ TEST_F(MainWindowTest, TabFollowsTheDrawingColumnByColumn) {
 
 // Every control a user sees lies inside the window and inside the frame that holds it,
 // and none covers another: at the size the window opens with on a 1366 x 768 screen and
-// at 1000 x 700 (each less a title bar).
+// at 1000 x 700 (each less a title bar), with a folder and a file of long names shown.
 TEST_F(MainWindowTest, NothingIsCutOffOrCoveredFromTheUsualSizeDownTo1000By700) {
-    auto window = loadedWindow();
+    const std::string longFolder = "disk/" + std::string(150, 'f');
+    temp.writeFile(longFolder + "/" + std::string(150, 'n') + ".txt", "x");
+    auto window = loadedWindow(longFolder);
+    const QString folderName = folderLabel(temp / longFolder);
+    EXPECT_EQ(labelText(*window, "lblFolderName(0)"), folderName);
     for (const QSize size : {QSize(1366, 738), QSize(1000, 670)}) {
         SCOPED_TRACE(size.width());
         window->resize(size);

@@ -11,6 +11,7 @@
 #include "widgets/ClickableImage.h"
 #include "widgets/Commands.h"
 #include "widgets/ControlNaming.h"
+#include "widgets/ElidedLabel.h"
 #include "widgets/button/OwnerDrawnButton.h"
 
 #include <QComboBox>
@@ -144,10 +145,11 @@ void PaneWidget::buildControls(PaneActions& actions) {
         m_actions.popUpFileMenu(m_fileIcon->menuPosition());
     });
 
-    m_folderName = new QLabel(this);
+    // A folder's name may be longer than the pane is wide: it is cut short rather than
+    // widen the window.
+    m_folderName = new ElidedLabel(this);
     nameLabel(m_folderName, elementName("lblFolderName", i), tr("Folder name"));
-    m_folderName->setTextFormat(Qt::PlainText);
-    m_folderName->setMinimumHeight(2 * fontMetrics().lineSpacing());
+    m_folderName->setFixedHeight(2 * fontMetrics().lineSpacing());
     m_totalFiles = new QLabel(this);
     nameLabel(m_totalFiles, elementName("lblTotalFiles", i), tr("Total file count"));
     m_totalFiles->setTextFormat(Qt::PlainText);
