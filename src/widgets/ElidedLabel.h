@@ -12,11 +12,12 @@ class ElidedLabel : public QLabel {
 public:
     explicit ElidedLabel(QWidget* parent = nullptr);
 
-    // The text as drawn in the given width.
-    QString shownText(int width) const;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The text as drawn in the given width.
+    QString shownText(int width) const;
 };
 
 } // namespace tidecopy
