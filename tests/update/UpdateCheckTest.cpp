@@ -135,6 +135,8 @@ TEST_F(UpdateCheckTest, ANewerVersionIsOfferedOnceAndTheFileIsKept) {
         {"Windows text", "400\r\nCaf\xe9", nullptr, automatic, "Caf\xc3\xa9", "4.0.0", no, asked,
          "400"},
         {"two-digit minor", "3101\nT2", nullptr, automatic, "T2", "3.1.1", no, asked, "3101"},
+        {"100 is a version", "100\nT", nullptr, automatic, nullptr, "", no,
+         UpdateCheckEnd::UpToDate, "-"},
         {"99 is no version", "99\r\nOld", nullptr, manual, nullptr, "", no,
          UpdateCheckEnd::NoAnswer, "-"},
         {"not a number", "<html>", nullptr, manual, nullptr, "", no, UpdateCheckEnd::NoAnswer, "-"},

@@ -120,10 +120,8 @@ QLayout* AboutBox::makeLinks(const AboutLinks& links, ProductVersion version) {
 QLayout* AboutBox::makeButtons() {
     auto* check = makeButton("cmdCheckForUpdates", "Check for updates", this);
     auto* close = makeButton("cmdClose", "Close", this);
-    // Escape closes it, and so does Enter unless a link or the other button has the focus.
-    close->setDefault(true);
-    close->setCancel(true);
-    // The box opens on Close, so that Enter does not follow a link by surprise.
+    // The box opens on Close, so Enter closes it (Escape does anyway) and does not follow a
+    // link by surprise.
     close->setFocus();
     connect(check, &OwnerDrawnButton::Pressed, this, &AboutBox::checkForUpdates);
     connect(close, &OwnerDrawnButton::Click, this, &QDialog::accept);
