@@ -32,10 +32,13 @@ public:
     std::optional<std::string> saveFile(const FileDialogRequest&) override { return std::nullopt; }
 };
 
-// A benchmark opens no document and never ends the session.
+// A benchmark opens no document or folder and never ends the session.
 class NoShell : public Shell {
 public:
     std::error_code openDocument(const std::string&) override { return {}; }
+    std::error_code showProperties(const std::string&) override { return {}; }
+    std::error_code showFolder(const std::string&) override { return {}; }
+    std::error_code searchFolder(const std::string&) override { return {}; }
 };
 
 class NoPower : public Power {
