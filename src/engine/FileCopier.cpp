@@ -96,6 +96,11 @@ CopyOutcome FileCopier::GoAndCopyTheFile(const std::string& strSource,
     return CopyOutcome::Copied;
 }
 
+std::error_code FileCopier::copyOneFile(const std::string& strSource,
+                                        const std::string& strTarget) {
+    return replaceSafely(strSource, strTarget, {});
+}
+
 // The whole file or nothing: every step works on the temporary or on a new name, and only
 // the last rename touches the destination. Undoing removes what the steps added.
 std::error_code FileCopier::replaceSafely(const std::string& source, const std::string& target,

@@ -37,6 +37,9 @@ public:
 
     // Never fails as a call: a failed file is logged and reported in the outcome.
     CopyOutcome GoAndCopyTheFile(const std::string& strSource, const std::string& strTarget);
+    // One file onto a given target outside a run (the panes' copies): the same fail-safe
+    // steps without preservation, the error returned instead of logged.
+    std::error_code copyOneFile(const std::string& strSource, const std::string& strTarget);
 
     // The name an existing target is preserved under (empty when the target does not
     // exist); ext becomes the extension actually used.
