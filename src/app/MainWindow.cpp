@@ -73,7 +73,8 @@ void MainWindow::buildParts() {
     auto* profiles = new ProfileActions(
         m_context, m_frontEnd.prompts, [this](std::string_view text) { m_log.append(text); }, this);
     auto* help = new HelpActions(m_platform.shell, m_platform.environment, this);
-    auto* paneActions = new PaneActions(*m_panes, m_platform.userFolders, this);
+    auto* paneActions =
+        new PaneActions({*m_panes, m_platform, m_frontEnd.prompts, m_options, *m_jobs}, this);
     auto* logActions = new LogActions(this);
     auto* optionsActions = new OptionsActions(this);
     m_history = new HistoryActions(m_state, *m_panes, m_frontEnd.prompts, m_startUp, this);
@@ -96,6 +97,10 @@ void MainWindow::buildParts() {
                         *m_panes,
                         *m_status,
                         m_sound});
+    paneActions->lockWhileJobsRun(
+        JobLock({m_paneWidgets[0], m_paneWidgets[1], m_copyOptions},
+                {m_runs->backup(), m_runs->preview(), profiles->open(), profiles->save()},
+                m_runs->cancel()));
 
     connect(profiles, &ProfileActions::aboutToSave, this, [this] {
         m_logPanel->view()->flushEdits();
