@@ -120,6 +120,9 @@ TEST_F(PaneFileCommandsTest, TheDeleteKeyDeletesTheSelectedFileOfItsList) {
 TEST_F(PaneFileCommandsTest, DropsAreTakenAsCopiesOfLocalFilesOnly) {
     auto w = window();
     auto* file2 = find<QListView>(*w, "File2");
+    auto* file1 = find<QListView>(*w, "File1");
+    EXPECT_TRUE(file1->model()->flags(file1->model()->index(0, 0)) & Qt::ItemIsDragEnabled)
+        << "our own entries can be dragged";
     const QString a = QString::fromStdString(temp / "disk/start/a.txt");
     const QString b = QString::fromStdString(temp / "disk/start/b.txt");
     struct Case {
