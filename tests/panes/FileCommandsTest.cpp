@@ -308,6 +308,7 @@ TEST_F(FileCommandsTest, RenameFileOrDirMovesSafelyAndNamesEveryFailure) {
          false},
         {"disk/a/a.txt", "disk/a/hard.txt", {}, nullptr, nullptr, false},
         {"disk/a/none.txt", "disk/a/c.txt", {}, nullptr, nullptr, false},
+        {"disk/a/b.txt", "", {}, nullptr, nullptr, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.source) + " to " + c.target);
@@ -320,7 +321,8 @@ TEST_F(FileCommandsTest, RenameFileOrDirMovesSafelyAndNamesEveryFailure) {
         const std::string before = temp.readFile(c.source);
         if (c.title)
             prompts.expectMessage(c.title, c.message, PromptButtons::Ok);
-        EXPECT_EQ(RenameFileOrDir(context(), path(c.source), path(c.target)), c.moved);
+        const std::string target = *c.target != '\0' ? path(c.target) : "";
+        EXPECT_EQ(RenameFileOrDir(context(), path(c.source), target), c.moved);
         EXPECT_EQ(temp.exists(c.source), existed && !c.moved);
         if (c.moved) {
             EXPECT_EQ(temp.readFile(c.target), before);

@@ -138,10 +138,12 @@ void PaneActions::perform(FileCommandStep step) {
     auto job = std::make_unique<PaneJob>(m_parts.platform.fs, m_parts.panes.style(),
                                          std::move(step.work), m_parts.options.chkLogUser != 0);
     m_lock.lock();
-    m_parts.jobs.start<PaneJob>(std::move(job), [this](PaneJob& ended) {
+    const bool started = m_parts.jobs.start<PaneJob>(std::move(job), [this](PaneJob& ended) {
         m_lock.unlock();
         m_fileCommands.finish(ended.result());
     });
+    if (!started)
+        m_lock.unlock();
 }
 
 void PaneActions::choosePreset(int index) {
