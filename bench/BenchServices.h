@@ -33,11 +33,14 @@ public:
     std::optional<std::string> saveFile(const FileDialogRequest&) override { return std::nullopt; }
 };
 
-// A benchmark opens no document, starts no program and never ends the session.
+// A benchmark opens no document or folder, starts no program and never ends the session.
 class NoShell : public Shell {
 public:
     std::error_code openDocument(const std::string&) override { return {}; }
     std::error_code startProgram(const std::string&) override { return {}; }
+    std::error_code showProperties(const std::string&) override { return {}; }
+    std::error_code showFolder(const std::string&) override { return {}; }
+    std::error_code searchFolder(const std::string&) override { return {}; }
 };
 
 // A benchmark is offline: the window's update check downloads and opens nothing.

@@ -78,7 +78,8 @@ void MainWindow::buildParts() {
         productUpdateCheck(m_platform.environment), this);
     auto* help =
         new HelpActions(m_platform, m_frontEnd.prompts, m_frontEnd.web.browser, *m_updates, this);
-    auto* paneActions = new PaneActions(*m_panes, m_platform.userFolders, this);
+    auto* paneActions =
+        new PaneActions({*m_panes, m_platform, m_frontEnd.prompts, m_options, *m_jobs}, this);
     auto* logActions = new LogActions(this);
     auto* optionsActions = new OptionsActions(this);
     m_history = new HistoryActions(m_state, *m_panes, m_frontEnd.prompts, m_startUp, this);
@@ -101,6 +102,10 @@ void MainWindow::buildParts() {
                         *m_panes,
                         *m_status,
                         m_sound});
+    paneActions->lockWhileJobsRun(
+        JobLock({m_paneWidgets[0], m_paneWidgets[1], m_copyOptions},
+                {m_runs->backup(), m_runs->preview(), profiles->open(), profiles->save()},
+                m_runs->cancel()));
 
     connect(profiles, &ProfileActions::aboutToSave, this, [this] {
         m_logPanel->view()->flushEdits();

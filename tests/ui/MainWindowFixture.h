@@ -116,6 +116,12 @@ protected:
         return find<QLabel>(window, name)->text();
     }
 
+    // Opens the gate whatever happens in a test, so the window can wait for its worker.
+    struct GateOpener {
+        test::GatedFileSystem& fs;
+        ~GateOpener() { fs.openGate(); }
+    };
+
     // A settings file as closing the window would write it.
     void writeSettings(bool recall) {
         OptionSet options;

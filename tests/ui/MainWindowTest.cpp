@@ -70,6 +70,7 @@ TEST_F(MainWindowTest, RecallOffKeepsTheStartFolders) {
 TEST_F(MainWindowTest, ClickingAFolderUpdatesOnlyThatPanesLabels) {
     auto window = loadedWindow();
     auto* dir1 = find<QListView>(*window, "Dir1");
+    EXPECT_EQ(dir1->model()->index(0, 0).data().toString(), "/") << "the root keeps its name";
     const QString targetName = labelText(*window, "lblFolderName(1)");
     const QString targetCount = labelText(*window, "lblTotalFiles(1)");
     QModelIndex sub;

@@ -46,11 +46,6 @@ protected:
                                   between + (temp / "disk/dst"),
                               PromptButtons::YesNoCancel, PromptAnswer::Yes);
     }
-    // Opens the gate whatever happens in a test, so the window can wait for its worker.
-    struct GateOpener {
-        test::GatedFileSystem& fs;
-        ~GateOpener() { fs.openGate(); }
-    };
 
     // Acts on the top-level window of that name as soon as it shows, from within
     // whatever event loop runs then (a modal dialog's own). Watches as long as owner
