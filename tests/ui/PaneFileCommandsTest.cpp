@@ -40,6 +40,9 @@ protected:
     // the list took, Ignore when it refused.
     static Qt::DropAction dragAndDrop(QListView* list, Qt::DropActions offered,
                                       const QMimeData& data) {
+        // Qt's drag manager only delivers to widgets that accept drops.
+        if (!list->acceptDrops())
+            return Qt::IgnoreAction;
         const QPoint at(5, 5);
         QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, {});
         QApplication::sendEvent(list->viewport(), &enter);
