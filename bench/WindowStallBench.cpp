@@ -120,7 +120,8 @@ int main(int argc, char** argv) {
     BenchPlatform system(work.string());
     system.platform.formats = systemDisplayFormats();
     SilentPrompts prompts;
-    MainWindow window(system.platform, {prompts}, work.string());
+    NoWeb web;
+    MainWindow window(system.platform, {prompts, RunPauses::Real, web.services}, work.string());
     window.Form_Load();
     window.options().chkConfirmationBackup = 0;
 

@@ -1,6 +1,9 @@
 #include "app/MainWindow.h"
 #include "app/ProgramIcon.h"
+#include "app/QtBrowser.h"
+#include "app/QtConnectivity.h"
 #include "app/QtDisplayFormats.h"
+#include "app/QtDownloader.h"
 #include "app/QtPrompts.h"
 #include "app/QtSound.h"
 #include "platform/SystemPlatform.h"
@@ -23,7 +26,12 @@ int main(int argc, char** argv) {
     tidecopy::Platform platform =
         system->platform().withFrontEnd(sound, tidecopy::systemDisplayFormats());
     tidecopy::QtPrompts prompts;
-    tidecopy::MainWindow window(platform, {prompts}, QDir::currentPath().toStdString());
+    tidecopy::QtConnectivity connectivity;
+    tidecopy::QtDownloader downloader;
+    tidecopy::QtBrowser browser;
+    tidecopy::MainWindow window(
+        platform, {prompts, tidecopy::RunPauses::Real, {connectivity, downloader, browser}},
+        QDir::currentPath().toStdString());
     prompts.setOwner(&window);
 
     // A request to end (SIGTERM, Ctrl+C) closes the window the ordinary way.

@@ -5,6 +5,7 @@
 #include "panes/SplitTheText.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "support/FakePlatform.h"
+#include "support/FakeWeb.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 
@@ -83,8 +84,8 @@ protected:
     }
 
     std::unique_ptr<MainWindow> makeWindow(const std::string& folder = "disk/start") {
-        return std::make_unique<MainWindow>(fake.platform, FrontEnd{prompts, RunPauses::Skipped},
-                                            temp / folder);
+        return std::make_unique<MainWindow>(
+            fake.platform, FrontEnd{prompts, RunPauses::Skipped, web.services}, temp / folder);
     }
     std::unique_ptr<MainWindow> loadedWindow(const std::string& folder = "disk/start") {
         auto window = makeWindow(folder);
@@ -117,6 +118,12 @@ protected:
         return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
     }
 
+    // Opens the gate whatever happens in a test, so the window can wait for its worker.
+    struct GateOpener {
+        test::GatedFileSystem& fs;
+        ~GateOpener() { fs.openGate(); }
+    };
+
     // A settings file as closing the window would write it.
     void writeSettings(bool recall) {
         OptionSet options;
@@ -139,6 +146,7 @@ protected:
     test::FakePower& power = fake.power;
     test::FakeSound& sound = fake.sound;
     test::ScriptedPrompts prompts;
+    test::FakeWeb web;
 };
 
 } // namespace tidecopy
