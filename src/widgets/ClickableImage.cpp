@@ -1,15 +1,13 @@
 #include "widgets/ClickableImage.h"
 
 #include "widgets/ControlNaming.h"
+#include "widgets/FocusFrame.h"
+#include "widgets/PressableAccessible.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCursor>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 namespace tidecopy {
 
@@ -18,43 +16,12 @@ namespace {
 // Room for the focus frame around the picture.
 constexpr int focusMargin = 2;
 
-class ImageAccessible : public QAccessibleWidget {
-public:
-    explicit ImageAccessible(ClickableImage* image)
-        : QAccessibleWidget(image, QAccessible::Button) {}
-
-    QStringList actionNames() const override {
-        QStringList names = QAccessibleWidget::actionNames();
-        if (widget()->isEnabled())
-            names.prepend(pressAction());
-        return names;
-    }
-
-    void doAction(const QString& name) override {
-        if (name == pressAction() && widget()->isEnabled())
-            static_cast<ClickableImage*>(widget())->press();
-        else
-            QAccessibleWidget::doAction(name);
-    }
-};
-
-QAccessibleInterface* imageAccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(ClickableImage::staticMetaObject.className()) && object &&
-        object->isWidgetType())
-        return new ImageAccessible(static_cast<ClickableImage*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 ClickableImage::ClickableImage(const QString& name, const QString& spoken, const QIcon& icon,
                                QWidget* parent)
     : QLabel(parent) {
-    static const bool accessible = [] {
-        QAccessible::installFactory(imageAccessibleFactory);
-        return true;
-    }();
-    (void)accessible;
+    PressableAccessible<ClickableImage, QAccessible::Button, &ClickableImage::press>::install();
     nameControl(this, name, spoken);
     const int edge = fontMetrics().height();
     setPixmap(icon.pixmap(QSize(edge, edge), devicePixelRatioF()));
@@ -100,12 +67,7 @@ void ClickableImage::keyPressEvent(QKeyEvent* event) {
 
 void ClickableImage::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    drawFocusFrame(this);
 }
 
 } // namespace tidecopy
