@@ -65,8 +65,8 @@ struct BenchPlatform {
     explicit BenchPlatform(const std::string& work)
         : environment(environmentIn(work))
         , settingsStore(fs, environment.configHome)
-        , platform{fs,    volumes,       clock,       power,        shell,
-                   sound, settingsStore, environment, noUserFolder, {}} {}
+        , platform{fs,          volumes,      clock, power, shell, sound, settingsStore,
+                   environment, noUserFolder, {},    {}} {}
 
     static Environment environmentIn(const std::string& work) {
         Environment environment;

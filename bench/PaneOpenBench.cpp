@@ -56,8 +56,8 @@ int main(int argc, char** argv) {
 
     BenchPlatform system(folder);
     PosixFileSystem& fs = system.fs;
+    system.platform.formats = systemDisplayFormats();
     SilentPrompts prompts;
-    const DisplayFormats formats = systemDisplayFormats();
     MainState state;
 
     auto start = Stopwatch::now();
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     const auto contents = readFolderContents(fs, PathStyle::native(), folder);
     std::printf("listing, sizes, sorting:     %.3f s\n", secondsSince(start));
 
-    Panes panes(system.platform, prompts, formats, state);
+    Panes panes(system.platform, prompts, state);
     OptionSet options;
     ActivityLog log;
     JobRunner jobs(prompts, log, [] {});

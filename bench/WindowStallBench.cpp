@@ -118,11 +118,10 @@ int main(int argc, char** argv) {
     fs::create_directories(work / "program/Logs");
 
     BenchPlatform system(work.string());
+    system.platform.formats = systemDisplayFormats();
     SilentPrompts prompts;
     NoWeb web;
-    MainWindow window(system.platform,
-                      {prompts, systemDisplayFormats(), RunPauses::Real, web.services},
-                      work.string());
+    MainWindow window(system.platform, {prompts, RunPauses::Real, web.services}, work.string());
     window.Form_Load();
     window.options().chkConfirmationBackup = 0;
 

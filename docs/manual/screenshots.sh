@@ -48,6 +48,11 @@ PY
 
 "$root/scripts/screenshot" "$demo/window.png" "$demo/Tidecopy.ini"
 cp "$demo/window.png" "$here/main-window.png"
-convert "$demo/window.png" -crop 528x382+6+6 +repage "$here/source-pane.png"
-convert "$demo/window.png" -crop 206x354+6+386 +repage "$here/copy-options.png"
+convert "$demo/window.png" -crop 548x404+4+4 +repage "$here/source-pane.png"
+convert "$demo/window.png" -crop 204x322+5+410 +repage "$here/copy-options.png"
+# The whole screen of a small laptop, and a large screen at twice the usual scale.
+"$root/scripts/screenshot" --desktop --screen 1366x768 "$here/screen-1366x768.png" \
+  "$demo/Tidecopy.ini"
+QT_SCALE_FACTOR=2 "$root/scripts/screenshot" --desktop --screen 1600x1000 \
+  "$here/screen-1600x1000-scale-2.png" "$demo/Tidecopy.ini"
 echo "screenshots: $here"

@@ -4,6 +4,7 @@
 #include "app/QtDisplayFormats.h"
 #include "app/RunActions.h"
 #include "app/RunArea.h"
+#include "app/WindowPlacement.h"
 #include "config/Automation.h"
 #include "config/LoadINI.h"
 #include "config/MainWindowClose.h"
@@ -27,10 +28,12 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace tidecopy {
 
@@ -40,6 +43,11 @@ namespace {
 constexpr int twipsPerPixel = 15;
 constexpr int clockIntervalMs = 1000;
 
+// Stored window positions count from the top left corner of the primary screen's area.
+QPoint positionOrigin() {
+    return currentScreenAreas().primary.topLeft();
+}
+
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, FrontEnd frontEnd, const std::string& initialFolder,
@@ -47,7 +55,7 @@ MainWindow::MainWindow(Platform& platform, FrontEnd frontEnd, const std::string&
     : QWidget(parent)
     , m_platform(platform)
     , m_frontEnd(std::move(frontEnd))
-    , m_panes(std::make_unique<Panes>(m_platform, m_frontEnd.prompts, m_frontEnd.formats, m_state))
+    , m_panes(std::make_unique<Panes>(m_platform, m_frontEnd.prompts, m_state))
     , m_context{m_platform, m_options, m_state, *this}
     , m_sound(m_platform.sound, m_platform.environment, m_flags) {
     setObjectName("Form1");
@@ -59,7 +67,8 @@ MainWindow::MainWindow(Platform& platform, FrontEnd frontEnd, const std::string&
     for (Pane pane : bothPanes)
         if (m_panes->setFolder(pane, initialFolder))
             m_panes->setFolder(pane, "/");
-    adjustSize();
+    // The size its parts ask for, as far as the screen allows.
+    place(pos(), m_parts->widget()->sizeHint());
 }
 
 MainWindow::~MainWindow() {
@@ -136,10 +145,40 @@ void MainWindow::layOutParts() {
     auto* status = new QHBoxLayout;
     status->addWidget(image1);
     status->addWidget(m_status, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(panes, 3);
-    layout->addLayout(lower, 2);
+    auto* content = new QWidget;
+    content->setObjectName("Parts");
+    auto* layout = new QVBoxLayout(content);
+    // The panes' lists are the first to get height a larger window has to give.
+    layout->addLayout(panes, 2);
+    layout->addLayout(lower, 1);
     layout->addLayout(status);
+
+    // On a screen smaller than the parts need (a small one, or a large scale factor),
+    // they scroll rather than leave the screen.
+    m_parts = new QScrollArea(this);
+    m_parts->setFrameShape(QFrame::NoFrame);
+    m_parts->setFocusPolicy(Qt::NoFocus);
+    m_parts->setWidgetResizable(true);
+    m_parts->setWidget(content);
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(m_parts);
+}
+
+void MainWindow::place(const QPoint& at, const QSize& wanted) {
+    const QSize extra = frameExtra();
+    const Placement placement = placedOnScreen(QRect(at, wanted + extra), currentScreenAreas());
+    setMinimumSize(m_parts->widget()->minimumSizeHint().boundedTo(placement.area.size() - extra));
+    resize(placement.frame.size() - extra);
+    move(placement.frame.topLeft());
+}
+
+QSize MainWindow::frameExtra() const {
+    const QSize known = frameGeometry().size() - size();
+    if (!known.isNull())
+        return known;
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    return {2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border};
 }
 
 void MainWindow::wireParts() {
@@ -173,8 +212,19 @@ void MainWindow::Form_Load() {
     m_startUp = StartUpPhase::Done;
     tickClock();
     m_clock->start();
-    show();
+    // A screen smaller than the parts need gets all of it.
+    if (minimumSize() != m_parts->widget()->minimumSizeHint())
+        showMaximized();
+    else
+        show();
     QCoreApplication::processEvents();
+    // Again with the frame the window has got, and whenever the window changes screens.
+    const auto keepOnScreen = [this] {
+        if (!isMaximized())
+            place(pos(), size());
+    };
+    keepOnScreen();
+    connect(windowHandle(), &QWindow::screenChanged, this, keepOnScreen);
     if (LoadAutomationProfile(m_context)) {
         showState();
         m_runs->startAutomation();
@@ -211,8 +261,9 @@ void MainWindow::tickClock() {
 
 void MainWindow::rememberWindowPosition() {
     m_state.window.minimised = isMinimized();
-    m_state.window.left = x() * twipsPerPixel;
-    m_state.window.top = y() * twipsPerPixel;
+    const QPoint position = pos() - positionOrigin();
+    m_state.window.left = position.x() * twipsPerPixel;
+    m_state.window.top = position.y() * twipsPerPixel;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -241,8 +292,7 @@ void MainWindow::unlockLog() {
 }
 
 TwipsSize MainWindow::screenSize() {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QSize size = screen ? screen->availableGeometry().size() : QSize();
+    const QSize size = currentScreenAreas().primary.size();
     return {size.width() * twipsPerPixel, size.height() * twipsPerPixel};
 }
 
@@ -252,10 +302,9 @@ TwipsSize MainWindow::windowSize() {
 }
 
 void MainWindow::moveWindow(std::int32_t left, std::int32_t top) {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();
-    // A window larger than the screen keeps its title bar on it rather than centred.
-    move(origin + QPoint(std::max(left / twipsPerPixel, 0), std::max(top / twipsPerPixel, 0)));
+    // A position a screen no longer there was showing, or one that puts part of the window
+    // off its screen, comes back onto a screen.
+    place(positionOrigin() + QPoint(left / twipsPerPixel, top / twipsPerPixel), size());
 }
 
 void MainWindow::setBackgroundColor(PaneControl control, std::int32_t color) {

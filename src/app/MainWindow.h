@@ -9,7 +9,6 @@
 #include "config/SettingsView.h"
 #include "engine/RunFlags.h"
 #include "log/ActivityLog.h"
-#include "panes/DisplayFormats.h"
 #include "platform/Platform.h"
 #include "update/WebServices.h"
 
@@ -17,6 +16,7 @@
 #include <array>
 #include <memory>
 
+class QScrollArea;
 class QTimer;
 
 namespace tidecopy {
@@ -34,11 +34,10 @@ class RunArea;
 class UpdateChecker;
 struct PaneChange;
 
-// What the window brings to the platform's services: its prompts, the system's display
-// formats, whether a run waits where the product pauses (tests do not), and the web.
+// What the window brings to the platform's services: its prompts, whether a run waits
+// where the product pauses (tests do not), and the web.
 struct FrontEnd {
     Prompts& prompts;
-    DisplayFormats formats;
     RunPauses pauses;
     WebServices web;
 };
@@ -93,6 +92,11 @@ private:
     void wireParts();
     void showHistories();
     void onPaneChange(const PaneChange& change);
+    // Moves the window's frame to at and sizes the window as wanted, as far as a screen
+    // allows: on a smaller screen than its parts need, they scroll.
+    void place(const QPoint& at, const QSize& wanted);
+    // What the window's frame adds to its size; an allowance for it until it is shown.
+    QSize frameExtra() const;
     void rememberWindowPosition();
     void tickClock();
     PaneWidget* paneWidget(Pane pane) const { return m_paneWidgets[indexOf(pane)]; }
@@ -119,6 +123,7 @@ private:
     RunArea* m_runArea = nullptr;
     LogPanel* m_logPanel = nullptr;
     PaneStatusLabels* m_status = nullptr;
+    QScrollArea* m_parts = nullptr;
     QTimer* m_clock = nullptr;
 };
 

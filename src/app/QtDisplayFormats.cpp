@@ -1,13 +1,14 @@
 #include "app/QtDisplayFormats.h"
 
-#include <QDateTime>
+#include <QDate>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QTime>
 
 namespace tidecopy {
 
 QString timeWithSeconds(const QTime& time) {
-    const QLocale locale = QLocale::system();
+    const QLocale locale;
     // The long format adds a time zone name the product never shows.
     QString format = locale.timeFormat(QLocale::LongFormat);
     format.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*$")));
@@ -16,11 +17,11 @@ QString timeWithSeconds(const QTime& time) {
 
 DisplayFormats systemDisplayFormats() {
     DisplayFormats formats;
-    formats.thousandsSeparator = QLocale::system().groupSeparator().toStdString();
-    formats.generalDate = [](std::int64_t modifiedNs) {
-        const QDateTime local = QDateTime::fromMSecsSinceEpoch(modifiedNs / 1'000'000);
-        return (QLocale::system().toString(local.date(), QLocale::ShortFormat) + ' ' +
-                timeWithSeconds(local.time()))
+    formats.thousandsSeparator = QLocale().groupSeparator().toStdString();
+    formats.generalDate = [](const LocalDateTime& moment) {
+        const QDate date(moment.year, moment.month, moment.day);
+        const QTime time(moment.hour, moment.minute, moment.second);
+        return (QLocale().toString(date, QLocale::ShortFormat) + ' ' + timeWithSeconds(time))
             .toStdString();
     };
     return formats;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panes/DisplayFormats.h"
+#include "platform/DisplayFormats.h"
 
 #include <QString>
 
@@ -8,10 +8,11 @@ class QTime;
 
 namespace tidecopy {
 
-// Numbers and dates as the user's locale writes them.
+// Numbers, dates and times as the toolkit's default locale writes them (the system's,
+// unless a test sets another).
 DisplayFormats systemDisplayFormats();
 
-// The time of day with seconds in the locale's format (the clock, file dates).
+// The time of day with seconds in the locale's format (the clock, file and log dates).
 QString timeWithSeconds(const QTime& time);
 
 } // namespace tidecopy

@@ -3,6 +3,7 @@
 #include "app/AnimationFrames.h"
 #include "widgets/Commands.h"
 #include "widgets/ControlNaming.h"
+#include "widgets/ElidedLabel.h"
 #include "widgets/button/OwnerDrawnButton.h"
 
 #include <QEvent>
@@ -19,11 +20,22 @@ namespace {
 constexpr int animationIntervalMs = 300;
 constexpr int animationSize = 16;
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& spoken,
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& purpose,
                   const QString& text = {}) {
     auto* label = new QLabel(text, parent);
-    nameControl(label, name, spoken);
+    nameLabel(label, name, purpose);
     label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// A text of the run that changes as it goes: it wraps within the width the buttons give
+// and always takes two lines, so nothing around it moves while a run goes on.
+QLabel* makeRunText(QWidget* parent, const QString& name, const QString& purpose) {
+    QLabel* label = makeLabel(parent, name, purpose);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    label->setFixedHeight(2 * label->fontMetrics().lineSpacing());
     return label;
 }
 
@@ -33,7 +45,7 @@ RunArea::RunArea(const RunAreaCommands& commands, QWidget* parent)
     : QWidget(parent)
     , m_imgani1(imgani1Frames(animationSize, palette())) {
     setObjectName("RunArea");
-    m_lblPercent = makeLabel(this, "lblPercent", tr("Progress"));
+    m_lblPercent = makeRunText(this, "lblPercent", tr("Progress"));
     m_picPercent = new QFrame(this);
     nameControl(m_picPercent, "picPercent", tr("Progress bar"));
     m_picPercent->setFrameShape(QFrame::StyledPanel);
@@ -44,15 +56,22 @@ RunArea::RunArea(const RunAreaCommands& commands, QWidget* parent)
     m_imgPercent->setBackgroundRole(QPalette::Highlight);
     m_imgPercent->setGeometry(0, 0, 0, m_picPercent->height());
     m_picPercent->installEventFilter(this);
-    m_lblView1 = makeLabel(this, "lblView1", tr("Run state"));
-    m_imgView1 = makeLabel(this, "imgView1", tr("Run animation"));
+    m_lblView1 = makeRunText(this, "lblView1", tr("Run state"));
+    m_imgView1 = new QLabel(this);
+    nameControl(m_imgView1, "imgView1", tr("Run animation"));
     m_imgView1->setFixedSize(animationSize, animationSize);
+    QSizePolicy keepsItsPlace = m_imgView1->sizePolicy();
+    keepsItsPlace.setRetainSizeWhenHidden(true);
+    m_imgView1->setSizePolicy(keepsItsPlace);
     m_imgView1->hide();
     m_tmrAni1 = new QTimer(this);
     m_tmrAni1->setObjectName("tmrAni1");
     m_tmrAni1->setInterval(animationIntervalMs);
     connect(m_tmrAni1, &QTimer::timeout, this, &RunArea::showNextFrame);
-    m_lblProfile = makeLabel(this, "lblProfile", tr("Profile"), "Default");
+    // A profile's name may be long: it is cut short rather than widen the window.
+    m_lblProfile = new ElidedLabel(this);
+    nameLabel(m_lblProfile, "lblProfile", tr("Profile"));
+    m_lblProfile->setText("Default");
     m_lblclock = makeLabel(this, "lblclock", tr("Clock"), "00:00:00");
     layOut(commands);
 }
@@ -65,7 +84,7 @@ void RunArea::layOut(const RunAreaCommands& commands) {
     // Cancel alone acts on a completed click.
     grid->addWidget(makeCommandButton(commands.cancel, "cmdCancel", this, ButtonTrigger::Click), 0,
                     2);
-    grid->addWidget(m_imgView1, 1, 0);
+    grid->addWidget(m_imgView1, 1, 0, Qt::AlignTop);
     grid->addWidget(m_lblView1, 1, 1, 1, 2);
     grid->addWidget(m_lblPercent, 2, 0, 1, 3);
     grid->addWidget(m_picPercent, 3, 0, 1, 3);
@@ -113,17 +132,14 @@ bool RunArea::eventFilter(QObject* watched, QEvent* event) {
 
 void RunArea::setProgressText(const QString& text) {
     m_lblPercent->setText(text);
-    m_lblPercent->setAccessibleDescription(text);
 }
 
 void RunArea::setViewCaption(const QString& text) {
     m_lblView1->setText(text);
-    m_lblView1->setAccessibleDescription(text);
 }
 
 void RunArea::setProfileName(const QString& text) {
     m_lblProfile->setText(text);
-    m_lblProfile->setAccessibleDescription(text);
 }
 
 void RunArea::setAnimationRunning(bool running) {
@@ -144,7 +160,6 @@ void RunArea::showNextFrame() {
 
 void RunArea::setClockText(const QString& text) {
     m_lblclock->setText(text);
-    m_lblclock->setAccessibleDescription(text);
 }
 
 } // namespace tidecopy

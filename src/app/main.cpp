@@ -23,17 +23,15 @@ int main(int argc, char** argv) {
 
     const std::unique_ptr<tidecopy::SystemPlatform> system = tidecopy::makeSystemPlatform();
     tidecopy::QtSound sound;
-    tidecopy::Platform platform = system->platform().withSound(sound);
+    tidecopy::Platform platform =
+        system->platform().withFrontEnd(sound, tidecopy::systemDisplayFormats());
     tidecopy::QtPrompts prompts;
     tidecopy::QtConnectivity connectivity;
     tidecopy::QtDownloader downloader;
     tidecopy::QtBrowser browser;
-    tidecopy::MainWindow window(platform,
-                                {prompts,
-                                 tidecopy::systemDisplayFormats(),
-                                 tidecopy::RunPauses::Real,
-                                 {connectivity, downloader, browser}},
-                                QDir::currentPath().toStdString());
+    tidecopy::MainWindow window(
+        platform, {prompts, tidecopy::RunPauses::Real, {connectivity, downloader, browser}},
+        QDir::currentPath().toStdString());
     prompts.setOwner(&window);
 
     // A request to end (SIGTERM, Ctrl+C) closes the window the ordinary way.

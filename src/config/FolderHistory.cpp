@@ -1,16 +1,15 @@
 #include "config/FolderHistory.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace tidecopy {
 
 namespace {
 
-void addFolder(HistoryCombo& history, const std::string& folder) {
+void addFolder(HistoryCombo& history, const std::string& folder, const PathStyle& style) {
     const bool known =
         std::any_of(history.items.begin(), history.items.end(),
-                    [&](const std::string& entry) { return sameHistoryEntry(entry, folder); });
+                    [&](const std::string& entry) { return style.sameName(entry, folder); });
     if (known)
         return;
     history.items.insert(history.items.begin(), folder);
@@ -21,15 +20,9 @@ void addFolder(HistoryCombo& history, const std::string& folder) {
 
 } // namespace
 
-bool sameHistoryEntry(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
-}
-
-void AddToHistory(MainState& state) {
-    addFolder(state.cmbSourceHistory, state.Dir1);
-    addFolder(state.cmbTargetHistory, state.Dir2);
+void AddToHistory(MainState& state, const PathStyle& style) {
+    addFolder(state.cmbSourceHistory, state.Dir1, style);
+    addFolder(state.cmbTargetHistory, state.Dir2, style);
 }
 
 } // namespace tidecopy

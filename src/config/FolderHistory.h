@@ -1,17 +1,13 @@
 #pragma once
 
 #include "config/MainState.h"
-
-#include <string_view>
+#include "platform/PathStyle.h"
 
 namespace tidecopy {
 
-// True when two folder texts name the same history entry: letters compare without
-// regard to case.
-bool sameHistoryEntry(std::string_view a, std::string_view b);
-
 // After a successful backup: each pane's folder goes to the front of its history unless
-// the history holds it already (then it stays where it is).
-void AddToHistory(MainState& state);
+// the history holds it already (then it stays where it is). Folders are the same as the
+// path style says: byte for byte on POSIX, letters without regard to case on Windows.
+void AddToHistory(MainState& state, const PathStyle& style = PathStyle::native());
 
 } // namespace tidecopy

@@ -1,18 +1,26 @@
 #include "config/PatternFilter.h"
 
-#include "config/FolderHistory.h"
-
 #include <algorithm>
+#include <cctype>
 
 namespace tidecopy {
+
+namespace {
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+} // namespace
 
 bool addPatternIfNew(PatternCombo& cmbPattern) {
     if (cmbPattern.text.empty())
         return false;
-    // Histories and patterns share one rule for "the same text".
     const bool known =
         std::any_of(cmbPattern.items.begin(), cmbPattern.items.end(), [&](const std::string& item) {
-            return sameHistoryEntry(item, cmbPattern.text);
+            return sameIgnoringCase(item, cmbPattern.text);
         });
     if (known)
         return false;

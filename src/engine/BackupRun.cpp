@@ -50,6 +50,8 @@ struct BackupRun::Progress {
     // The progress text hangs on the percentage and the time remaining only, which change
     // far less often than files pass; it is written anew only when they do.
     RunProgress shown;
+    RunPace pace;
+    std::chrono::steady_clock::time_point fileStart;
 };
 
 BackupRun::BackupRun(RunContext& context, PowerActions powerActions)
@@ -81,7 +83,8 @@ void BackupRun::step() {
 }
 
 std::string BackupRun::nowText() const {
-    return generalDateTimeText(m_context.platform.clock.localNow());
+    const Platform& platform = m_context.platform;
+    return platform.formats.generalDate(platform.clock.localNow());
 }
 
 RunOutcome BackupRun::BackUpEngine(RunKind kind) {
@@ -201,8 +204,9 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
         append("* Copying files at " + nowText() +
                (progress.detailedLog ? "\r\n" : "... Please wait...\r\n"));
 
-    const RunControl control{&c.flags.CancelRequested, [this] {
-                                 step();
+    const RunControl control{&c.flags.CancelRequested, [this] { step(); },
+                             [this, kind, &progress](std::uint64_t done, std::uint64_t bytes) {
+                                 showCopyProgress(kind, done, bytes, progress);
                              }};
     CopyDecision decision(
         c.platform.fs, c.style,
@@ -272,21 +276,37 @@ void BackupRun::countCopy(CopyOutcome copy, CopiedFile file, bool verifyLater, P
 // The file, the percentage with the time remaining, and the progress text.
 void BackupRun::showProgress(RunKind kind, std::size_t i, const std::string& file,
                              Progress& progress) {
-    RunContext& c = m_context;
-    const std::size_t count = progress.list.Count;
-    const auto elapsed = c.platform.clock.steadyNow() - progress.start;
-    const int percentage = progressPercentage(i, count);
-    const std::chrono::seconds remaining = estimatedTimeRemaining(i, count, elapsed);
+    progress.fileStart = m_context.platform.clock.steadyNow();
+    progress.pace = {i, progress.list.Count, progress.fileStart - progress.start};
     RunProgress& shown = progress.shown;
-    if (percentage != shown.percent || remaining != shown.remaining) {
-        shown.text = progressText(kind, percentage, remaining);
-        shown.percent = percentage;
-        shown.remaining = remaining;
-    }
-    shown.filesListed = count;
+    updateProgressText(kind, progress);
+    shown.filesListed = progress.list.Count;
     shown.fileNumber = i;
     shown.currentFile = file;
-    c.host.progressChanged(shown);
+    m_context.host.progressChanged(shown);
+}
+
+// Within a large file: the time remaining counts down with its bytes.
+void BackupRun::showCopyProgress(RunKind kind, std::uint64_t bytesDone, std::uint64_t fileBytes,
+                                 Progress& progress) {
+    RunPace& pace = progress.pace;
+    pace.inFile = m_context.platform.clock.steadyNow() - progress.fileStart;
+    pace.fileBytes = fileBytes;
+    pace.fileBytesDone = bytesDone;
+    if (updateProgressText(kind, progress))
+        m_context.host.progressChanged(progress.shown);
+}
+
+bool BackupRun::updateProgressText(RunKind kind, Progress& progress) {
+    const int percentage = progressPercentage(progress.pace.fileNumber, progress.pace.fileCount);
+    const std::chrono::seconds remaining = estimatedTimeRemaining(progress.pace);
+    RunProgress& shown = progress.shown;
+    if (percentage == shown.percent && remaining == shown.remaining)
+        return false;
+    shown.text = progressText(kind, percentage, remaining);
+    shown.percent = percentage;
+    shown.remaining = remaining;
+    return true;
 }
 
 // Reporting: summary, integrity check, time, refreshed panes.
@@ -367,7 +387,7 @@ void BackupRun::finish(RunKind kind, RunOutcome& outcome) {
             append(afterActionsSkippedText);
     } else if (kind == RunKind::Backup) {
         // A preview changes nothing: no history entry, no closing, no shutdown.
-        AddToHistory(c.state);
+        AddToHistory(c.state, c.style);
         c.host.phaseChanged(RunPhase::AfterActions, kind);
         playSound("s2.wav", SoundWait::Synchronous);
         AfterBackupContext after{c.options,

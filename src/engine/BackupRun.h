@@ -35,6 +35,10 @@ private:
     void finish(RunKind kind, RunOutcome& outcome);
     bool confirmDestinationFolder(Progress& progress);
     void showProgress(RunKind kind, std::size_t i, const std::string& file, Progress& progress);
+    void showCopyProgress(RunKind kind, std::uint64_t bytesDone, std::uint64_t fileBytes,
+                          Progress& progress);
+    // Writes the progress text anew when its percentage or time remaining changed; true then.
+    static bool updateProgressText(RunKind kind, Progress& progress);
     void append(std::string_view text);
     // The detailed log's two lines for one selected file.
     void appendFromTo(const std::string& source, const std::string& target);

@@ -23,8 +23,8 @@ VerifyResult verifyCopy(FileSystem& fs, const std::string& source, const std::st
         return VerifyResult::Differs;
     if (fs.flushAndDropCache(target))
         return VerifyResult::Unreadable;
-    const auto same =
-        fs.compareContents(source, target, [&control] { return control.cancelled(); });
+    const auto same = fs.compareContents(source, target,
+                                         [&control](std::uint64_t) { return control.cancelled(); });
     if (!same)
         return VerifyResult::Unreadable;
     return *same ? VerifyResult::Verified : VerifyResult::Differs;

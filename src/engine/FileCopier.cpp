@@ -149,7 +149,7 @@ std::error_code FileCopier::replaceSafely(const OpenFolder& folder, const std::s
     Staged staged;
     std::error_code error = info->type == EntryType::Symlink
                                 ? stageLink(folder, source, *info, staged)
-                                : stageFile(folder, source, replacing, staged);
+                                : stageFile(folder, source, *info, replacing, staged);
     if (!error)
         error = commit(folder, staged.name, name, preservedName);
     if (error && !staged.name.empty())
@@ -158,8 +158,12 @@ std::error_code FileCopier::replaceSafely(const OpenFolder& folder, const std::s
 }
 
 std::error_code FileCopier::stageFile(const OpenFolder& folder, const std::string& source,
-                                      bool replacing, Staged& staged) {
-    const auto cancelled = [this] {
+                                      const EntryInfo& info, bool replacing, Staged& staged) {
+    // Between chunks the run hears how far a large file has got and may draw it.
+    const auto cancelled = [this, fileBytes = info.size](std::uint64_t bytesDone) {
+        if (m_control.copied)
+            m_control.copied(bytesDone, fileBytes);
+        m_control.processEvents();
         return m_control.cancelled();
     };
     Result<TemporaryFile> copy = m_fs.createTemporaryCopy(folder, source, cancelled);

@@ -65,8 +65,8 @@ private:
     std::string PreserveName(const OpenFolder& folder, const std::string& name, std::string& ext);
     std::error_code replaceSafely(const OpenFolder& folder, const std::string& source,
                                   const std::string& name, const std::string& preservedName);
-    std::error_code stageFile(const OpenFolder& folder, const std::string& source, bool replacing,
-                              Staged& staged);
+    std::error_code stageFile(const OpenFolder& folder, const std::string& source,
+                              const EntryInfo& info, bool replacing, Staged& staged);
     std::error_code stageLink(const OpenFolder& folder, const std::string& source,
                               const EntryInfo& info, Staged& staged);
     std::error_code commit(const OpenFolder& folder, const std::string& temporary,

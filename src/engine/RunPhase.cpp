@@ -27,6 +27,7 @@ PhaseDisplay displayOf(RunPhase phase, RunKind kind) {
         display.busy = false;
         display.profilesEnabled = true;
         display.jobEnabled = true;
+        display.caption = ""; // the run's work is over: no state of it stays shown
         break;
     case RunPhase::AfterActions:
         display.cancelEnabled = false;

@@ -35,13 +35,15 @@ int progressPercentage(std::size_t fileNumber, std::size_t fileCount) {
     return static_cast<int>(std::min<std::size_t>(percentage, 100));
 }
 
-std::chrono::seconds estimatedTimeRemaining(std::size_t fileNumber, std::size_t fileCount,
-                                            std::chrono::nanoseconds elapsed) {
-    if (fileNumber == 0 || fileNumber >= fileCount)
-        return std::chrono::seconds::zero();
-    const std::chrono::duration<double> spent = elapsed;
-    const double filesLeft = static_cast<double>(fileCount - fileNumber);
-    const auto remaining = spent / static_cast<double>(fileNumber) * filesLeft;
+std::chrono::seconds estimatedTimeRemaining(const RunPace& pace) {
+    using Seconds = std::chrono::duration<double>;
+    Seconds remaining{0};
+    if (pace.fileNumber > 0 && pace.fileNumber < pace.fileCount)
+        remaining += Seconds(pace.elapsed) / static_cast<double>(pace.fileNumber) *
+                     static_cast<double>(pace.fileCount - pace.fileNumber);
+    if (pace.fileBytesDone > 0 && pace.fileBytesDone < pace.fileBytes)
+        remaining += Seconds(pace.inFile) / static_cast<double>(pace.fileBytesDone) *
+                     static_cast<double>(pace.fileBytes - pace.fileBytesDone);
     return std::chrono::seconds(std::llround(remaining.count()));
 }
 
@@ -54,17 +56,9 @@ std::string progressText(RunKind kind, int percentage, std::chrono::seconds rema
     return text;
 }
 
-std::string progressText(RunKind kind, std::size_t fileNumber, std::size_t fileCount,
-                         std::chrono::nanoseconds elapsed) {
-    return progressText(kind, progressPercentage(fileNumber, fileCount),
-                        estimatedTimeRemaining(fileNumber, fileCount, elapsed));
-}
-
-std::string generalDateTimeText(const LocalDateTime& moment) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", moment.year, moment.month,
-                  moment.day, moment.hour, moment.minute, moment.second);
-    return text;
+std::string progressText(RunKind kind, const RunPace& pace) {
+    return progressText(kind, progressPercentage(pace.fileNumber, pace.fileCount),
+                        estimatedTimeRemaining(pace));
 }
 
 } // namespace tidecopy

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/Clock.h"
-
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -25,19 +23,26 @@ std::int64_t reportedDurationSeconds(std::chrono::nanoseconds elapsed);
 // whole part of fileNumber * 100 / fileCount, plus 1, never more than 100.
 int progressPercentage(std::size_t fileNumber, std::size_t fileCount);
 
-// The time the remaining files will take at the pace of the files handled so far,
-// rounded to whole seconds.
-std::chrono::seconds estimatedTimeRemaining(std::size_t fileNumber, std::size_t fileCount,
-                                            std::chrono::nanoseconds elapsed);
+// How far a run has got, as the time it has left is estimated from it.
+struct RunPace {
+    std::size_t fileNumber = 0; // the file being handled, from 1
+    std::size_t fileCount = 0;
+    std::chrono::nanoseconds elapsed{0}; // from the run's start to this file's
+    std::chrono::nanoseconds inFile{0};  // since this file began
+    std::uint64_t fileBytes = 0;
+    std::uint64_t fileBytesDone = 0;
+};
+
+// The time the run has left, rounded to whole seconds: the files after the current one
+// at the pace of the files so far (elapsed / fileNumber each), and the rest of the
+// current file at the pace of its own bytes once some are done, so that a large file
+// counts down while it is copied.
+std::chrono::seconds estimatedTimeRemaining(const RunPace& pace);
 
 // "Copying Files... 34% - Estimated Time Remaining 00:01:05", with "Preview " before it
 // in a preview.
-std::string progressText(RunKind kind, std::size_t fileNumber, std::size_t fileCount,
-                         std::chrono::nanoseconds elapsed);
+std::string progressText(RunKind kind, const RunPace& pace);
 // The same text from the percentage and the time remaining.
 std::string progressText(RunKind kind, int percentage, std::chrono::seconds remaining);
-
-// The date and time a log line names: "2026-12-06 17:59:38".
-std::string generalDateTimeText(const LocalDateTime& moment);
 
 } // namespace tidecopy

@@ -96,9 +96,10 @@ FileCommandStep FileCommands::onSelectedFile(int item, const std::string& folder
 void FileCommands::showProperties(const std::string& path) {
     if (!m_platform.shell.showProperties(path))
         return;
-    m_prompts.message("Properties",
-                      propertiesText(m_platform.fs, m_panes.style(), m_panes.formats(), path),
-                      PromptButtons::Ok, PromptIcon::Information);
+    m_prompts.message(
+        "Properties",
+        propertiesText(m_platform.fs, m_platform.clock, m_panes.style(), m_panes.formats(), path),
+        PromptButtons::Ok, PromptIcon::Information);
 }
 
 FileCommandStep FileCommands::paste(const std::string& folder) {

@@ -30,13 +30,13 @@ std::string fileInfoText(std::string_view name, int limitLength, const std::stri
 }
 
 std::string GetFileSizeDateTime(FileSystem& fs, const PathStyle& style, const std::string& folder,
-                                const std::string& name, int limitLength,
+                                const std::string& name, int limitLength, const Clock& clock,
                                 const DisplayFormats& formats) {
     const Result<EntryInfo> info = fs.entryInfo(style.join(folder, name));
     if (!info)
         return shownName(name, limitLength);
-    const std::string date = formats.generalDate ? formats.generalDate(info->modifiedNs) : "";
-    return fileInfoText(name, limitLength, date, info->size);
+    return fileInfoText(name, limitLength, formats.generalDate(clock.localTimeOf(info->modifiedNs)),
+                        info->size);
 }
 
 } // namespace tidecopy

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panes/DisplayFormats.h"
+#include "platform/DisplayFormats.h"
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
 
@@ -16,10 +16,10 @@ namespace tidecopy {
 std::string fileInfoText(std::string_view name, int limitLength, const std::string& date,
                          std::uint64_t sizeBytes);
 
-// The same for the file name of the folder folder. A file that can no longer be read
-// shows its name alone.
+// The same for the file name of the folder folder, its time in the clock's local time
+// zone. A file that can no longer be read shows its name alone.
 std::string GetFileSizeDateTime(FileSystem& fs, const PathStyle& style, const std::string& folder,
-                                const std::string& name, int limitLength,
+                                const std::string& name, int limitLength, const Clock& clock,
                                 const DisplayFormats& formats);
 
 } // namespace tidecopy

@@ -21,8 +21,8 @@ std::string permissionText(std::uint32_t permissions) {
     return text;
 }
 
-std::string propertiesText(FileSystem& fs, const PathStyle& style, const DisplayFormats& formats,
-                           const std::string& path) {
+std::string propertiesText(FileSystem& fs, const Clock& clock, const PathStyle& style,
+                           const DisplayFormats& formats, const std::string& path) {
     std::string text = "Name: " + std::string(style.fileNameOf(path)) +
                        "\r\nFolder: " + style.withoutTrailingSeparator(style.folderPartOf(path));
     const Result<EntryInfo> info = fs.entryInfo(path);
@@ -30,7 +30,7 @@ std::string propertiesText(FileSystem& fs, const PathStyle& style, const Display
         return text;
     text += "\r\nSize: " + groupedDigits(info->size, formats.thousandsSeparator) + " bytes";
     if (formats.generalDate)
-        text += "\r\nModified: " + formats.generalDate(info->modifiedNs);
+        text += "\r\nModified: " + formats.generalDate(clock.localTimeOf(info->modifiedNs));
     if (info->type != EntryType::Symlink)
         text += "\r\nPermissions: " + permissionText(info->permissions);
     return text;

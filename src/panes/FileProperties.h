@@ -1,6 +1,7 @@
 #pragma once
 
-#include "panes/DisplayFormats.h"
+#include "platform/Clock.h"
+#include "platform/DisplayFormats.h"
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
 
@@ -15,7 +16,7 @@ std::string permissionText(std::uint32_t permissions);
 // The text of the program's own properties box, for a desktop without one: name, folder,
 // size, modification time and permissions, one per line. A file that cannot be read
 // shows its name and folder alone.
-std::string propertiesText(FileSystem& fs, const PathStyle& style, const DisplayFormats& formats,
-                           const std::string& path);
+std::string propertiesText(FileSystem& fs, const Clock& clock, const PathStyle& style,
+                           const DisplayFormats& formats, const std::string& path);
 
 } // namespace tidecopy

@@ -2,7 +2,6 @@
 
 #include "config/MainState.h"
 #include "panes/DirSizeText.h"
-#include "panes/DisplayFormats.h"
 #include "panes/DriveTexts.h"
 #include "panes/FileInfoText.h"
 #include "panes/FreeSpaceText.h"
@@ -21,11 +20,9 @@ constexpr int labelLength = 40;
 
 } // namespace
 
-Panes::Panes(Platform& platform, Prompts& prompts, DisplayFormats formats, MainState& state,
-             PathStyle style)
+Panes::Panes(Platform& platform, Prompts& prompts, MainState& state, PathStyle style)
     : m_platform(platform)
     , m_prompts(prompts)
-    , m_formats(std::move(formats))
     , m_style(style)
     , m_state(state) {
     refreshDrives();
@@ -84,7 +81,7 @@ void Panes::refreshFolder(Pane p) {
         return;
     }
     // The lists and the pane's own labels keep what they showed.
-    m_labels.lblDirSize = dirSizeText(0, m_formats.thousandsSeparator);
+    m_labels.lblDirSize = dirSizeText(0, m_platform.formats.thousandsSeparator);
     m_activePane = p;
     m_state.DriveErrorFlag = true;
     notify(p, PaneUpdate::DirSize | PaneUpdate::ProgressCleared);
@@ -98,7 +95,8 @@ void Panes::show(Pane p, std::string folder, FolderContents contents) {
     pane.drive = driveOf(pane.folder);
     m_folderOnDrive[pane.drive] = pane.folder;
     (p == Pane::Source ? m_state.Dir1 : m_state.Dir2) = pane.folder;
-    m_labels.lblDirSize = dirSizeText(pane.contents.plainFileBytes, m_formats.thousandsSeparator);
+    m_labels.lblDirSize =
+        dirSizeText(pane.contents.plainFileBytes, m_platform.formats.thousandsSeparator);
     m_activePane = p;
     pane.lblTotalFiles = totalFileCountText(pane.contents.files.size());
     pane.folderRenameDeleteEnabled = !isDriveRoot(pane.folder);
@@ -140,7 +138,7 @@ void Panes::selectFile(Pane p, int index) {
     pane.selectedFile = index;
     m_labels.lblFileInfo = GetFileSizeDateTime(m_platform.fs, m_style, pane.folder,
                                                pane.contents.files[static_cast<std::size_t>(index)],
-                                               labelLength, m_formats);
+                                               labelLength, m_platform.clock, m_platform.formats);
     m_activePane = p;
     notify(p, PaneUpdate::FileSelection | PaneUpdate::FileInfo);
 }
@@ -150,6 +148,10 @@ std::string Panes::filePath(Pane p, int index) const {
     if (index < 0 || index >= static_cast<int>(state.contents.files.size()))
         return {};
     return m_style.join(state.folder, state.contents.files[static_cast<std::size_t>(index)]);
+}
+
+const DisplayFormats& Panes::formats() const {
+    return m_platform.formats;
 }
 
 std::string Panes::selectedFileName(Pane p) const {
@@ -175,11 +177,13 @@ void Panes::refreshBoth() {
     }
     m_activePane = active;
     const PaneState& shown = pane(active);
-    m_labels.lblDirSize = dirSizeText(shown.contents.plainFileBytes, m_formats.thousandsSeparator);
+    m_labels.lblDirSize =
+        dirSizeText(shown.contents.plainFileBytes, m_platform.formats.thousandsSeparator);
     unsigned what = PaneUpdate::DirSize;
     if (const std::string name = selectedFileName(active); !name.empty()) {
         m_labels.lblFileInfo =
-            GetFileSizeDateTime(m_platform.fs, m_style, shown.folder, name, labelLength, m_formats);
+            GetFileSizeDateTime(m_platform.fs, m_style, shown.folder, name, labelLength,
+                                m_platform.clock, m_platform.formats);
         what |= PaneUpdate::FileInfo;
     }
     notify(active, what);
@@ -207,7 +211,8 @@ void Panes::fillStartUpLabels() {
     }
     const PaneState& source = pane(Pane::Source);
     // The source folder was read when it was shown; reading it again would only cost.
-    m_labels.lblDirSize = dirSizeText(source.contents.plainFileBytes, m_formats.thousandsSeparator);
+    m_labels.lblDirSize =
+        dirSizeText(source.contents.plainFileBytes, m_platform.formats.thousandsSeparator);
     m_labels.lblFreeSpace = GetFreeSpace(m_platform.volumes, m_style, source.drive);
     notify(Pane::Source, PaneUpdate::DirSize | PaneUpdate::FreeSpace | PaneUpdate::ProgressCleared);
 }

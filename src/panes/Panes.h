@@ -1,8 +1,8 @@
 #pragma once
 
 #include "config/Pane.h"
-#include "panes/DisplayFormats.h"
 #include "panes/FolderContents.h"
+#include "platform/DisplayFormats.h"
 #include "platform/PathStyle.h"
 #include "platform/Volumes.h"
 
@@ -63,8 +63,8 @@ class Panes {
 public:
     using Listener = std::function<void(const PaneChange&)>;
 
-    // Messages go to prompts; texts follow the system's display formats.
-    Panes(Platform& platform, Prompts& prompts, DisplayFormats formats, MainState& state,
+    // Messages go to prompts; texts follow the platform's display formats.
+    Panes(Platform& platform, Prompts& prompts, MainState& state,
           PathStyle style = PathStyle::native());
 
     void setListener(Listener listener) { m_listener = std::move(listener); }
@@ -120,7 +120,7 @@ public:
     void setCopiedFile(std::string path) { m_copiedFile = std::move(path); }
 
     const PathStyle& style() const { return m_style; }
-    const DisplayFormats& formats() const { return m_formats; }
+    const DisplayFormats& formats() const;
 
 private:
     static std::size_t index(Pane p) { return static_cast<std::size_t>(indexOf(p)); }
@@ -132,7 +132,6 @@ private:
 
     Platform& m_platform;
     Prompts& m_prompts;
-    DisplayFormats m_formats;
     PathStyle m_style;
     MainState& m_state;
     std::array<PaneState, 2> m_panes;

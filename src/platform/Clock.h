@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 
 namespace tidecopy {
 
@@ -21,6 +22,8 @@ public:
 
     // Wall-clock date and time in the local time zone (dates in file names and log lines).
     virtual LocalDateTime localNow() const = 0;
+    // A moment (nanoseconds since the Unix epoch, UTC; a file's time) in the local time zone.
+    virtual LocalDateTime localTimeOf(std::int64_t nsSinceEpoch) const = 0;
     // A counter that never jumps or wraps at midnight (elapsed and remaining times).
     virtual std::chrono::steady_clock::time_point steadyNow() const = 0;
 };
@@ -29,6 +32,7 @@ public:
 class SystemClock final : public Clock {
 public:
     LocalDateTime localNow() const override;
+    LocalDateTime localTimeOf(std::int64_t nsSinceEpoch) const override;
     std::chrono::steady_clock::time_point steadyNow() const override;
 };
 

@@ -44,8 +44,9 @@ public:
     // True when the caller may create files in the folder.
     virtual bool isWritableFolder(const std::string& folder) = 0;
 
-    // Asked by long operations between chunks; true stops them with operation_canceled.
-    using CancelCheck = std::function<bool()>;
+    // Asked by long operations between chunks with the bytes done so far; true stops them
+    // with operation_canceled.
+    using CancelCheck = std::function<bool(std::uint64_t bytesDone)>;
 
     // The target text of a symbolic link, unchanged.
     virtual Result<std::string> readSymlink(const std::string& path) = 0;

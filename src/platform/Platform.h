@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/DisplayFormats.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Power.h"
@@ -34,11 +35,21 @@ struct Platform {
     const Environment& environment; // the program, resource and data folders
     UserFolderLookup userFolders;   // the user's special folders
     TerminalStreams terminal;
+    DisplayFormats formats; // how the user's locale writes numbers, dates and times
 
-    // The same services with a sound of the front end's own (the window's).
-    Platform withSound(Sound& frontEndSound) const {
-        return {fs,          volumes,     clock,   power, shell, frontEndSound, settingsStore,
-                environment, userFolders, terminal};
+    // The same services with a sound and a locale of the front end's own (the window's).
+    Platform withFrontEnd(Sound& frontEndSound, DisplayFormats frontEndFormats) const {
+        return {fs,
+                volumes,
+                clock,
+                power,
+                shell,
+                frontEndSound,
+                settingsStore,
+                environment,
+                userFolders,
+                terminal,
+                std::move(frontEndFormats)};
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 
 namespace tidecopy {
 
@@ -10,6 +11,24 @@ namespace tidecopy {
 inline void nameControl(QWidget* control, const QString& name, const QString& spoken) {
     control->setObjectName(name);
     control->setAccessibleName(spoken);
+}
+
+// Gives a label the product's name and says what it is for. It keeps no spoken name of
+// its own, so a screen reader reads its current text, whatever sets it, and hears of
+// every change.
+inline void nameLabel(QWidget* label, const QString& name, const QString& purpose) {
+    label->setObjectName(name);
+    label->setAccessibleDescription(purpose);
+}
+
+// Tab goes from each of the widgets to the next, in the order given.
+inline void orderTabs(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
 }
 
 // An element of a control array: "lblFolderName(0)".

@@ -1,49 +1,17 @@
 #include "widgets/LinkLabel.h"
 
 #include "widgets/ControlNaming.h"
+#include "widgets/FocusFrame.h"
+#include "widgets/PressableAccessible.h"
 
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 namespace tidecopy {
 
-namespace {
-
-class LinkAccessible : public QAccessibleWidget {
-public:
-    explicit LinkAccessible(LinkLabel* label)
-        : QAccessibleWidget(label, QAccessible::Link) {}
-
-    QStringList actionNames() const override {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString& name) override {
-        if (name == pressAction())
-            static_cast<LinkLabel*>(widget())->activate();
-        else
-            QAccessibleWidget::doAction(name);
-    }
-};
-
-QAccessibleInterface* linkAccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(LinkLabel::staticMetaObject.className()) && object &&
-        object->isWidgetType())
-        return new LinkAccessible(static_cast<LinkLabel*>(object));
-    return nullptr;
-}
-
-} // namespace
-
 LinkLabel::LinkLabel(const QString& name, const QString& caption, QWidget* parent)
     : QLabel(caption, parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(linkAccessibleFactory);
-        return true;
-    }();
-    (void)installed;
+    PressableAccessible<LinkLabel, QAccessible::Link, &LinkLabel::activate>::install();
     nameControl(this, name, caption);
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::StrongFocus);
@@ -74,12 +42,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 void LinkLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    drawFocusFrame(this);
 }
 
 } // namespace tidecopy

@@ -13,12 +13,25 @@ TEST(AddToHistory, NewFoldersGoFirstAndKnownOnesStayWhereTheyAre) {
         std::string folder;
         std::vector<std::string> after;
         int selectedAfter;
+        PathStyle style = PathStyle::posix();
     };
     const Case cases[] = {
         {"empty history", {}, -1, "/data", {"/data"}, -1},
         {"new folder in front", {"/a", "/b"}, 1, "/c", {"/c", "/a", "/b"}, 2},
         {"known folder stays", {"/a", "/b"}, 0, "/b", {"/a", "/b"}, 0},
-        {"case does not make a new entry", {"/Data/Proj"}, -1, "/data/proj", {"/Data/Proj"}, -1},
+        {"case makes another folder on POSIX",
+         {"/Data/Proj"},
+         0,
+         "/data/proj",
+         {"/data/proj", "/Data/Proj"},
+         1},
+        {"case does not make a new entry on Windows",
+         {"C:\\Data\\Proj"},
+         -1,
+         "c:\\data\\proj",
+         {"C:\\Data\\Proj"},
+         -1,
+         PathStyle::windows()},
         {"eleventh entry is kept while running",
          {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
          -1,
@@ -33,7 +46,7 @@ TEST(AddToHistory, NewFoldersGoFirstAndKnownOnesStayWhereTheyAre) {
         state.cmbTargetHistory = {c.before, c.selectedBefore};
         state.Dir1 = c.folder;
         state.Dir2 = c.folder;
-        AddToHistory(state);
+        AddToHistory(state, c.style);
         EXPECT_EQ(state.cmbSourceHistory.items, c.after);
         EXPECT_EQ(state.cmbSourceHistory.selected, c.selectedAfter);
         EXPECT_EQ(state.cmbTargetHistory.items, c.after);

@@ -264,6 +264,38 @@ TEST_F(BackupRunTest, ProgressTextFollowsTheTimeRemainingWithinOnePercent) {
               "Preview Copying Files... 2% - Estimated Time Remaining 65:40:00");
 }
 
+// Ten seconds pass with every chunk of the last, large file: its time remaining counts
+// down with its bytes instead of standing at zero.
+TEST_F(BackupRunTest, ALargeLastFileCountsDown) {
+    temp.writeFile("src/a.txt", "a");
+    temp.writeFile("src/z.bin", std::string(std::size_t{48} << 20, 'z'));
+    bool copyingLarge = false;
+    fs.onCall(FsOperation::CopyFileData,
+              [&](const std::string& source) { copyingLarge = source.ends_with("z.bin"); });
+    context.betweenSteps = [&] {
+        if (copyingLarge)
+            clock.advance(10s);
+    };
+    std::size_t firstOfLarge = 0;
+    host.onProgress = [&](const RunProgress& progress) {
+        if (progress.fileNumber == 2 && firstOfLarge == 0)
+            firstOfLarge = host.progressTexts.size();
+    };
+    run();
+    ASSERT_GT(firstOfLarge, 0u);
+    // After the text the file began with, up to the summary.
+    const std::vector<std::string> texts(host.progressTexts.begin() + firstOfLarge + 1,
+                                         host.progressTexts.end() - 1);
+    ASSERT_GE(texts.size(), 2u);
+    for (std::size_t k = 1; k < texts.size(); ++k) {
+        SCOPED_TRACE(texts[k]);
+        EXPECT_TRUE(texts[k].starts_with("Copying Files... 100% - Estimated Time Remaining "));
+        EXPECT_GT(texts[k - 1], texts[k]) << "counts down";
+    }
+    // How much each chunk holds is the file system's choice: the last one still has time.
+    EXPECT_NE(texts.back(), "Copying Files... 100% - Estimated Time Remaining 00:00:00");
+}
+
 TEST_F(BackupRunTest, TimeLineCountsHoursMinutesAndSeconds) {
     temp.writeFile("src/a.txt", "alpha");
     host.onViewCaption = [&](const std::string& caption) {

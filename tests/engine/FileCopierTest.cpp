@@ -80,6 +80,7 @@ TEST_F(FileCopierTest, CopiesDataTimeAndPermissionsIntoNewFolders) {
     EXPECT_TRUE(temporariesIn(dst("x/y")).empty());
     EXPECT_EQ(m_fs.callCount(FsOperation::FlushBeforeReplacing), 0)
         << "a new file replaces nothing";
+    EXPECT_EQ(m_fs.callCount(FsOperation::RemoveFile), 0) << "nothing to tidy after a copy";
     EXPECT_EQ(openDescriptors(), descriptorsBefore);
 }
 

@@ -1,6 +1,5 @@
 #include "panes/FileCommands.h"
 
-#include "PaneFakes.h"
 #include "config/MainState.h"
 #include "panes/Panes.h"
 #include "panes/RenameFileOrDir.h"
@@ -9,6 +8,7 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -76,7 +76,7 @@ protected:
     test::FakePlatform fake{fsys};
     test::ScriptedPrompts prompts;
     MainState state;
-    Panes panes{fake.platform, prompts, test::fixedFormats(), state, PathStyle::posix()};
+    Panes panes{fake.platform, prompts, state, PathStyle::posix()};
     FileCommands commands{panes, fake.platform, prompts};
     std::string log;
     std::atomic<bool> cancel{false};
@@ -123,13 +123,13 @@ TEST_F(FileCommandsTest, ShellCommandsGoToTheDesktopAndPropertiesHaveAFallback) 
     const std::error_code none = errorOf(std::errc::function_not_supported);
     fake.shell.propertiesAnswer = none;
     fake.shell.searchAnswer = none;
-    struct stat st {};
     ASSERT_EQ(::chmod(path("disk/a/a.txt").c_str(), 0640), 0);
-    ASSERT_EQ(::stat(path("disk/a/a.txt").c_str(), &st), 0);
+    const timespec times[2] = {{0, UTIME_OMIT}, {1'466'517'787, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path("disk/a/a.txt").c_str(), times, 0), 0);
     prompts.expectMessage("Properties",
                           "Name: a.txt\r\nFolder: " + path("disk/a") +
-                              "\r\nSize: 3 bytes\r\nModified: T" +
-                              std::to_string(st.st_mtim.tv_sec) + "\r\nPermissions: rw-r-----",
+                              "\r\nSize: 3 bytes\r\nModified: 2016-06-21 14:03:07"
+                              "\r\nPermissions: rw-r-----",
                           PromptButtons::Ok);
     EXPECT_TRUE(perform(Properties));
     prompts.expectMessage("", "No file search program is installed on this computer.",

@@ -1,8 +1,8 @@
 #include "panes/FileInfoText.h"
 #include "panes/FileProperties.h"
 
-#include "PaneFakes.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "support/FakeClock.h"
 #include "support/TempFolder.h"
 
 #include <fcntl.h>
@@ -52,18 +52,17 @@ TEST(GetFileSizeDateTime, ReadsTheFileOfTheFolder) {
     PosixFileSystem fs;
     const timespec times[2] = {{0, UTIME_OMIT}, {1'466'517'787, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
-    const DisplayFormats formats = test::fixedFormats();
-    EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), temp / "f", "report.txt", 40, formats),
-              "report.txt T1466517787 - 13kB");
-    EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), temp / "f/", "report.txt", 40, formats),
-              "report.txt T1466517787 - 13kB");
+    const test::FakeClock utc;
+    for (const std::string& folder : {temp / "f", temp / "f/"})
+        EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), folder, "report.txt", 40, utc, {}),
+                  "report.txt 2016-06-21 14:03:07 - 13kB");
 }
 
 TEST(GetFileSizeDateTime, AFileGoneSinceTheListingShowsItsNameAlone) {
     test::TempFolder temp;
     PosixFileSystem fs;
     EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), temp.path(), "gone.txt", 40,
-                                  test::fixedFormats()),
+                                  test::FakeClock(), {}),
               "gone.txt");
 }
 

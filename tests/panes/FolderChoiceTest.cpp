@@ -1,6 +1,5 @@
 #include "panes/FolderChoice.h"
 
-#include "PaneFakes.h"
 #include "config/MainState.h"
 #include "panes/Panes.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -30,7 +29,7 @@ protected:
     test::FakeShell& shell = fake.shell;
     test::ScriptedPrompts prompts;
     MainState state;
-    Panes panes{fake.platform, prompts, test::fixedFormats(), state, PathStyle::posix()};
+    Panes panes{fake.platform, prompts, state, PathStyle::posix()};
 };
 
 TEST_F(FolderChoiceTest, AHistoryEntryMovesItsPane) {

@@ -43,8 +43,8 @@ public:
 // known until the test says so.
 struct FakePlatform {
     explicit FakePlatform(FileSystem& fs)
-        : platform{fs,    volumes,       clock,       power,        shell,
-                   sound, settingsStore, environment, noUserFolder, {}} {}
+        : platform{fs,          volumes,      clock, power, shell, sound, settingsStore,
+                   environment, noUserFolder, {},    {}} {}
 
     FakeVolumes volumes;
     FakeClock clock;

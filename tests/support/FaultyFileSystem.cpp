@@ -161,9 +161,9 @@ std::error_code FaultyFileSystem::listOpenFolder(const OpenFolder& folder,
 Result<TemporaryFile> FaultyFileSystem::createTemporaryCopy(const OpenFolder& folder,
                                                             const std::string& source,
                                                             const CancelCheck& cancelled) {
-    const CancelCheck checkWithHooks = [&] {
+    const CancelCheck checkWithHooks = [&](std::uint64_t bytesDone) {
         runHooks(FsOperation::CopyFileData, source);
-        return cancelled && cancelled();
+        return cancelled && cancelled(bytesDone);
     };
     Result<TemporaryFile> copy =
         PosixFileSystem::createTemporaryCopy(folder, source, checkWithHooks);

@@ -42,6 +42,8 @@ void RecordingRunHost::progressChanged(const RunProgress& progress) {
     const std::size_t value = progress.complete ? progress.filesListed + 1 : progress.fileNumber;
     if (value != m_barValue)
         recordBarValue(value);
+    if (onProgress)
+        onProgress(progress);
     progressTexts.push_back(progress.text);
     if (progress.percent)
         percentages.push_back(*progress.percent);

@@ -30,6 +30,7 @@ public:
     std::vector<int> percentages;
     bool stopCountdown = false;
     std::function<void(const std::string&)> onViewCaption;
+    std::function<void(const RunProgress&)> onProgress; // before its text is recorded
 
 private:
     void recordBarValue(std::size_t value);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "PaneFakes.h"
 #include "app/MainWindow.h"
 #include "config/SaveINI.h"
 #include "panes/SplitTheText.h"
@@ -10,6 +9,7 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTest>
 #include <atomic>
@@ -83,14 +83,12 @@ protected:
         };
     }
 
-    std::unique_ptr<MainWindow> makeWindow() {
+    std::unique_ptr<MainWindow> makeWindow(const std::string& folder = "disk/start") {
         return std::make_unique<MainWindow>(
-            fake.platform,
-            FrontEnd{prompts, test::fixedFormats(), RunPauses::Skipped, web.services},
-            temp / "disk/start");
+            fake.platform, FrontEnd{prompts, RunPauses::Skipped, web.services}, temp / folder);
     }
-    std::unique_ptr<MainWindow> loadedWindow() {
-        auto window = makeWindow();
+    std::unique_ptr<MainWindow> loadedWindow(const std::string& folder = "disk/start") {
+        auto window = makeWindow(folder);
         window->Form_Load();
         return window;
     }
@@ -114,6 +112,10 @@ protected:
 
     QString labelText(MainWindow& window, const QString& name) {
         return find<QLabel>(window, name)->text();
+    }
+    // What a screen reader says a control is called.
+    static QString spokenName(QWidget* control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
     }
 
     // Opens the gate whatever happens in a test, so the window can wait for its worker.

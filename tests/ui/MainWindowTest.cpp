@@ -8,7 +8,10 @@
 #include "update/ProductAddresses.h"
 #include "widgets/Commands.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -20,6 +23,7 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace tidecopy {
@@ -41,7 +45,7 @@ TEST_F(MainWindowTest, FirstStartShowsTheDefaultsCentredOnTheStartFolder) {
     EXPECT_EQ(labelText(*window, "lblFreeSpace"),
               QString::fromStdString(temp / "disk") + " 2 Gb free of 8 Gb");
     EXPECT_EQ(labelText(*window, "lblDirSize"), "0Mb");
-    EXPECT_TRUE(labelText(*window, "lblFileInfo").startsWith("a.txt T"));
+    EXPECT_TRUE(labelText(*window, "lblFileInfo").startsWith("a.txt 20"));
     EXPECT_EQ(window->startUpPhase(), StartUpPhase::Done);
     // Centred as the window measured itself before it was shown (showing may still
     // change its frame by a few pixels); a window wider than the screen starts at its edge.
@@ -114,9 +118,9 @@ TEST_F(MainWindowTest, DoubleClickingAFileOpensIt) {
     EXPECT_EQ(shell.opened, std::vector<std::string>{temp / "disk/start/b.txt"});
 }
 
-TEST_F(MainWindowTest, HistoriesAddIgnoringCaseAndTheMenuClearsAndRemoves) {
+TEST_F(MainWindowTest, HistoriesAddOnlyNewFoldersAndTheMenuClearsAndRemoves) {
     auto window = loadedWindow();
-    window->state().cmbSourceHistory.items = {temp / "DISK/START"};
+    window->state().cmbSourceHistory.items = {temp / "disk/start"};
     AddToHistory(window->state());
     window->showState();
     auto* source = find<QComboBox>(*window, "cmbSourceHistory");
@@ -163,19 +167,36 @@ TEST_F(MainWindowTest, PresetButtonsMoveTheirPaneWhenTheFolderExists) {
     EXPECT_EQ(window->state().Dir1, temp / "disk/start");
 }
 
+// Enter and the loss of focus (Tab, a click elsewhere) follow one rule: a new text
+// becomes the first item, one that differs only in case adds nothing.
 TEST_F(MainWindowTest, TheFilterBoxAddsNewTextsFirst) {
+    enum class Commit { Enter, Tab, FocusElsewhere };
+    struct Case {
+        Commit commit;
+        const char* text;
+        int count;
+    };
     auto window = loadedWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     auto* pattern = find<QComboBox>(*window, "cmbPattern");
-    pattern->lineEdit()->selectAll();
-    QTest::keyClicks(pattern->lineEdit(), "*.doc");
-    QTest::keyClick(pattern->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(pattern->count(), 4);
-    EXPECT_EQ(pattern->itemText(0), "*.doc");
-    pattern->lineEdit()->selectAll();
-    QTest::keyClicks(pattern->lineEdit(), "*.jpg [PICTURES]");
-    QTest::keyClick(pattern->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(pattern->count(), 4);
-    EXPECT_EQ(window->state().cmbPattern.text, "*.jpg [PICTURES]");
+    for (const Case& c :
+         {Case{Commit::Enter, "*.doc", 4}, Case{Commit::Tab, "*.txt", 5},
+          Case{Commit::FocusElsewhere, "*.ods", 6}, Case{Commit::Tab, "*.JPG [PICTURES]", 6}}) {
+        SCOPED_TRACE(c.text);
+        pattern->setFocus();
+        pattern->lineEdit()->selectAll();
+        QTest::keyClicks(pattern->lineEdit(), c.text);
+        if (c.commit == Commit::Enter)
+            QTest::keyClick(pattern->lineEdit(), Qt::Key_Return);
+        else if (c.commit == Commit::Tab)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        else
+            find<QWidget>(*window, "txtLog")->setFocus();
+        EXPECT_EQ(pattern->hasFocus(), c.commit == Commit::Enter);
+        EXPECT_EQ(pattern->count(), c.count);
+        EXPECT_EQ(window->state().cmbPattern.text, c.text);
+    }
+    EXPECT_EQ(pattern->itemText(0), "*.ods");
 }
 
 TEST_F(MainWindowTest, UncheckingBothConditionsWarnsOnce) {
@@ -286,18 +307,164 @@ TEST_F(MainWindowTest, TheProgramIconIsDrawnAtEverySize) {
     EXPECT_EQ(icon.availableSizes().back(), QSize(256, 256));
 }
 
-// Cancel waits for a run; the pictures, labels and frames have names for screen readers.
-TEST_F(MainWindowTest, CancelIsOffAtStartAndEveryControlHasAnAccessibleName) {
-    auto window = makeWindow();
+// Cancel waits for a run. Pictures and frames have names for screen readers; a label
+// is read as the text it shows, whatever set it.
+TEST_F(MainWindowTest, CancelIsOffAtStartAndScreenReadersReadEveryControl) {
+    auto window = loadedWindow();
     EXPECT_FALSE(find<QWidget>(*window, "cmdCancel")->isEnabled());
-    for (const char* name :
-         {"txtLog", "lblPercent", "picPercent", "imgPercent", "lblView1", "imgView1", "lblclock",
-          "lblProfile", "frmSource", "frmTarget", "frmOptions", "frmLog", "Image1", "Image2(0)",
-          "Image3(1)", "Image4(0)", "Image7", "Image9(1)", "Image11"}) {
-        const auto* widget = window->findChild<QWidget*>(name);
-        ASSERT_NE(widget, nullptr) << name;
-        EXPECT_FALSE(widget->accessibleName().isEmpty()) << name;
+    for (const char* name : {"txtLog", "picPercent", "imgPercent", "imgView1", "frmSource",
+                             "frmTarget", "frmOptions", "frmLog", "Image1", "Image2(0)",
+                             "Image3(1)", "Image4(0)", "Image7", "Image9(1)", "Image11"})
+        EXPECT_FALSE(spokenName(find<QWidget>(*window, name)).isEmpty()) << name;
+    EXPECT_EQ(spokenName(find<QWidget>(*window, "lblProfile")), "Default");
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) {
+            EXPECT_EQ(spokenName(label), label->text()) << label->objectName().toStdString();
+        }
     }
+}
+
+// Every control that opens a menu or acts can be reached and pressed without a mouse.
+TEST_F(MainWindowTest, TheSoundIconAnswersAClickAKeyAndAScreenReadersPress) {
+    auto window = loadedWindow();
+    auto* image1 = find<QWidget>(*window, "Image1");
+    const std::function<void()> ways[] = {
+        [&] { QTest::mouseClick(image1, Qt::LeftButton); },
+        [&] { QTest::keyClick(image1, Qt::Key_Space); },
+        [&] {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(image1);
+            ASSERT_EQ(accessible->role(), QAccessible::Button);
+            accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        },
+    };
+    std::size_t played = 0;
+    for (const auto& press : ways) {
+        press();
+        EXPECT_EQ(sound.played.size(), ++played);
+    }
+}
+
+// Tab goes through the window as it is drawn: the source pane, the destination pane,
+// then the copy options, the run buttons and the log, each from top to bottom.
+TEST_F(MainWindowTest, TabFollowsTheDrawingColumnByColumn) {
+    const std::vector<std::string> order = {"cmbSourceHistory",
+                                            "Image9(0)",
+                                            "cmdPresetFolders(0)",
+                                            "cmdPresetFolders(1)",
+                                            "cmdPresetFolders(2)",
+                                            "cmdPresetFolders(3)",
+                                            "cmdPresetFolders(4)",
+                                            "Drive1",
+                                            "Image2(0)",
+                                            "Image3(0)",
+                                            "Dir1",
+                                            "Image4(0)",
+                                            "File1",
+                                            "cmbTargetHistory",
+                                            "Image9(1)",
+                                            "cmdPresetFolders(5)",
+                                            "cmdPresetFolders(6)",
+                                            "cmdPresetFolders(7)",
+                                            "cmdPresetFolders(8)",
+                                            "cmdPresetFolders(9)",
+                                            "Drive2",
+                                            "Image2(1)",
+                                            "Image3(1)",
+                                            "Dir2",
+                                            "Image4(1)",
+                                            "File2",
+                                            "optAllCopy",
+                                            "optSelectiveCopy",
+                                            "chkOnlyNewFiles",
+                                            "chkChangedFiles",
+                                            "chkPreserveFiles",
+                                            "chkSubFolders",
+                                            "chkOnlySubs",
+                                            "chkRelative",
+                                            "cmbPattern",
+                                            "chkRecall",
+                                            "Image7",
+                                            "cmdPreserveOptions",
+                                            "cmdPreview",
+                                            "cmdBackItUp",
+                                            "cmdCancel",
+                                            "cmdSaveOpen(0)",
+                                            "cmdSaveOpen(1)",
+                                            "cmdAbout",
+                                            "cmdSysInfo",
+                                            "cmdHelp",
+                                            "cmdLogoption(0)",
+                                            "cmdLogoption(1)",
+                                            "cmdLogoption(2)",
+                                            "cmdLogoption(3)",
+                                            "cmdLogoption(4)",
+                                            "Image11",
+                                            "txtLog",
+                                            "Image1"};
+    auto window = loadedWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    std::vector<std::string> chain;
+    for (QWidget* w = window->nextInFocusChain(); w != window.get(); w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isVisible())
+            chain.push_back(w->objectName().toStdString());
+    EXPECT_EQ(chain, order);
+
+    // The keyboard goes that way.
+    for (const auto& [from, to] :
+         {std::pair{"cmdPreview", "cmdBackItUp"}, std::pair{"File1", "cmbTargetHistory"},
+          std::pair{"Drive2", "Image2(1)"}, std::pair{"cmbPattern", "chkRecall"},
+          std::pair{"cmdLogoption(4)", "Image11"}}) {
+        auto* widget = find<QWidget>(*window, from);
+        widget->setEnabled(true);
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), to) << from;
+    }
+}
+
+// Every control a user sees lies inside the window and inside the frame that holds it,
+// and none covers another: at the size the window opens with on a 1366 x 768 screen and
+// at 1000 x 700 (each less a title bar), with a folder and a file of long names shown.
+TEST_F(MainWindowTest, NothingIsCutOffOrCoveredFromTheUsualSizeDownTo1000By700) {
+    const std::string longFolder = "disk/" + std::string(150, 'f');
+    temp.writeFile(longFolder + "/" + std::string(150, 'n') + ".txt", "x");
+    auto window = loadedWindow(longFolder);
+    const QString folderName = folderLabel(temp / longFolder);
+    EXPECT_EQ(labelText(*window, "lblFolderName(0)"), folderName);
+    for (const QSize size : {QSize(1366, 738), QSize(1000, 670)}) {
+        SCOPED_TRACE(size.width());
+        window->resize(size);
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(window->size(), size);
+        const QRect inside = window->rect();
+        std::vector<QWidget*> controls;
+        for (QWidget* w : window->findChildren<QWidget*>())
+            if (w->isVisible() && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
+                controls.push_back(w);
+        for (QWidget* w : controls) {
+            const std::string name = w->objectName().toStdString();
+            const QRect placed(w->mapTo(window.get(), QPoint()), w->size());
+            EXPECT_TRUE(inside.contains(placed)) << name;
+            EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << name;
+            for (QWidget* other : controls) {
+                if (other == w || w->isAncestorOf(other) || other->isAncestorOf(w))
+                    continue;
+                const QRect otherPlaced(other->mapTo(window.get(), QPoint()), other->size());
+                EXPECT_FALSE(placed.intersects(otherPlaced))
+                    << name << " and " << other->objectName().toStdString();
+            }
+        }
+    }
+}
+
+// A position saved on a screen that is not there any more comes back onto a screen.
+TEST_F(MainWindowTest, ASavedPositionOffTheScreensComesBackOntoOne) {
+    OptionSet options;
+    MainState state;
+    state.window = {5000 * 15, 3000 * 15, false};
+    temp.writeFile("program/Tidecopy.ini", settingsFileText(options, state));
+    auto window = loadedWindow();
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(window->frameGeometry()));
 }
 
 } // namespace

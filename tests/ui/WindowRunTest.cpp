@@ -1,11 +1,15 @@
 #include "MainWindowFixture.h"
+#include "app/QtDisplayFormats.h"
 #include "engine/ui/CountdownDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QTimer>
+#include <fcntl.h>
 #include <filesystem>
+#include <map>
+#include <sys/stat.h>
 
 namespace tidecopy {
 namespace {
@@ -124,6 +128,26 @@ TEST_F(WindowRunTest, APreviewLogsEveryFileItWouldCopyAndTouchesNothing) {
     EXPECT_EQ(window->log().maxLength(), 0u);
 }
 
+// The log's dates and the file dates of the panes are written by one function of the
+// locale's formats.
+TEST_F(WindowRunTest, DatesInTheLogAndThePanesFollowTheLocale) {
+    struct DefaultLocale {
+        QLocale kept;
+        ~DefaultLocale() { QLocale::setDefault(kept); }
+    } restore;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    fake.platform.formats = systemDisplayFormats();
+    const timespec times[2] = {{0, UTIME_OMIT}, {1'466'517'787, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, (temp / "disk/src/a.txt").c_str(), times, 0), 0);
+    auto window = startedWindow();
+    EXPECT_EQ(labelText(*window, "lblFileInfo"), "a.txt 21.06.16 14:03:07 - 1kB");
+    runBy(*window, "cmdPreview");
+    EXPECT_TRUE(window->log().text().starts_with(
+        "\r\n*** Preview BACKUP Started at 21.06.16 10:00:00\r\n"));
+    EXPECT_NE(window->log().text().find("* Copying files at 21.06.16 10:00:00\r\n"),
+              std::string::npos);
+}
+
 TEST_F(WindowRunTest, ABackupCopiesLogsPlaysItsSoundsAndAddsTheFoldersToTheHistories) {
     auto window = startedWindow();
     expectConfirmation();
@@ -187,6 +211,45 @@ TEST_F(WindowRunTest, CancelInTheMiddleLeavesWholeFilesAndAWindowReadyForTheNext
         EXPECT_TRUE(find<QWidget>(*window, name)->isEnabled()) << name;
     EXPECT_FALSE(find<QWidget>(*window, "imgView1")->isVisible());
     EXPECT_EQ(window->state().cmbSourceHistory.items.size(), 0u);
+}
+
+// Clicks aimed at a button land on it whatever the run shows: buttons, frames and the
+// window keep their place and size before, during and after a run. The idle window then
+// shows no state of the run.
+TEST_F(WindowRunTest, NothingMovesDuringARunAndItsStateIsClearedAfterIt) {
+    fs.closeGate("b.txt"); // the walk lists sub/b.txt first
+    auto window = startedWindow();
+    const GateOpener opener{fs};
+    const auto placesOf = [&window] {
+        std::map<std::string, QRect> places{{"Form1", window->geometry()}};
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            const QString name = widget->objectName();
+            if (name.startsWith("cmd") || name.startsWith("frm") || name == "txtLog")
+                places[name.toStdString()] =
+                    QRect(widget->mapTo(window.get(), QPoint()), widget->size());
+        }
+        return places;
+    };
+    const auto expectPlaces = [&](const std::map<std::string, QRect>& before) {
+        for (const auto& [name, place] : placesOf())
+            EXPECT_EQ(place, before.at(name)) << name;
+    };
+    const std::map<std::string, QRect> before = placesOf();
+    expectConfirmation();
+    QSignalSpy ended(window.get(), &MainWindow::runFinished);
+    QTest::mouseClick(find<QWidget>(*window, "cmdBackItUp"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return fs.reached() && labelText(*window, "lblPercent").startsWith("Copying Files");
+        },
+        20000));
+    EXPECT_EQ(labelText(*window, "lblView1"), "Preparing Backup\nPlease wait...");
+    expectPlaces(before);
+    fs.openGate();
+    waitForRun(*window, ended);
+    EXPECT_EQ(labelText(*window, "lblPercent"), "All Files Copied (2)");
+    expectPlaces(before);
+    EXPECT_EQ(labelText(*window, "lblView1"), "");
 }
 
 TEST_F(WindowRunTest, ClosingDuringARunCancelsItAndClosesWhenItHasEnded) {

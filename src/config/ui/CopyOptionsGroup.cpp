@@ -11,7 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -102,7 +102,8 @@ CopyOptionsGroup::CopyOptionsGroup(MainState& state, Prompts& prompts, OptionsAc
     });
     connect(m_cmbPattern, &QComboBox::activated, this, [this] { commitPattern(); });
     connect(m_cmbPattern->lineEdit(), &QLineEdit::returnPressed, this, [this] { commitPattern(); });
-    m_cmbPattern->lineEdit()->installEventFilter(this);
+    // The box itself holds the focus for its line edit, so the box loses it.
+    m_cmbPattern->installEventFilter(this);
 
     // A picture only: no caption.
     m_cmdPreserveOptions =
@@ -116,9 +117,12 @@ CopyOptionsGroup::CopyOptionsGroup(MainState& state, Prompts& prompts, OptionsAc
     m_optionsIcon = new ClickableImage("Image7", tr("Options menu"),
                                        style()->standardIcon(QStyle::SP_ArrowDown), this);
     connect(m_optionsIcon, &ClickableImage::clicked, &actions,
-            [&actions] { actions.popUpMenu(QCursor::pos()); });
+            [this, &actions] { actions.popUpMenu(m_optionsIcon->menuPosition()); });
 
     buildLayout();
+    // Tab follows the drawing, column by column: the filter above the recall box, then
+    // the menu icon and the options button on the right.
+    orderTabs({m_chkRelative, m_cmbPattern, m_chkRecall, m_optionsIcon, m_cmdPreserveOptions});
     showState();
 }
 
@@ -137,11 +141,14 @@ void CopyOptionsGroup::buildLayout() {
     filter->addWidget(m_cmbPattern);
 
     auto* grid = new QGridLayout(this);
+    // Rows close together: this column sets how small the window's lower half can be.
+    grid->setVerticalSpacing(fontMetrics().height() / 5);
     grid->addWidget(m_optAllCopy, 0, 0);
     grid->addWidget(m_optionsIcon, 0, 1, Qt::AlignRight);
     grid->addWidget(m_optSelectiveCopy, 1, 0, 1, 2);
     auto* conditions = new QVBoxLayout;
     conditions->setContentsMargins(fontMetrics().height(), 0, 0, 0);
+    conditions->setSpacing(grid->verticalSpacing());
     conditions->addWidget(m_chkOnlyNewFiles);
     conditions->addWidget(m_chkChangedFiles);
     conditions->addWidget(m_chkPreserveFiles);
@@ -185,7 +192,9 @@ void CopyOptionsGroup::commitPattern() {
 }
 
 bool CopyOptionsGroup::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && watched == m_cmbPattern->lineEdit())
+    // Its own list opening takes the focus for a moment: the choice made there commits.
+    if (event->type() == QEvent::FocusOut && watched == m_cmbPattern &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
         commitPattern();
     return QGroupBox::eventFilter(watched, event);
 }

@@ -24,8 +24,8 @@ CountdownDialog::CountdownDialog(QWidget* owner)
     setWindowTitle("Tidecopy");
     setAccessibleName(tr("Automation countdown"));
     setModal(true);
-    nameControl(m_message, "Label1", tr("Countdown message"));
-    nameControl(m_secondsLeft, "Label2", tr("Seconds left"));
+    nameLabel(m_message, "Label1", tr("Countdown message"));
+    nameLabel(m_secondsLeft, "Label2", tr("Seconds left"));
     m_stop->setObjectName("qdButtons_H1");
     m_stop->setAccessibleName(tr("Stop"));
     m_stop->setCaption("Stop");
@@ -58,7 +58,6 @@ void CountdownDialog::tick() {
     const QString text =
         QStringLiteral("Process will continue in %1 seconds...").arg(countdownTicks - m_ticks);
     m_secondsLeft->setText(text);
-    m_secondsLeft->setAccessibleDescription(text);
     if (m_ticks >= countdownTicks)
         accept();
 }

@@ -21,7 +21,7 @@ LogPanel::LogPanel(ActivityLog& log, LogActions& actions, QWidget* parent)
     auto* menuIcon = new ClickableImage("Image11", tr("Log menu"),
                                         style()->standardIcon(QStyle::SP_ArrowDown), this);
     connect(menuIcon, &ClickableImage::clicked, &actions,
-            [&actions] { actions.popUpMenu(QCursor::pos()); });
+            [&actions, menuIcon] { actions.popUpMenu(menuIcon->menuPosition()); });
 
     const std::pair<QAction*, const char*> commands[] = {{actions.open(), "Open Log"},
                                                          {actions.save(), "Save Log"},
@@ -31,11 +31,16 @@ LogPanel::LogPanel(ActivityLog& log, LogActions& actions, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(2);
     int index = 0;
-    for (const auto& [command, caption] : commands)
-        buttons->addWidget(makeCommandButton(command, elementName("cmdLogoption", index++), this,
-                                             ButtonTrigger::Press, QLatin1String(caption)));
+    QWidget* lastButton = nullptr;
+    for (const auto& [command, caption] : commands) {
+        lastButton = makeCommandButton(command, elementName("cmdLogoption", index++), this,
+                                       ButtonTrigger::Press, QLatin1String(caption));
+        buttons->addWidget(lastButton);
+    }
     buttons->addStretch(1);
     buttons->addWidget(menuIcon);
+    // Tab follows the drawing: the buttons, the menu icon, then the log below them.
+    orderTabs({lastButton, menuIcon, m_view});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);

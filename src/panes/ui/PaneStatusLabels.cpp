@@ -2,6 +2,7 @@
 
 #include "panes/Panes.h"
 #include "widgets/ControlNaming.h"
+#include "widgets/ElidedLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,18 +11,17 @@ namespace tidecopy {
 
 namespace {
 
+// Long mount points and file names are cut short rather than widen the window.
 QLabel* makeStatusLabel(QWidget* parent, const char* name, const QString& tip) {
-    auto* label = new QLabel(parent);
-    nameControl(label, QLatin1String(name), tip);
+    auto* label = new ElidedLabel(parent);
+    nameLabel(label, QLatin1String(name), tip);
     label->setToolTip(tip);
-    label->setTextFormat(Qt::PlainText);
     label->setFrameShape(QFrame::StyledPanel);
     return label;
 }
 
 void showText(QLabel* label, const std::string& text) {
     label->setText(QString::fromStdString(text));
-    label->setAccessibleDescription(label->text());
 }
 
 } // namespace
@@ -33,9 +33,10 @@ PaneStatusLabels::PaneStatusLabels(QWidget* parent)
     , m_fileInfo(makeStatusLabel(this, "lblFileInfo", "File size, date and time")) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_dirSize);
-    layout->addWidget(m_freeSpace, 1);
-    layout->addWidget(m_fileInfo, 2);
+    // The labels share the row in these parts, whatever their texts.
+    layout->addWidget(m_dirSize, 1);
+    layout->addWidget(m_freeSpace, 3);
+    layout->addWidget(m_fileInfo, 4);
 }
 
 void PaneStatusLabels::apply(unsigned what, const StatusLabels& labels) {

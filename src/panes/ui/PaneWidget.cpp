@@ -12,6 +12,7 @@
 #include "widgets/ClickableImage.h"
 #include "widgets/Commands.h"
 #include "widgets/ControlNaming.h"
+#include "widgets/ElidedLabel.h"
 #include "widgets/button/OwnerDrawnButton.h"
 
 #include <QComboBox>
@@ -27,8 +28,8 @@ namespace tidecopy {
 
 namespace {
 
-// Enough entries to walk a tree without scrolling at every step.
-constexpr int visibleListLines = 12;
+// The lists give up height first when the window is small, down to a few entries.
+constexpr int leastListLines = 4;
 
 template <typename List = QListView>
 List* makeList(const QString& name, const QString& spoken, QWidget* parent) {
@@ -38,7 +39,7 @@ List* makeList(const QString& name, const QString& spoken, QWidget* parent) {
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setContextMenuPolicy(Qt::PreventContextMenu);
-    list->setMinimumHeight(list->fontMetrics().lineSpacing() * visibleListLines);
+    list->setMinimumHeight(list->fontMetrics().lineSpacing() * leastListLines);
     return list;
 }
 
@@ -57,6 +58,8 @@ PaneWidget::PaneWidget(Pane pane, Panes& panes, MainState& state, PaneActions& a
     setTitle(accessibleName());
     buildControls(actions);
     setLayout(buildLayout());
+    // Tab follows the drawing, column by column: each list after the icon above it.
+    orderTabs({m_driveIcon, m_folderIcon, m_folders, m_fileIcon, m_files});
 }
 
 void PaneWidget::buildControls(PaneActions& actions) {
@@ -77,7 +80,7 @@ void PaneWidget::buildControls(PaneActions& actions) {
     m_historyIcon = new ClickableImage(elementName("Image9", i), tr("History menu"),
                                        look->standardIcon(QStyle::SP_ArrowDown), this);
     connect(m_historyIcon, &ClickableImage::clicked, this,
-            [this] { emit historyMenuWanted(m_pane, QCursor::pos()); });
+            [this] { emit historyMenuWanted(m_pane, m_historyIcon->menuPosition()); });
 
     const std::array<QAction*, 5> presets = actions.presets(m_pane);
     for (std::size_t k = 0; k < presets.size(); ++k)
@@ -99,7 +102,7 @@ void PaneWidget::buildControls(PaneActions& actions) {
                                      look->standardIcon(QStyle::SP_DriveHDIcon), this);
     connect(m_driveIcon, &ClickableImage::MouseDown, this, [this] {
         m_panes.setActiveDrive(m_pane);
-        m_actions.popUpDriveMenu(QCursor::pos());
+        m_actions.popUpDriveMenu(m_driveIcon->menuPosition());
     });
     connect(m_driveIcon, &ClickableImage::clicked, this, [this] { m_panes.showFreeSpace(m_pane); });
 
@@ -121,7 +124,7 @@ void PaneWidget::buildControls(PaneActions& actions) {
     connect(m_folderIcon, &ClickableImage::clicked, this, [this] {
         m_panes.setActivePane(m_pane);
         m_folders->setFocus();
-        m_actions.popUpFolderMenu(QCursor::pos());
+        m_actions.popUpFolderMenu(m_folderIcon->menuPosition());
     });
 
     m_files = makeList<FileListView>("File" + number,
@@ -151,15 +154,16 @@ void PaneWidget::buildControls(PaneActions& actions) {
     connect(m_fileIcon, &ClickableImage::clicked, this, [this] {
         m_panes.setActivePane(m_pane);
         m_files->setFocus();
-        m_actions.popUpFileMenu(QCursor::pos());
+        m_actions.popUpFileMenu(m_fileIcon->menuPosition());
     });
 
-    m_folderName = new QLabel(this);
-    nameControl(m_folderName, elementName("lblFolderName", i), tr("Folder name"));
-    m_folderName->setTextFormat(Qt::PlainText);
-    m_folderName->setMinimumHeight(2 * fontMetrics().lineSpacing());
+    // A folder's name may be longer than the pane is wide: it is cut short rather than
+    // widen the window.
+    m_folderName = new ElidedLabel(this);
+    nameLabel(m_folderName, elementName("lblFolderName", i), tr("Folder name"));
+    m_folderName->setFixedHeight(2 * fontMetrics().lineSpacing());
     m_totalFiles = new QLabel(this);
-    nameControl(m_totalFiles, elementName("lblTotalFiles", i), tr("Total file count"));
+    nameLabel(m_totalFiles, elementName("lblTotalFiles", i), tr("Total file count"));
     m_totalFiles->setTextFormat(Qt::PlainText);
 }
 
@@ -274,14 +278,10 @@ void PaneWidget::apply(unsigned what) {
         showLists();
     if (what & PaneUpdate::FileSelection)
         showSelectedFile();
-    if (what & PaneUpdate::FolderName) {
+    if (what & PaneUpdate::FolderName)
         m_folderName->setText(displayText(state.lblFolderName));
-        m_folderName->setAccessibleDescription(m_folderName->text());
-    }
-    if (what & PaneUpdate::TotalFiles) {
+    if (what & PaneUpdate::TotalFiles)
         m_totalFiles->setText(QString::fromStdString(state.lblTotalFiles));
-        m_totalFiles->setAccessibleDescription(m_totalFiles->text());
-    }
 }
 
 bool PaneWidget::eventFilter(QObject* watched, QEvent* event) {

@@ -38,7 +38,7 @@ std::error_code canceledError() {
 }
 
 bool isCancelled(const CopyJob& job) {
-    return job.cancelled && job.cancelled();
+    return job.cancelled && job.cancelled(job.copied);
 }
 
 // Errors that only say "this way of copying does not work here". Anything else (EIO,
@@ -328,8 +328,8 @@ Result<bool> PosixFileSystem::compareContents(const std::string& first, const st
 
     std::unique_ptr<char[]> bufferA(new char[bufferSize]);
     std::unique_ptr<char[]> bufferB(new char[bufferSize]);
-    for (;;) {
-        if (cancelled && cancelled())
+    for (std::uint64_t compared = 0;; compared += bufferSize) {
+        if (cancelled && cancelled(compared))
             return canceledError();
         std::error_code error;
         const std::size_t nA = readFully(a.get(), bufferA.get(), bufferSize, error);

@@ -33,7 +33,8 @@ public:
                      [this](UserFolder folder) {
                          return lookUpUserFolder(m_fs, m_configHome, m_home, folder);
                      },
-                     {::isatty(STDIN_FILENO) == 1, ::isatty(STDERR_FILENO) == 1}} {}
+                     {::isatty(STDIN_FILENO) == 1, ::isatty(STDERR_FILENO) == 1},
+                     localeDisplayFormats()} {}
 
     Platform& platform() override { return m_platform; }
 
