@@ -10,6 +10,7 @@
 #include "app/MainWindow.h"
 #include "app/QtDisplayFormats.h"
 #include "engine/RunTimeTexts.h"
+#include "log/ui/QtLogPrinter.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -120,8 +121,10 @@ int main(int argc, char** argv) {
     BenchPlatform system(work.string());
     SilentPrompts prompts;
     NoWeb web;
+    // The bench prints nothing; a print would go into its own folder.
+    QtLogPrinter printer(QString::fromStdString((work / "log.pdf").string()));
     MainWindow window(system.platform,
-                      {prompts, systemDisplayFormats(), RunPauses::Real, web.services},
+                      {prompts, systemDisplayFormats(), RunPauses::Real, web.services, printer},
                       work.string());
     window.Form_Load();
     window.options().chkConfirmationBackup = 0;

@@ -6,6 +6,7 @@
 #include "app/QtDownloader.h"
 #include "app/QtPrompts.h"
 #include "app/QtSound.h"
+#include "log/ui/QtLogPrinter.h"
 #include "platform/SystemPlatform.h"
 #include "platform/TerminationSignal.h"
 
@@ -28,11 +29,13 @@ int main(int argc, char** argv) {
     tidecopy::QtConnectivity connectivity;
     tidecopy::QtDownloader downloader;
     tidecopy::QtBrowser browser;
+    tidecopy::QtLogPrinter printer;
     tidecopy::MainWindow window(platform,
                                 {prompts,
                                  tidecopy::systemDisplayFormats(),
                                  tidecopy::RunPauses::Real,
-                                 {connectivity, downloader, browser}},
+                                 {connectivity, downloader, browser},
+                                 printer},
                                 QDir::currentPath().toStdString());
     prompts.setOwner(&window);
 

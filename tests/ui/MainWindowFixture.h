@@ -3,6 +3,7 @@
 #include "PaneFakes.h"
 #include "app/MainWindow.h"
 #include "config/SaveINI.h"
+#include "log/ui/QtLogPrinter.h"
 #include "panes/SplitTheText.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "support/FakePlatform.h"
@@ -86,7 +87,7 @@ protected:
     std::unique_ptr<MainWindow> makeWindow() {
         return std::make_unique<MainWindow>(
             fake.platform,
-            FrontEnd{prompts, test::fixedFormats(), RunPauses::Skipped, web.services},
+            FrontEnd{prompts, test::fixedFormats(), RunPauses::Skipped, web.services, printer},
             temp / "disk/start");
     }
     std::unique_ptr<MainWindow> loadedWindow() {
@@ -145,6 +146,8 @@ protected:
     test::FakeSound& sound = fake.sound;
     test::ScriptedPrompts prompts;
     test::FakeWeb web;
+    // Prints into the test's folder, never on a printer.
+    QtLogPrinter printer{QString::fromStdString(temp / "log.pdf")};
 };
 
 } // namespace tidecopy
