@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -28,10 +29,16 @@ public:
 
 private:
     void setPointSize(int points);
+    // A row of the window's layout whose parts are all hidden still takes its share of
+    // the room; while expanded it gives that share up.
+    void releaseEmptyRows();
+    void restoreRowStretches();
 
     LogPanel& m_panel;
     std::vector<QPointer<QWidget>> m_coveredParts;
     bool m_expanded = false;
+    // Rows of the window's layout that gave up their stretch: index and stretch.
+    std::vector<std::pair<int, int>> m_releasedRows;
 };
 
 } // namespace tidecopy
