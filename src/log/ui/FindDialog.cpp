@@ -60,14 +60,21 @@ FindDialog::FindDialog(LogSearch& search, LogView& view, QWidget* owner)
 
 void FindDialog::placeBeside(const QWidget& frame) {
     adjustSize();
-    const QRect beside(frame.mapToGlobal(QPoint(frame.width(), 0)), frameGeometry().size());
+    const QSize size = frameGeometry().size();
+    const QRect beside(frame.mapToGlobal(QPoint(frame.width(), 0)), size);
     const QScreen* screen = frame.screen();
     const QRect room = screen ? screen->availableGeometry() : beside;
-    // Right of the frame when it fits on the screen, else over its right end.
-    QPoint at = beside.topLeft();
+    // Right of the frame when it fits on the screen, else over the frame's lower right
+    // corner, where log lines are empty most often and the log's buttons stay free.
+    QRect place = beside;
     if (!room.contains(beside))
-        at = frame.mapToGlobal(QPoint(frame.width() - beside.width(), 0));
-    move(at.x() < room.left() ? room.left() : at.x(), std::max(at.y(), room.top()));
+        place.moveTopLeft(frame.mapToGlobal(
+            QPoint(frame.width() - size.width(), frame.height() - size.height())));
+    place.moveRight(std::min(place.right(), room.right()));
+    place.moveBottom(std::min(place.bottom(), room.bottom()));
+    place.moveLeft(std::max(place.left(), room.left()));
+    place.moveTop(std::max(place.top(), room.top()));
+    move(place.topLeft());
 }
 
 void FindDialog::find() {
