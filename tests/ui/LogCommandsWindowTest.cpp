@@ -116,6 +116,9 @@ TEST_F(LogCommandsWindowTest, TheFrameNamesTheLogFileAndSaveTakesPendingEdits) {
     EXPECT_EQ(panel->accessibleName(), panel->title());
     EXPECT_EQ(view->toPlainText(), "opened\nlog\n");
     EXPECT_EQ(view->textCursor().position(), 0);
+    // Showing the opened text is no edit of the user's: the log stays saved.
+    QTest::qWait(400);
+    EXPECT_FALSE(window->log().LogDirty());
 
     window->unlockLog();
     view->moveCursor(QTextCursor::End);
