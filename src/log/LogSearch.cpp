@@ -1,5 +1,7 @@
 #include "log/LogSearch.h"
 
+#include <algorithm>
+
 namespace tidecopy {
 
 namespace {
@@ -37,11 +39,11 @@ std::optional<TextSpan> LogSearch::findNext(std::u16string_view text, TextSpan s
 
 std::optional<TextSpan> LogSearch::searchFrom(std::u16string_view text, std::size_t from) {
     const std::u16string word = m_fold(m_strOldfind);
-    std::size_t start = std::u16string::npos;
-    if (from <= text.size())
-        if (const std::size_t found = m_fold(text.substr(from)).find(word);
-            found != std::u16string::npos)
-            start = from + found;
+    // Past the end there is nothing left to search.
+    const std::u16string_view rest = text.substr(std::min(from, text.size()));
+    std::size_t start = m_fold(rest).find(word);
+    if (start != std::u16string::npos)
+        start += from;
     if (start == std::u16string::npos) {
         m_lastSelection.reset();
         m_prompts.message("", "No more occurances of this word.", PromptButtons::Ok,
@@ -49,7 +51,7 @@ std::optional<TextSpan> LogSearch::searchFrom(std::u16string_view text, std::siz
         return std::nullopt;
     }
     m_lastMatchEnd = start + word.size();
-    const bool blankFollows = m_lastMatchEnd < text.size() && text[m_lastMatchEnd] == u' ';
+    const bool blankFollows = text.substr(m_lastMatchEnd).starts_with(u' ');
     m_lastSelection = TextSpan{start, word.size() + (blankFollows ? 1 : 0)};
     return m_lastSelection;
 }

@@ -22,6 +22,7 @@ TEST(LogSearch, FindsEachOccurrenceThenSaysThereAreNoMore) {
         {"a word twice", u"copy this word and that word", u"word", {{10, 5}, {24, 4}}},
         {"parts of words, going on from the match's end", u"banana split", u"an", {{1, 2}, {3, 2}}},
         {"letters of either case", u"Backup done\nBACKUP again", u"backup", {{0, 7}, {12, 7}}},
+        {"A and Z are letters too", u"zip ZAP aza", u"Za", {{4, 2}, {9, 2}}},
         {"only the blank right after the match", u"word\tword  x", u"word", {{0, 4}, {5, 5}}},
         {"a blank at the very end", u"end ", u"end", {{0, 4}}},
         {"not there", u"nothing here", u"missing", {}},
