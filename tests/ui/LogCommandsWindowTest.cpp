@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "config/ProfileDialogs.h"
 #include "log/ui/FindDialog.h"
 #include "log/ui/LogPanel.h"
 #include "log/ui/LogView.h"
@@ -29,13 +30,9 @@ protected:
         menu = find<QMenu>(*window, "mnuLogOption");
     }
 
+    // The filters are spelled out in the core's test.
     FileDialogRequest logDialog(std::string title, std::string proposedName) const {
-        return {std::move(title),
-                {{"Files (*.txt;*.log)", "*.txt;*.log"},
-                 {"Text Files (*.txt)", "*.txt"},
-                 {"Log Files (*.log)", "*.log"},
-                 {"All Files (*.*)", "*.*"}},
-                environment.logsFolder(),
+        return {std::move(title), fileFiltersOf(FileKind::LogFiles), environment.logsFolder(),
                 std::move(proposedName)};
     }
     FindDialog* findDialog() { return window->findChild<FindDialog*>("frmFind"); }
