@@ -10,6 +10,7 @@
 #include "app/MainWindow.h"
 #include "app/QtDisplayFormats.h"
 #include "engine/RunTimeTexts.h"
+#include "log/ui/QtLogPrinter.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -121,7 +122,10 @@ int main(int argc, char** argv) {
     system.platform.formats = systemDisplayFormats();
     SilentPrompts prompts;
     NoWeb web;
-    MainWindow window(system.platform, {prompts, RunPauses::Real, web.services}, work.string());
+    // The bench prints nothing; a print would go into its own folder.
+    QtLogPrinter printer(QString::fromStdString((work / "log.pdf").string()));
+    MainWindow window(system.platform, {prompts, RunPauses::Real, web.services, printer},
+                      work.string());
     window.Form_Load();
     window.options().chkConfirmationBackup = 0;
 

@@ -13,6 +13,7 @@
 #include "config/ui/OptionsActions.h"
 #include "config/ui/ProfileActions.h"
 #include "log/ui/LogActions.h"
+#include "log/ui/LogExpansion.h"
 #include "log/ui/LogPanel.h"
 #include "log/ui/LogView.h"
 #include "panes/Panes.h"
@@ -24,6 +25,7 @@
 #include "widgets/ProductColor.h"
 #include "widgets/jobs/JobRunner.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -89,7 +91,9 @@ void MainWindow::buildParts() {
         new HelpActions(m_platform, m_frontEnd.prompts, m_frontEnd.web.browser, *m_updates, this);
     auto* paneActions =
         new PaneActions({*m_panes, m_platform, m_frontEnd.prompts, m_options, *m_jobs}, this);
-    auto* logActions = new LogActions(this);
+    auto* logActions = new LogActions({m_log, m_frontEnd.prompts, m_platform.fs, m_platform.clock,
+                                       m_platform.environment, m_frontEnd.printer},
+                                      this);
     auto* optionsActions = new OptionsActions(this);
     m_history = new HistoryActions(m_state, *m_panes, m_frontEnd.prompts, m_startUp, this);
 
@@ -101,6 +105,10 @@ void MainWindow::buildParts() {
                      profiles->save(), help->about(), help->systemInfo(), help->manual()},
                     this);
     m_logPanel = new LogPanel(m_log, *logActions, this);
+    logActions->showIn(*m_logPanel);
+    auto* expansion = new LogExpansion(
+        *m_logPanel, {m_paneWidgets[0], m_paneWidgets[1], m_copyOptions, m_runArea}, this);
+    connect(logActions->expand(), &QAction::triggered, expansion, &LogExpansion::toggle);
     m_status = new PaneStatusLabels(this);
     m_runs->showRunsIn({*this,
                         *m_runArea,

@@ -24,6 +24,7 @@ namespace tidecopy {
 class CopyOptionsGroup;
 class HistoryActions;
 class JobRunner;
+class LogPrinter;
 class LogPanel;
 class PaneStatusLabels;
 class PaneWidget;
@@ -35,11 +36,12 @@ class UpdateChecker;
 struct PaneChange;
 
 // What the window brings to the platform's services: its prompts, whether a run waits
-// where the product pauses (tests do not), and the web.
+// where the product pauses (tests do not), the web and the printer.
 struct FrontEnd {
     Prompts& prompts;
     RunPauses pauses;
     WebServices web;
+    LogPrinter& printer;
 };
 
 // The main window (Form1): it owns the window-wide state (option set, main state,

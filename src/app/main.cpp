@@ -6,6 +6,7 @@
 #include "app/QtDownloader.h"
 #include "app/QtPrompts.h"
 #include "app/QtSound.h"
+#include "log/ui/QtLogPrinter.h"
 #include "platform/SystemPlatform.h"
 #include "platform/TerminationSignal.h"
 
@@ -29,8 +30,9 @@ int main(int argc, char** argv) {
     tidecopy::QtConnectivity connectivity;
     tidecopy::QtDownloader downloader;
     tidecopy::QtBrowser browser;
+    tidecopy::QtLogPrinter printer;
     tidecopy::MainWindow window(
-        platform, {prompts, tidecopy::RunPauses::Real, {connectivity, downloader, browser}},
+        platform, {prompts, tidecopy::RunPauses::Real, {connectivity, downloader, browser}, printer},
         QDir::currentPath().toStdString());
     prompts.setOwner(&window);
 

@@ -31,47 +31,69 @@ bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
+// The length of the valid UTF-8 sequence that starts at text[i]; 0 when none does.
+std::size_t validSequenceLength(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = 0;
+    char32_t codePoint = 0;
+    char32_t smallest = 0;
+    if (lead < 0x80) {
+        return 1;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        codePoint = lead & 0x1Fu;
+        smallest = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        codePoint = lead & 0x0Fu;
+        smallest = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        codePoint = lead & 0x07u;
+        smallest = 0x10000;
+    } else {
+        return 0;
+    }
+    if (text.size() - i < length)
+        return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto byte = static_cast<unsigned char>(text[i + k]);
+        if (!isContinuation(byte))
+            return 0;
+        codePoint = (codePoint << 6) | (byte & 0x3Fu);
+    }
+    if (codePoint < smallest || codePoint > 0x10FFFF ||
+        (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        return 0;
+    return length;
+}
+
 } // namespace
 
 bool isValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 0;
-        char32_t codePoint = 0;
-        char32_t smallest = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            codePoint = lead & 0x1Fu;
-            smallest = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            codePoint = lead & 0x0Fu;
-            smallest = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            codePoint = lead & 0x07u;
-            smallest = 0x10000;
-        } else {
-            return false;
-        }
-        if (text.size() - i < length)
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto byte = static_cast<unsigned char>(text[i + k]);
-            if (!isContinuation(byte))
-                return false;
-            codePoint = (codePoint << 6) | (byte & 0x3Fu);
-        }
-        if (codePoint < smallest || codePoint > 0x10FFFF ||
-            (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = validSequenceLength(text, i);
+        if (length == 0)
             return false;
         i += length;
     }
     return true;
+}
+
+std::string withValidUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = validSequenceLength(text, i);
+        if (length == 0) {
+            appendUtf8(out, 0xFFFD);
+            ++i;
+        } else {
+            out.append(text.substr(i, length));
+            i += length;
+        }
+    }
+    return out;
 }
 
 std::string windows1252ToUtf8(std::string_view text) {

@@ -9,6 +9,9 @@ namespace tidecopy {
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool isValidUtf8(std::string_view text);
 
+// The text with every byte that starts no valid UTF-8 sequence replaced by U+FFFD.
+std::string withValidUtf8(std::string_view text);
+
 // Settings files written on Windows are in its 8-bit code page; the five bytes that
 // code page leaves undefined become the C1 control of the same number.
 std::string windows1252ToUtf8(std::string_view text);

@@ -40,14 +40,25 @@ void ActivityLog::append(std::string_view text) {
 }
 
 void ActivityLog::replaceText(std::string text) {
+    replace(std::move(text), LengthRule::Unbounded);
+}
+
+void ActivityLog::load(std::string text) {
+    replace(std::move(text), LengthRule::Bounded);
+}
+
+void ActivityLog::replace(std::string text, LengthRule rule) {
     const std::size_t oldCharacters = m_characterCount;
     m_buffer = std::move(text);
     m_start = 0;
     m_noLineFeedBefore = 0;
     m_characterCount = logCharacterCount(m_buffer);
+    if (rule == LengthRule::Bounded)
+        applyMaxLength();
     m_logDirty = true;
     if (m_listener)
-        m_listener(LogChange{m_buffer, oldCharacters});
+        m_listener(LogChange{this->text(), oldCharacters});
+    compact();
 }
 
 std::string_view ActivityLog::text() const {

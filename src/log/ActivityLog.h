@@ -31,8 +31,11 @@ public:
 
     // Amortised constant time per appended character; the text is never rewritten.
     void append(std::string_view text);
-    // New Log, Open and the user's own edits.
+    // New Log and the user's own edits.
     void replaceText(std::string text);
+    // Open Log: the text replaces the log's; of a text longer than the maximum length
+    // only the newest part stays, as appends keep it.
+    void load(std::string text);
 
     std::string_view text() const;
     std::size_t characterCount() const { return m_characterCount; }
@@ -47,6 +50,10 @@ public:
     void setChangeListener(ChangeListener listener) { m_listener = std::move(listener); }
 
 private:
+    // Whether a replacing text is kept within the maximum length (the user's edits are
+    // not: the view already shows them whole).
+    enum class LengthRule { Unbounded, Bounded };
+    void replace(std::string text, LengthRule rule);
     // Drops the oldest text so that at most m_maxLength characters remain; answers how
     // many characters went.
     std::size_t applyMaxLength();

@@ -34,23 +34,33 @@ TEST(LogView, TextTheLimitDropsLeavesTheStart) {
     EXPECT_TRUE(view.toPlainText().endsWith("49\n"));
 }
 
+// The user's edits reach the log when asked for (before a save) and by themselves once
+// typing pauses.
 TEST(LogView, ReadOnlyUntilUnlockedAndEditsGoBackToTheLog) {
-    ActivityLog log;
-    log.append("one\r\ntwo\r\n");
-    log.clearLogDirty();
-    LogView view(log);
-    EXPECT_TRUE(view.isReadOnly());
-    view.setReadOnly(false);
-    view.moveCursor(QTextCursor::End);
-    QTest::keyClicks(&view, "three");
-    QTest::keyClick(&view, Qt::Key_Return);
-    QTest::keyClicks(&view, "four");
-    view.flushEdits();
-    EXPECT_EQ(log.text(), "one\r\ntwo\r\nthree\r\nfour");
-    EXPECT_TRUE(log.LogDirty());
-    // The program's appends after an edit still land after the user's text.
-    log.append("\r\nfive\r\n");
-    EXPECT_EQ(view.toPlainText(), "one\ntwo\nthree\nfour\nfive\n");
+    for (const bool pause : {false, true}) {
+        SCOPED_TRACE(pause);
+        ActivityLog log;
+        log.append("one\r\ntwo\r\n");
+        log.clearLogDirty();
+        LogView view(log);
+        EXPECT_TRUE(view.isReadOnly());
+        view.setReadOnly(false);
+        view.moveCursor(QTextCursor::End);
+        QTest::keyClicks(&view, "three");
+        QTest::keyClick(&view, Qt::Key_Return);
+        QTest::keyClicks(&view, "four");
+        // Undo would take back the program's own lines as well: there is none.
+        QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier);
+        if (pause)
+            QTest::qWait(400);
+        else
+            view.flushEdits();
+        EXPECT_EQ(log.text(), "one\r\ntwo\r\nthree\r\nfour");
+        EXPECT_TRUE(log.LogDirty());
+        // The program's appends after an edit still land after the user's text.
+        log.append("\r\nfive\r\n");
+        EXPECT_EQ(view.toPlainText(), "one\ntwo\nthree\nfour\nfive\n");
+    }
 }
 
 TEST(LogView, ReplacingTheLogReplacesTheView) {

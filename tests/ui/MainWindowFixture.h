@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "config/SaveINI.h"
+#include "log/ui/QtLogPrinter.h"
 #include "panes/SplitTheText.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "support/FakePlatform.h"
@@ -85,7 +86,8 @@ protected:
 
     std::unique_ptr<MainWindow> makeWindow(const std::string& folder = "disk/start") {
         return std::make_unique<MainWindow>(
-            fake.platform, FrontEnd{prompts, RunPauses::Skipped, web.services}, temp / folder);
+            fake.platform, FrontEnd{prompts, RunPauses::Skipped, web.services, printer},
+            temp / folder);
     }
     std::unique_ptr<MainWindow> loadedWindow(const std::string& folder = "disk/start") {
         auto window = makeWindow(folder);
@@ -147,6 +149,8 @@ protected:
     test::FakeSound& sound = fake.sound;
     test::ScriptedPrompts prompts;
     test::FakeWeb web;
+    // Prints into the test's folder, never on a printer.
+    QtLogPrinter printer{QString::fromStdString(temp / "log.pdf")};
 };
 
 } // namespace tidecopy

@@ -398,6 +398,7 @@ TEST_F(MainWindowTest, TabFollowsTheDrawingColumnByColumn) {
                                             "cmdLogoption(2)",
                                             "cmdLogoption(3)",
                                             "cmdLogoption(4)",
+                                            "imgExpand",
                                             "Image11",
                                             "txtLog",
                                             "Image1"};
@@ -413,7 +414,8 @@ TEST_F(MainWindowTest, TabFollowsTheDrawingColumnByColumn) {
     for (const auto& [from, to] :
          {std::pair{"cmdPreview", "cmdBackItUp"}, std::pair{"File1", "cmbTargetHistory"},
           std::pair{"Drive2", "Image2(1)"}, std::pair{"cmbPattern", "chkRecall"},
-          std::pair{"cmdLogoption(4)", "Image11"}}) {
+          std::pair{"cmdLogoption(4)", "imgExpand"},
+          std::pair{"imgExpand", "Image11"}}) {
         auto* widget = find<QWidget>(*window, from);
         widget->setEnabled(true);
         widget->setFocus();

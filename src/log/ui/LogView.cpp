@@ -127,8 +127,10 @@ void LogView::removeFromStart(std::size_t characters) {
 }
 
 void LogView::onUserEdit() {
-    if (!m_applying)
-        m_editDelay->start();
+    if (m_applying)
+        return;
+    m_editsPending = true;
+    m_editDelay->start();
 }
 
 void LogView::showEnd() {
@@ -137,8 +139,10 @@ void LogView::showEnd() {
 }
 
 void LogView::flushEdits() {
-    if (!m_editDelay->isActive())
+    // Not the timer's state: by the time it calls, a single-shot timer is no longer active.
+    if (!m_editsPending)
         return;
+    m_editsPending = false;
     m_editDelay->stop();
     std::string text;
     for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {

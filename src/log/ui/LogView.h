@@ -34,6 +34,7 @@ private:
     QTimer* m_editDelay;
     bool m_applying = false;
     bool m_flushing = false;
+    bool m_editsPending = false;
     // A CR that ended the last append: its LF may come with the next one.
     bool m_pendingCarriageReturn = false;
 };
