@@ -15,6 +15,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QTimer;
@@ -35,12 +36,14 @@ class UpdateChecker;
 struct PaneChange;
 
 // What the window brings to the platform's services: its prompts, the system's display
-// formats, whether a run waits where the product pauses (tests do not), and the web.
+// formats, whether a run waits where the product pauses (tests do not), the web, and how
+// the program ends at once after a reset of all settings (tests record it).
 struct FrontEnd {
     Prompts& prompts;
     DisplayFormats formats;
     RunPauses pauses;
     WebServices web;
+    std::function<void()> endProgram;
 };
 
 // The main window (Form1): it owns the window-wide state (option set, main state,
@@ -92,6 +95,7 @@ private:
     void layOutParts();
     void wireParts();
     void showHistories();
+    void applyLogOptions();
     void onPaneChange(const PaneChange& change);
     void rememberWindowPosition();
     void tickClock();

@@ -32,7 +32,12 @@ int main(int argc, char** argv) {
                                 {prompts,
                                  tidecopy::systemDisplayFormats(),
                                  tidecopy::RunPauses::Real,
-                                 {connectivity, downloader, browser}},
+                                 {connectivity, downloader, browser},
+                                 // After a reset: no closing steps, which would write the
+                                 // settings file again.
+                                 [] {
+                                     QCoreApplication::exit(0);
+                                 }},
                                 QDir::currentPath().toStdString());
     prompts.setOwner(&window);
 

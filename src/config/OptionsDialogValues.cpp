@@ -34,7 +34,10 @@ OptionsDialogValues dialogValuesOf(const OptionSet& options, bool automaticUpdat
     values.shutdownMode = options.ShutdownMode;
     for (int index = 0; index < static_cast<int>(values.dateFiles.size()); ++index)
         values.dateFiles[index] = options.DateCondition == index + 1;
-    values.limit = LogLimitValue(options.LogLimit) < 0 ? "0" : options.LogLimit;
+    // No limit at all shows as "0", the dialog's word for it.
+    const bool noLimit =
+        LogLimitValue(options.LogLimit) < 0 || withoutSurroundingBlanks(options.LogLimit).empty();
+    values.limit = noLimit ? "0" : options.LogLimit;
     values.colors = options.PaneColors;
     values.automaticUpdateCheck = automaticUpdateCheck;
     values.autoProfile = options.AutoProfile;

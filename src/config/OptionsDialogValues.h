@@ -53,7 +53,7 @@ struct OptionsDialogValues {
 
 // The dialog's controls for an option set, as it opens. "NoURLupdate" lives in the
 // settings store, hence automaticUpdateCheck apart. Automation without a profile starts
-// unchecked; a negative limit shows as "0".
+// unchecked; a negative or empty limit shows as "0".
 OptionsDialogValues dialogValuesOf(const OptionSet& options, bool automaticUpdateCheck);
 
 // OK refuses automation without a profile, before anything changes.

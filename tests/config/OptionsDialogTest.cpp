@@ -48,7 +48,7 @@ TEST(OptionsDialogValues, OpeningShowsWhatOkCanTakeBack) {
         {"plain", "bak", "0", "a.prof", 1, 0, "bak", "0", true, {}},
         {"blanks", "  x y ", "-5", "a.prof", 1, 1, "x y", "0", true, {true, false, false}},
         {"no profile", "bak", "1000", "", 1, 3, "bak", "1000", false, {false, false, true}},
-        {"automation off", "bak", "", "a.prof", 0, 0, "bak", "", false, {}},
+        {"automation off", "bak", " ", "a.prof", 0, 0, "bak", "0", false, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -84,10 +84,13 @@ protected:
     }
 
     std::unique_ptr<MainWindow> makeWindow() {
-        return std::make_unique<MainWindow>(
-            fake.platform,
-            FrontEnd{prompts, test::fixedFormats(), RunPauses::Skipped, web.services},
-            temp / "disk/start");
+        return std::make_unique<MainWindow>(fake.platform,
+                                            FrontEnd{prompts, test::fixedFormats(),
+                                                     RunPauses::Skipped, web.services,
+                                                     [this] {
+                                                         ++programEnds;
+                                                     }},
+                                            temp / "disk/start");
     }
     std::unique_ptr<MainWindow> loadedWindow() {
         auto window = makeWindow();
@@ -145,6 +148,7 @@ protected:
     test::FakeSound& sound = fake.sound;
     test::ScriptedPrompts prompts;
     test::FakeWeb web;
+    int programEnds = 0;
 };
 
 } // namespace tidecopy
