@@ -64,12 +64,10 @@ OptionSet optionsFromDialog(OptionSet options, const OptionsDialogValues& values
             options.DateCondition = static_cast<std::int16_t>(index + 1);
     options.keepChangedFilesTestingSize();
     // A limited log must be editable, or the program could not cut it.
-    if (LogLimitValue(values.limit) < smallestLogLimit)
-        options.LogLimit = "0";
-    else {
-        options.LogLimit = withoutSurroundingBlanks(values.limit);
+    const bool limited = LogLimitValue(values.limit) >= smallestLogLimit;
+    options.LogLimit = limited ? withoutSurroundingBlanks(values.limit) : std::string(1, '0');
+    if (limited)
         options.chkeditLog = 1;
-    }
     options.PaneColors = values.colors;
     options.ShutdownMode = values.shutdownMode;
     options.AutoProfile = values.autoProfile;

@@ -71,6 +71,7 @@ protected:
         temp.makeFolder("disk/other");
         temp.makeFolder("disk/Pictures");
         temp.makeFolder("program/Logs");
+        temp.makeFolder("program/Profiles");
         volumes.add(temp / "disk", "", {2'000'000'000, 8'000'000'000});
         volumes.add(temp / "usb", "STICK");
         environment.programFolder = temp / "program";
