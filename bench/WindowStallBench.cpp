@@ -121,7 +121,9 @@ int main(int argc, char** argv) {
     SilentPrompts prompts;
     NoWeb web;
     MainWindow window(system.platform,
-                      {prompts, systemDisplayFormats(), RunPauses::Real, web.services},
+                      {prompts, systemDisplayFormats(), RunPauses::Real, web.services,
+                       [] {
+                       }},
                       work.string());
     window.Form_Load();
     window.options().chkConfirmationBackup = 0;
