@@ -32,8 +32,9 @@ OptionsDialogValues dialogValuesOf(const OptionSet& options, bool automaticUpdat
     values.preserveNaming = options.PreserveNaming;
     values.extension = withoutSurroundingBlanks(options.PreserveExtension);
     values.shutdownMode = options.ShutdownMode;
-    for (int index = 0; index < static_cast<int>(values.dateFiles.size()); ++index)
-        values.dateFiles[index] = options.DateCondition == index + 1;
+    std::int16_t condition = 0;
+    for (bool& box : values.dateFiles)
+        box = options.DateCondition == ++condition;
     // No limit at all shows as "0", the dialog's word for it.
     const bool noLimit =
         LogLimitValue(options.LogLimit) < 0 || withoutSurroundingBlanks(options.LogLimit).empty();
@@ -59,9 +60,12 @@ OptionSet optionsFromDialog(OptionSet options, const OptionsDialogValues& values
     if (std::string extension = withoutSurroundingBlanks(values.extension); !extension.empty())
         options.PreserveExtension = std::move(extension);
     options.DateCondition = 0;
-    for (int index = 0; index < static_cast<int>(values.dateFiles.size()); ++index)
-        if (values.dateFiles[index])
-            options.DateCondition = static_cast<std::int16_t>(index + 1);
+    std::int16_t condition = 0;
+    for (const bool box : values.dateFiles) {
+        ++condition;
+        if (box)
+            options.DateCondition = condition;
+    }
     options.keepChangedFilesTestingSize();
     // A limited log must be editable, or the program could not cut it.
     const bool limited = LogLimitValue(values.limit) >= smallestLogLimit;
@@ -75,9 +79,9 @@ OptionSet optionsFromDialog(OptionSet options, const OptionsDialogValues& values
 }
 
 std::array<bool, 3> afterDateBoxClicked(std::array<bool, 3> boxes, int index) {
-    for (int other = 0; other < static_cast<int>(boxes.size()); ++other)
-        if (other != index)
-            boxes[other] = false;
+    const bool clicked = boxes.at(static_cast<std::size_t>(index));
+    boxes.fill(false);
+    boxes.at(static_cast<std::size_t>(index)) = clicked;
     return boxes;
 }
 

@@ -49,6 +49,7 @@ TEST(OptionsDialogValues, OpeningShowsWhatOkCanTakeBack) {
         {"blanks", "  x y ", "-5", "a.prof", 1, 1, "x y", "0", true, {true, false, false}},
         {"no profile", "bak", "1000", "", 1, 3, "bak", "1000", false, {false, false, true}},
         {"automation off", "bak", " ", "a.prof", 0, 0, "bak", "0", false, {}},
+        {"zero as written", "bak", "00", "a.prof", 1, 2, "bak", "00", true, {false, true, false}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -4,6 +4,7 @@
 #include "config/ResetSettings.h"
 #include "config/SettingsContext.h"
 #include "update/ui/UpdateChecker.h"
+#include "widgets/Commands.h"
 #include "widgets/ControlNaming.h"
 #include "widgets/ProductColor.h"
 #include "widgets/button/OwnerDrawnButton.h"
@@ -29,6 +30,7 @@ namespace tidecopy {
 namespace {
 
 constexpr int profileListRows = 5;
+constexpr int itemPadding = 2;
 constexpr int colorSampleWidth = 120;
 constexpr int customColorCount = 16;
 
@@ -45,14 +47,6 @@ public:
 private:
     bool (*m_accepts)(std::string_view);
 };
-
-OwnerDrawnButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new OwnerDrawnButton(parent);
-    button->setObjectName(name);
-    button->setButtonStyle(OwnerDrawnButton::textButtonStyle);
-    button->setCaption(caption);
-    return button;
-}
 
 QLabel* makeLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -130,14 +124,30 @@ OptionsDialog::OptionsDialog(OptionsDialogServices services, QWidget* owner)
     listProfiles(options.AutoProfile);
 }
 
-QWidget* OptionsDialog::group(const char* name, const QString& caption,
-                              std::initializer_list<QWidget*> items) {
+QGroupBox* OptionsDialog::namedFrame(const char* name, const QString& caption) {
     auto* frame = new QGroupBox(caption, this);
     nameControl(frame, name, caption);
+    return frame;
+}
+
+QGroupBox* OptionsDialog::group(const char* name, const QString& caption,
+                                std::initializer_list<QWidget*> items) {
+    QGroupBox* frame = namedFrame(name, caption);
     auto* layout = new QVBoxLayout(frame);
     for (QWidget* item : items)
         layout->addWidget(item);
     return frame;
+}
+
+QWidget* OptionsDialog::row(QWidget* first, QWidget* second, bool firstStretches) {
+    auto* line = new QWidget(this);
+    auto* layout = new QHBoxLayout(line);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(first, firstStretches ? 1 : 0);
+    layout->addWidget(second);
+    if (!firstStretches)
+        layout->addStretch();
+    return line;
 }
 
 QCheckBox* OptionsDialog::checkBox(const char* name, const QString& caption, const QString& tip) {
@@ -156,8 +166,7 @@ QWidget* OptionsDialog::makeChangedFilesGroup() {
         "copy file when the time or date of the file has changed",
         "copy file when the time or date of the file has changed; copy newer files only",
         "copy the file when the time or date of the file has changed; copy older files only"};
-    auto* frame = static_cast<QGroupBox*>(
-        group("frmChangedFiles", "\"Changed Files\" Condition Is Treated As:", {}));
+    QGroupBox* frame = group("frmChangedFiles", "\"Changed Files\" Condition Is Treated As:", {});
     for (int index = 0; index < 3; ++index) {
         auto* box = new QCheckBox(captions[index], frame);
         nameControl(box, elementName("chkDateFiles", index), captions[index]);
@@ -180,12 +189,11 @@ QWidget* OptionsDialog::makeChangedFilesGroup() {
 }
 
 QWidget* OptionsDialog::makeColorsGroup() {
-    auto* frame = new QGroupBox("Colors", this);
-    nameControl(frame, "frmColors", "Colors");
+    QGroupBox* frame = namedFrame("frmColors", "Colors");
     auto* layout = new QGridLayout(frame);
     const char* const captions[] = {"Home", "Destination"};
     for (int index = 0; index < 2; ++index) {
-        auto* button = makeButton(elementName("cmdColors", index), captions[index], frame);
+        auto* button = makeTextButton(elementName("cmdColors", index), captions[index], frame);
         connect(button, &OwnerDrawnButton::Click, this, [this, index] { chooseColor(index); });
         auto* sample = makeLabel("c:\\files c:\\tmp", frame);
         sample->setObjectName(elementName("lblColor", index));
@@ -213,8 +221,7 @@ QWidget* OptionsDialog::makeColorsGroup() {
 }
 
 QWidget* OptionsDialog::makePreservingGroup() {
-    auto* frame = new QGroupBox("Preserving Files", this);
-    nameControl(frame, "frmPreserving", "Preserving Files");
+    QGroupBox* frame = namedFrame("frmPreserving", "Preserving Files");
     auto* layout = new QGridLayout(frame);
     m_preserveNaming = new QButtonGroup(frame);
     layout->addWidget(addOption(m_preserveNaming, "Option1", 0, "Use .bak ",
@@ -241,8 +248,7 @@ QWidget* OptionsDialog::makePreservingGroup() {
 }
 
 QWidget* OptionsDialog::makeShutdownGroup() {
-    auto* frame = new QGroupBox("Shut Down After Backup", this);
-    nameControl(frame, "frmShutdown", "Shut Down After Backup");
+    QGroupBox* frame = namedFrame("frmShutdown", "Shut Down After Backup");
     auto* layout = new QGridLayout(frame);
     m_shutdownMode = new QButtonGroup(frame);
     const char* const captions[] = {"None", "Log Off Computer", "Shutdown Computer",
@@ -254,50 +260,44 @@ QWidget* OptionsDialog::makeShutdownGroup() {
     return frame;
 }
 
+// Controls are made in the order Tab visits them.
 QWidget* OptionsDialog::makeLogGroup() {
+    QCheckBox* details =
+        checkBox("chkLogDetails", "Use Detailed Log", "log every file that will be copied");
+    QCheckBox* userActivity =
+        checkBox("chkLogUser", "Log User Activity",
+                 "this will log all user file related actions (delete, rename, copy...)");
     m_limit = new QLineEdit(this);
     nameControl(m_limit, "txtLimit", "Limit length:");
     m_limit->setToolTip("size of the log in bytes (0 is unlimitted)");
     m_limit->setMaxLength(7);
     m_limit->setValidator(new RuleValidator(isAcceptableLimit, m_limit));
     m_limit->setEnabled(false);
-    QCheckBox* details =
-        checkBox("chkLogDetails", "Use Detailed Log", "log every file that will be copied");
     connect(details, &QCheckBox::toggled, m_limit, &QLineEdit::setEnabled);
     connect(details, &QCheckBox::clicked, this, &OptionsDialog::detailedLogClicked);
-
-    auto* limitRow = new QWidget(this);
-    auto* row = new QHBoxLayout(limitRow);
-    row->setContentsMargins(0, 0, 0, 0);
-    QLabel* label = makeLabel("Limit length:", limitRow);
+    QLabel* label = makeLabel("Limit length:", this);
+    label->setWordWrap(false);
     label->setBuddy(m_limit);
-    row->addWidget(label);
-    row->addWidget(m_limit);
-    row->addStretch();
     return group(
         "frmLog", "Log",
-        {details,
-         checkBox("chkLogUser", "Log User Activity",
-                  "this will log all user file related actions (delete, rename, copy...)"),
-         limitRow,
+        {details, userActivity, row(label, m_limit, false),
          checkBox("chkeditLog", "Enable Log For Edit", "allows you to change the log's contents"),
          checkBox("chkLog", "Auto Save Log on Exit", "Saves the log when closing the program")});
 }
 
 QWidget* OptionsDialog::makeAutomationGroup() {
+    QCheckBox* execute =
+        checkBox("chkExecute", "Execute Backup At Start Up",
+                 "execute automatically a selected backup profile when the program is started");
+    QCheckBox* onlyOnce = checkBox("chkOnlyonce", "One time",
+                                   "execute the selected backup profile one time (if disabled the "
+                                   "task will be execute every startup)");
     m_profiles = new QListWidget(this);
     nameControl(m_profiles, "File1", "Backup profile to execute");
-    m_profiles->setFixedHeight(m_profiles->sizeHintForRow(0) > 0
-                                   ? m_profiles->sizeHintForRow(0) * profileListRows
-                                   : fontMetrics().height() * profileListRows + 8);
-    return group("frmAutomation", "Automation",
-                 {checkBox("chkExecute", "Execute Backup At Start Up",
-                           "execute automatically a selected backup profile when the program is "
-                           "started"),
-                  checkBox("chkOnlyonce", "One time",
-                           "execute the selected backup profile one time (if disabled the task "
-                           "will be execute every startup)"),
-                  m_profiles});
+    // Room for a few profiles; more scroll.
+    m_profiles->setFixedHeight((fontMetrics().height() + itemPadding) * profileListRows +
+                               2 * m_profiles->frameWidth());
+    return group("frmAutomation", "Automation", {execute, onlyOnce, m_profiles});
 }
 
 QWidget* OptionsDialog::makeUpdateGroup() {
@@ -305,31 +305,22 @@ QWidget* OptionsDialog::makeUpdateGroup() {
     nameControl(m_automaticUpdateCheck, "chkVersionupdate", m_automaticUpdateCheck->text());
     m_automaticUpdateCheck->setToolTip(
         "Checks if there is a new version online (internet required)");
-    m_buttons[2] = makeButton("cmdChecknox", "Check Now", this);
+    m_buttons[2] = makeTextButton("cmdChecknox", "Check Now", this);
     connect(m_buttons[2], &OwnerDrawnButton::Click, this, &OptionsDialog::checkNow);
-    auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_automaticUpdateCheck, 1);
-    layout->addWidget(m_buttons[2]);
-    return group("frmUpdate", "Auto Update Notice", {row});
+    return group("frmUpdate", "Auto Update Notice", {row(m_automaticUpdateCheck, m_buttons[2])});
 }
 
 QWidget* OptionsDialog::makeResetGroup() {
-    m_buttons[3] = makeButton("Command3", "Reset", this);
+    m_buttons[3] = makeTextButton("Command3", "Reset", this);
     m_buttons[3]->setToolTip("reset all settings back to their defaults");
     connect(m_buttons[3], &OwnerDrawnButton::Click, this, &OptionsDialog::resetAllSettings);
-    auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(makeLabel("Restore all settings to their defaults", row), 1);
-    layout->addWidget(m_buttons[3]);
-    return group("frmReset", "Reset", {row});
+    return group("frmReset", "Reset",
+                 {row(makeLabel("Restore all settings to their defaults", this), m_buttons[3])});
 }
 
 QLayout* OptionsDialog::makeButtons() {
-    m_buttons[0] = makeButton("Command1", "OK", this);
-    m_buttons[1] = makeButton("Command2", "Cancel", this);
+    m_buttons[0] = makeTextButton("Command1", "OK", this);
+    m_buttons[1] = makeTextButton("Command2", "Cancel", this);
     m_buttons[0]->setDefault(true);
     m_buttons[1]->setCancel(true);
     connect(m_buttons[0], &OwnerDrawnButton::Click, this, &OptionsDialog::confirm);

@@ -57,7 +57,11 @@ private:
     QWidget* makeUpdateGroup();
     QWidget* makeResetGroup();
     QLayout* makeButtons();
-    QWidget* group(const char* name, const QString& caption, std::initializer_list<QWidget*> items);
+    QGroupBox* namedFrame(const char* name, const QString& caption);
+    QGroupBox* group(const char* name, const QString& caption,
+                     std::initializer_list<QWidget*> items);
+    // Two controls side by side: the first takes the room, or both keep to the left.
+    QWidget* row(QWidget* first, QWidget* second, bool firstStretches = true);
     QCheckBox* checkBox(const char* name, const QString& caption, const QString& tip = {});
 
     void show(const OptionsDialogValues& values);
