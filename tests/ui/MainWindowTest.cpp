@@ -361,12 +361,6 @@ TEST_F(MainWindowTest, TheOptionsDialogChangesTheOptionsOnlyOnOk) {
              o.DateCondition = 3;
          },
          true},
-        {"no condition keeps the size",
-         [](QDialog& d, OptionSet& o) {
-             MainWindowFixture::clickCheckBox(control(d, "chkSizeFiles"));
-             o.chkSizeFiles = 1;
-         },
-         true},
         {"a limit of 1000 makes the log editable",
          [&](QDialog& d, OptionSet& o) {
              prompts.expectMessage("Info: Detailed Log", detailedLogNote, PromptButtons::Ok);
@@ -378,15 +372,6 @@ TEST_F(MainWindowTest, TheOptionsDialogChangesTheOptionsOnlyOnOk) {
              o.chkeditLog = 1;
          },
          true},
-        {"999 is no limit",
-         [&](QDialog& d, OptionSet& o) {
-             prompts.expectMessage("Info: Detailed Log", detailedLogNote, PromptButtons::Ok);
-             MainWindowFixture::clickCheckBox(control(d, "chkLogDetails"));
-             setText(d, "txtLimit", "999");
-             o.chkLogDetails = 1;
-             o.LogLimit = "0";
-         },
-         true},
         {"an extension, refused characters left out",
          [&](QDialog& d, OptionSet& o) {
              MainWindowFixture::clickCheckBox(control(d, "Option1(2)"));
@@ -395,8 +380,6 @@ TEST_F(MainWindowTest, TheOptionsDialogChangesTheOptionsOnlyOnOk) {
              o.PreserveExtension = "old1234567";
          },
          true},
-        {"an empty extension keeps the old one",
-         [&](QDialog& d, OptionSet&) { setText(d, "txtExt", ""); }, true},
         {"automation without a profile stays open",
          [&](QDialog& d, OptionSet&) {
              MainWindowFixture::clickCheckBox(control(d, "chkExecute"));
