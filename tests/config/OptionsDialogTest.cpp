@@ -128,7 +128,7 @@ TEST(OptionsDialogValues, DateBoxesAndTextBoxes) {
         bool extension, limit;
     };
     const Case cases[] = {
-        {"", true, true},          {"bak", true, false},        {"0123456", true, true},
+        {"", true, true},          {"bak", true, false},        {"9876540", true, true},
         {"12345678", true, false}, {"0123456789", true, false}, {"01234567890", false, false},
         {"a,b", false, false},     {"a/b", false, false},       {"a\\b", false, false},
         {"a\tb", false, false},    {"\x7f", false, false},      {"\xc3\xa9t\xc3\xa9s", true, false},
