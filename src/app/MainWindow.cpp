@@ -12,6 +12,7 @@
 #include "config/ui/HistoryActions.h"
 #include "config/ui/OptionsActions.h"
 #include "config/ui/ProfileActions.h"
+#include "log/LogOptions.h"
 #include "log/ui/LogActions.h"
 #include "log/ui/LogExpansion.h"
 #include "log/ui/LogPanel.h"
@@ -94,7 +95,9 @@ void MainWindow::buildParts() {
     auto* logActions = new LogActions({m_log, m_frontEnd.prompts, m_platform.fs, m_platform.clock,
                                        m_platform.environment, m_frontEnd.printer},
                                       this);
-    auto* optionsActions = new OptionsActions(this);
+    auto* optionsActions =
+        new OptionsActions(m_context, m_frontEnd.prompts, *m_updates, m_frontEnd.endProgram, this);
+    connect(optionsActions, &OptionsActions::dialogClosed, this, &MainWindow::applyLogOptions);
     m_history = new HistoryActions(m_state, *m_panes, m_frontEnd.prompts, m_startUp, this);
 
     for (Pane pane : bothPanes)
@@ -253,6 +256,11 @@ void MainWindow::showState() {
 void MainWindow::showHistories() {
     for (PaneWidget* widget : m_paneWidgets)
         widget->showHistory();
+}
+
+void MainWindow::applyLogOptions() {
+    m_logPanel->view()->setReadOnly(logIsReadOnly(m_options.chkeditLog != 0));
+    m_log.setMaxLength(logMaxLengthFor(m_options.LogLimit));
 }
 
 void MainWindow::onPaneChange(const PaneChange& change) {

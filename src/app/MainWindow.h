@@ -14,6 +14,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QScrollArea;
@@ -36,12 +37,14 @@ class UpdateChecker;
 struct PaneChange;
 
 // What the window brings to the platform's services: its prompts, whether a run waits
-// where the product pauses (tests do not), the web and the printer.
+// where the product pauses (tests do not), the web, the printer, and how the program ends
+// at once after a reset of all settings (tests record it).
 struct FrontEnd {
     Prompts& prompts;
     RunPauses pauses;
     WebServices web;
     LogPrinter& printer;
+    std::function<void()> endProgram;
 };
 
 // The main window (Form1): it owns the window-wide state (option set, main state,
@@ -93,6 +96,7 @@ private:
     void layOutParts();
     void wireParts();
     void showHistories();
+    void applyLogOptions();
     void onPaneChange(const PaneChange& change);
     // Moves the window's frame to at and sizes the window as wanted, as far as a screen
     // allows: on a smaller screen than its parts need, they scroll.

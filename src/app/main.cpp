@@ -31,9 +31,17 @@ int main(int argc, char** argv) {
     tidecopy::QtDownloader downloader;
     tidecopy::QtBrowser browser;
     tidecopy::QtLogPrinter printer;
-    tidecopy::MainWindow window(
-        platform, {prompts, tidecopy::RunPauses::Real, {connectivity, downloader, browser}, printer},
-        QDir::currentPath().toStdString());
+    tidecopy::MainWindow window(platform,
+                                {prompts,
+                                 tidecopy::RunPauses::Real,
+                                 {connectivity, downloader, browser},
+                                 printer,
+                                 // After a reset: no closing steps, which would write the
+                                 // settings file again.
+                                 [] {
+                                     QCoreApplication::exit(0);
+                                 }},
+                                QDir::currentPath().toStdString());
     prompts.setOwner(&window);
 
     // A request to end (SIGTERM, Ctrl+C) closes the window the ordinary way.

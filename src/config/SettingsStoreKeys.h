@@ -8,6 +8,10 @@ inline constexpr const char* section = "Tidecopy";
 
 // "Yes" turns the automatic update check off; anything else, or nothing, leaves it on.
 inline constexpr const char* NoURLupdate = "NoURLupdate";
+// Where and which program was last confirmed in the options dialog; nothing reads them.
+inline constexpr const char* Path = "Path";
+inline constexpr const char* Version = "Version";
+inline constexpr const char* EXE = "EXE";
 // The update check's calls so far (it checks from the sixth on) and the newest version
 // the user declined.
 inline constexpr const char* UseCounter = "UseCounter";

@@ -22,6 +22,13 @@ struct Environment {
     std::string versionFilePath() const; // the update check's copy of the version file
 };
 
+// The program's file name, as the settings store names it.
+#ifdef _WIN32
+inline constexpr const char* programFileName = "Tidecopy.exe";
+#else
+inline constexpr const char* programFileName = "tidecopy";
+#endif
+
 // Builds the environment of a program whose executable lies in programFolder, with the
 // user's config folder configHome; each backend knows its system's layout. On POSIX an
 // installed copy (programs in PREFIX/bin, resources in PREFIX/share/tidecopy) keeps the

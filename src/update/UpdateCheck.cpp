@@ -70,6 +70,21 @@ void UpdateCheck::checkOrOpenWebPage(Finished finished) {
     });
 }
 
+void UpdateCheck::checkNow(Finished finished) {
+    CheckForUpdate(CheckMode::Manual, [this, finished](UpdateCheckEnd end) {
+        if (end == UpdateCheckEnd::NoAnswer) {
+            if (IsConnected(m_services.web.connectivity))
+                m_services.web.browser.open(m_parameters.page);
+            else
+                m_services.prompts.message(
+                    "Check for updates",
+                    "No internet connection detected to perform an update check.",
+                    PromptButtons::Ok, PromptIcon::Information);
+        }
+        finished(end);
+    });
+}
+
 void UpdateCheck::abort() {
     if (!m_running)
         return;

@@ -68,6 +68,9 @@ public:
     // The about box's check: a manual check that opens the product's web page when the
     // server gave no answer, so that the button never does nothing.
     void checkOrOpenWebPage(Finished finished = [](UpdateCheckEnd) {});
+    // The options dialog's "Check Now": a manual check that, when the server gave no
+    // answer, opens the product's web page or, on a machine known to be offline, says so.
+    void checkNow(Finished finished = [](UpdateCheckEnd) {});
     // True while a check waits for its download or shows its answer.
     bool running() const { return m_running; }
     // Drops a check waiting for its download (the window is closing).

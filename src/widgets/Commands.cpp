@@ -46,12 +46,18 @@ QAction* menuItem(QMenu* menu, int number) {
     return nullptr;
 }
 
-OwnerDrawnButton* makeCommandButton(QAction* command, const QString& name, QWidget* parent,
-                                    ButtonTrigger trigger, const QString& caption) {
+OwnerDrawnButton* makeTextButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new OwnerDrawnButton(parent);
     button->setObjectName(name);
     button->setButtonStyle(OwnerDrawnButton::textButtonStyle);
-    button->setCaption(caption.isEmpty() ? command->text() : caption);
+    button->setCaption(caption);
+    return button;
+}
+
+OwnerDrawnButton* makeCommandButton(QAction* command, const QString& name, QWidget* parent,
+                                    ButtonTrigger trigger, const QString& caption) {
+    OwnerDrawnButton* button =
+        makeTextButton(name, caption.isEmpty() ? command->text() : caption, parent);
     if (command->property(ownToolTip).toBool())
         button->setToolTip(command->toolTip());
     button->setEnabledState(command->isEnabled());

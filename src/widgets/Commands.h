@@ -36,6 +36,9 @@ QAction* menuItem(QMenu* menu, int number);
 // mouse), or a completed click.
 enum class ButtonTrigger { Press, Click };
 
+// A push button of the program's windows: a text button named after its control.
+OwnerDrawnButton* makeTextButton(const QString& name, const QString& caption, QWidget* parent);
+
 // A button that shows and triggers a command: it is enabled while the command is, takes
 // the command's text as its caption unless given one and its tool tip when it has one.
 OwnerDrawnButton* makeCommandButton(QAction* command, const QString& name, QWidget* parent,

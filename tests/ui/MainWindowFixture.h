@@ -72,6 +72,7 @@ protected:
         temp.makeFolder("disk/other");
         temp.makeFolder("disk/Pictures");
         temp.makeFolder("program/Logs");
+        temp.makeFolder("program/Profiles");
         volumes.add(temp / "disk", "", {2'000'000'000, 8'000'000'000});
         volumes.add(temp / "usb", "STICK");
         environment.programFolder = temp / "program";
@@ -86,7 +87,8 @@ protected:
 
     std::unique_ptr<MainWindow> makeWindow(const std::string& folder = "disk/start") {
         return std::make_unique<MainWindow>(
-            fake.platform, FrontEnd{prompts, RunPauses::Skipped, web.services, printer},
+            fake.platform,
+            FrontEnd{prompts, RunPauses::Skipped, web.services, printer, [this] { ++programEnds; }},
             temp / folder);
     }
     std::unique_ptr<MainWindow> loadedWindow(const std::string& folder = "disk/start") {
@@ -151,6 +153,7 @@ protected:
     test::FakeWeb web;
     // Prints into the test's folder, never on a printer.
     QtLogPrinter printer{QString::fromStdString(temp / "log.pdf")};
+    int programEnds = 0;
 };
 
 } // namespace tidecopy

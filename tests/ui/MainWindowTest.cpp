@@ -4,21 +4,25 @@
 #include "app/ProgramIcon.h"
 #include "config/FolderHistory.h"
 #include "config/ui/HistoryActions.h"
+#include "log/LogOptions.h"
 #include "panes/Panes.h"
 #include "update/ProductAddresses.h"
 #include "widgets/Commands.h"
+#include "widgets/button/OwnerDrawnButton.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -30,7 +34,46 @@ namespace tidecopy {
 namespace {
 
 // The fixture lives in MainWindowFixture.h, shared with the run tests.
-class MainWindowTest : public MainWindowFixture {};
+class MainWindowTest : public MainWindowFixture {
+protected:
+    // Opens the options dialog with cmdPreserveOptions and lets act work in it; act ends
+    // by closing it.
+    void inOptionsDialog(MainWindow& window, std::function<void(QDialog&)> act) {
+        bool acted = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->objectName(), "frmPresOptions");
+            EXPECT_EQ(dialog->windowTitle(), "Settings and Options");
+            act(*dialog);
+            acted = true;
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the dialog stayed open";
+                dialog->done(QDialog::Rejected);
+            }
+        });
+        QTest::mouseClick(find<QWidget>(window, "cmdPreserveOptions"), Qt::LeftButton);
+        EXPECT_TRUE(acted);
+    }
+    template <typename Widget = QWidget>
+    static Widget* control(QDialog& dialog, const char* name) {
+        auto* widget = dialog.findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    static void press(QDialog& dialog, const char* name) {
+        QTest::mouseClick(control(dialog, name), Qt::LeftButton);
+    }
+    // A screen reader's press on a control.
+    static void pressAccessibly(QWidget* widget) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(accessible->actionInterface(), nullptr);
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    std::string stored(const char* key) {
+        return fake.settingsStore.get("OrnCaldrix", "Tidecopy", key, "-");
+    }
+};
 
 TEST_F(MainWindowTest, FirstStartShowsTheDefaultsCentredOnTheStartFolder) {
     auto window = loadedWindow();
@@ -290,6 +333,262 @@ TEST_F(MainWindowTest, AboutChecksForUpdatesAndSystemInfoStartsTheToolOnThePath)
     QTest::mouseClick(find<QWidget>(*window, "cmdSysInfo"), Qt::LeftButton);
     qputenv("PATH", path);
     EXPECT_EQ(shell.started, std::vector<std::string>{tool});
+}
+
+const char* const automationText = "You have enabled Automation (execution of a backup job), but "
+                                   "you did not specify a profile. Please select a backup profile.";
+const char* const detailedLogNote =
+    "Enabling detailed log can increase the process time when a large number of files are "
+    "copied.\r\n\r\nYou can always limit the size of the log anything between 1000...9999999 "
+    "(0 = unlimitted).";
+
+// What OK makes of the dialog's controls, however they were operated; Cancel changes
+// nothing; automation without a profile keeps the dialog open and changes nothing either.
+TEST_F(MainWindowTest, TheOptionsDialogChangesTheOptionsOnlyOnOk) {
+    temp.writeFile("program/Profiles/Nightly.prof", "");
+    temp.writeFile("program/Profiles/Daily.prof", "");
+    using Act = std::function<void(QDialog&, OptionSet&)>;
+    struct Case {
+        const char* name;
+        Act act; // changes the controls, and the expected options as OK should
+        bool ok;
+    };
+    const auto setText = [](QDialog& dialog, const char* name, const char* text) {
+        auto* box = control<QLineEdit>(dialog, name);
+        box->clear();
+        QTest::keyClicks(box, text);
+    };
+    const Case cases[] = {
+        {"Newer while Older was checked, by Space",
+         [](QDialog& d, OptionSet& o) {
+             MainWindowFixture::clickCheckBox(control(d, "chkDateFiles(2)"));
+             QWidget* newer = control(d, "chkDateFiles(1)");
+             newer->setFocus();
+             QTest::keyClick(newer, Qt::Key_Space);
+             EXPECT_FALSE(control<QCheckBox>(d, "chkDateFiles(2)")->isChecked());
+             o.DateCondition = 2;
+         },
+         true},
+        {"a screen reader's press on a date box",
+         [](QDialog& d, OptionSet& o) {
+             MainWindowFixture::clickCheckBox(control(d, "chkDateFiles(0)"));
+             auto* older = control<QCheckBox>(d, "chkDateFiles(2)");
+             pressAccessibly(older);
+             // The press is animated: it lands a moment later.
+             EXPECT_TRUE(QTest::qWaitFor([older] { return older->isChecked(); }));
+             EXPECT_FALSE(control<QCheckBox>(d, "chkDateFiles(0)")->isChecked());
+             o.DateCondition = 3;
+         },
+         true},
+        {"a limit of 1000 makes the log editable",
+         [&](QDialog& d, OptionSet& o) {
+             prompts.expectMessage("Info: Detailed Log", detailedLogNote, PromptButtons::Ok);
+             MainWindowFixture::clickCheckBox(control(d, "chkLogDetails"));
+             setText(d, "txtLimit", "10,00x");
+             EXPECT_EQ(control<QLineEdit>(d, "txtLimit")->text(), "1000");
+             o.chkLogDetails = 1;
+             o.LogLimit = "1000";
+             o.chkeditLog = 1;
+         },
+         true},
+        {"an extension, refused characters left out",
+         [&](QDialog& d, OptionSet& o) {
+             MainWindowFixture::clickCheckBox(control(d, "Option1(2)"));
+             setText(d, "txtExt", "o,l/d\\12345678");
+             o.PreserveNaming = 2;
+             o.PreserveExtension = "old1234567";
+         },
+         true},
+        {"automation without a profile stays open",
+         [&](QDialog& d, OptionSet&) {
+             MainWindowFixture::clickCheckBox(control(d, "chkExecute"));
+             prompts.expectMessage("Execute Backup on Startup", automationText, PromptButtons::Ok);
+             press(d, "Command1");
+             EXPECT_TRUE(d.isVisible());
+             EXPECT_EQ(d.focusWidget(), control(d, "File1"));
+             EXPECT_EQ(stored("Path"), "-");
+         },
+         false},
+        {"shut down, sounds, integrity and the rest, by Enter",
+         [](QDialog& d, OptionSet& o) {
+             for (const char* name :
+                  {"optShutdown(2)", "chkNoSoundEffect", "chkIntegrity", "chkFolderExist",
+                   "chkConfirmationBackup", "chkLogUser", "chkeditLog", "chkLog", "chkOnlyonce",
+                   "chkCloseProg", "chkEmptyFolders"})
+                 MainWindowFixture::clickCheckBox(control(d, name));
+             o.ShutdownMode = 2;
+             o.chkNoSoundEffect = o.chkIntegrity = o.chkFolderExist = o.chkLogUser = 1;
+             o.chkeditLog = o.chkLog = o.chkOnlyonce = o.chkCloseProg = o.chkEmptyFolders = 1;
+             o.chkConfirmationBackup = 0;
+             QTest::keyClick(control(d, "txtExt"), Qt::Key_Return);
+             EXPECT_FALSE(d.isVisible());
+         },
+         true},
+        {"Cancel by Escape",
+         [](QDialog& d, OptionSet&) {
+             MainWindowFixture::clickCheckBox(control(d, "chkIntegrity"));
+             QTest::keyClick(control(d, "chkIntegrity"), Qt::Key_Escape);
+             EXPECT_FALSE(d.isVisible());
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.settingsStore.values.clear();
+        auto window = loadedWindow();
+        window->options().PreserveExtension = "old";
+        const OptionSet expected = window->options();
+        OptionSet changed = expected;
+        changed.LogLimit = "0"; // no limit, as the dialog writes it
+        inOptionsDialog(*window, [&](QDialog& dialog) {
+            c.act(dialog, changed);
+            if (dialog.isVisible())
+                press(dialog, c.ok ? "Command1" : "Command2");
+        });
+        EXPECT_EQ(window->options(), c.ok ? changed : expected);
+        auto* log = find<QPlainTextEdit>(*window, "txtLog");
+        EXPECT_EQ(log->isReadOnly(), window->options().chkeditLog == 0);
+        EXPECT_EQ(window->log().maxLength(), logMaxLengthFor(window->options().LogLimit));
+    }
+}
+
+// The colour choosers start from black and change the sample only when a colour is
+// chosen; the reset icon brings back the system colour. OK colours the panes.
+TEST_F(MainWindowTest, TheOptionsDialogChoosesColours) {
+    auto window = loadedWindow();
+    window->options().PaneColors = {0x00ff00, 0xff0000};
+    const auto inColorDialog = [](std::optional<QColor> choice) {
+        QTimer::singleShot(0, [choice] {
+            auto* chooser = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(chooser, nullptr);
+            EXPECT_EQ(chooser->currentColor(), QColor(Qt::black));
+            EXPECT_EQ(QColorDialog::customColor(3), QColor(Qt::black));
+            QColorDialog::setCustomColor(3, Qt::red);
+            if (choice) {
+                chooser->setCurrentColor(*choice);
+                chooser->accept();
+            } else {
+                chooser->reject();
+            }
+        });
+    };
+    inOptionsDialog(*window, [&](QDialog& dialog) {
+        inColorDialog(QColor(0x12, 0x34, 0x56, 0x80));
+        press(dialog, "cmdColors(0)");
+        inColorDialog(std::nullopt);
+        press(dialog, "cmdColors(1)");
+        const auto sampleColor = [&dialog](const char* name) {
+            return control(dialog, name)->palette().color(QPalette::Window);
+        };
+        EXPECT_EQ(sampleColor("lblColor(0)"), QColor(0x12, 0x34, 0x56));
+        EXPECT_EQ(sampleColor("lblColor(1)"), QColor(0, 0, 0xff));
+        press(dialog, "Command1");
+    });
+    EXPECT_EQ(window->options().PaneColors, (std::array<std::int32_t, 2>{0x563412, 0xff0000}));
+    EXPECT_EQ(find<QWidget>(*window, "Dir1")->palette().color(QPalette::Base),
+              QColor(0x12, 0x34, 0x56));
+    inOptionsDialog(*window, [&](QDialog& dialog) {
+        pressAccessibly(control(dialog, "Image21"));
+        press(dialog, "Command1");
+    });
+    EXPECT_EQ(window->options().PaneColors,
+              (std::array<std::int32_t, 2>{systemWindowColor, systemWindowColor}));
+}
+
+// The automation profile named in another case is selected, and OK keeps the listed name
+// and writes the program's place; the detailed log's note comes once per program run;
+// a profiles folder that is gone is named, and the dialog opens all the same.
+TEST_F(MainWindowTest, TheOptionsDialogListsProfilesAndNotesOnce) {
+    temp.writeFile("program/Profiles/Daily.prof", "");
+    temp.writeFile("program/Profiles/Nightly.prof", "");
+    auto window = loadedWindow();
+    window->options().AutoProfile = "NIGHTLY.prof";
+    window->options().chkExecute = 1;
+    prompts.expectMessage("Info: Detailed Log", detailedLogNote, PromptButtons::Ok);
+    inOptionsDialog(*window, [&](QDialog& dialog) {
+        auto* limit = control(dialog, "txtLimit");
+        EXPECT_FALSE(limit->isEnabled());
+        MainWindowFixture::clickCheckBox(control(dialog, "chkLogDetails"));
+        EXPECT_TRUE(limit->isEnabled());
+        MainWindowFixture::clickCheckBox(control(dialog, "chkLogDetails"));
+        MainWindowFixture::clickCheckBox(control(dialog, "chkLogDetails"));
+        press(dialog, "Command1");
+    });
+    EXPECT_EQ(window->options().AutoProfile, "Nightly.prof");
+    EXPECT_EQ(window->options().chkLogDetails, 1);
+    EXPECT_EQ(stored("Path"), temp / "program");
+    EXPECT_EQ(stored("EXE"), "tidecopy");
+    EXPECT_EQ(stored("NoURLupdate"), "No");
+
+    std::filesystem::remove_all(temp / "program/Profiles");
+    prompts.expectMessage("",
+                          "Error 2 (No such file or directory) in procedure Form_Load of Form "
+                          "frmPresOptions",
+                          PromptButtons::Ok);
+    inOptionsDialog(*window, [&](QDialog& dialog) {
+        MainWindowFixture::clickCheckBox(control(dialog, "chkLogDetails"));
+        MainWindowFixture::clickCheckBox(control(dialog, "chkLogDetails"));
+        EXPECT_EQ(control<QCheckBox>(dialog, "chkExecute")->isChecked(), true);
+        press(dialog, "Command2");
+    });
+}
+
+// Check Now asks the web site at once and holds OK and Cancel until it has ended; it
+// leaves the stored update choice alone, whatever the box says.
+TEST_F(MainWindowTest, CheckNowHoldsTheDialogAndKeepsTheUpdateChoice) {
+    auto window = loadedWindow();
+    fake.settingsStore.save("OrnCaldrix", "Tidecopy", "NoURLupdate", "Yes");
+    web.holdReplies = true;
+    web.reply = std::nullopt;
+    web.state = Reachability::Disconnected;
+    inOptionsDialog(*window, [&](QDialog& dialog) {
+        EXPECT_FALSE(control<QCheckBox>(dialog, "chkVersionupdate")->isChecked());
+        MainWindowFixture::clickCheckBox(control(dialog, "chkVersionupdate"));
+        auto* checkNow = control(dialog, "cmdChecknox");
+        checkNow->setFocus();
+        QTest::keyClick(checkNow, Qt::Key_Space);
+        EXPECT_EQ(web.fetched, std::vector<std::string>{ProductAddresses::versionFile});
+        for (const char* name : {"Command1", "Command2", "cmdChecknox", "Command3"})
+            EXPECT_FALSE(control<OwnerDrawnButton>(dialog, name)->isEnabled()) << name;
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(stored("NoURLupdate"), "Yes");
+        prompts.expectMessage("Check for updates",
+                              "No internet connection detected to perform an update check.",
+                              PromptButtons::Ok);
+        web.deliver();
+        EXPECT_TRUE(control<OwnerDrawnButton>(dialog, "Command2")->isEnabled());
+        press(dialog, "Command2");
+    });
+    EXPECT_EQ(stored("NoURLupdate"), "Yes");
+    EXPECT_TRUE(web.opened.empty());
+}
+
+// Reset asks first; on Yes the settings file goes and the program ends at once, without
+// the closing steps that would write it again.
+TEST_F(MainWindowTest, ResetDeletesTheSettingsAndEndsTheProgram) {
+    writeSettings(false);
+    auto window = loadedWindow();
+    const char* const question =
+        "The program will close to be able to restore all settings.\r\n"
+        "Are you sure to restore all settings back to their initial values?";
+    inOptionsDialog(*window, [&](QDialog& dialog) {
+        prompts.expectMessage("Reset Tidecopy", question, PromptButtons::YesNo, PromptAnswer::No);
+        press(dialog, "Command3");
+        EXPECT_TRUE(temp.exists("program/Tidecopy.ini"));
+        EXPECT_EQ(programEnds, 0);
+        prompts.expectMessage("Reset Tidecopy", question, PromptButtons::YesNo, PromptAnswer::Yes)
+            .expectMessage("Reset Tidecopy",
+                           "All settings restored. Program will close. Please restart Tidecopy...",
+                           PromptButtons::Ok);
+        press(dialog, "Command3");
+        EXPECT_EQ(programEnds, 1);
+        press(dialog, "Command2");
+    });
+    EXPECT_FALSE(temp.exists("program/Tidecopy.ini"));
+    EXPECT_EQ(stored("NoURLupdate"), "No");
+    window.reset();
+    EXPECT_FALSE(temp.exists("program/Tidecopy.ini"));
 }
 
 // A missing or unreadable icon resource would leave every size blank.

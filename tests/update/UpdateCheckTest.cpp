@@ -202,23 +202,87 @@ TEST_F(UpdateCheckTest, OneCheckAtATimeAndAbortDropsTheWaitingOne) {
     EXPECT_FALSE(updates.running());
 }
 
-// The about box's check opens the web page when the web site gave no answer.
-TEST_F(UpdateCheckTest, TheAboutBoxCheckFallsBackToTheWebPage) {
+// Without an answer from the web site, the about box's check opens the web page; the
+// options dialog's "Check Now" too, unless the machine is known to be offline: then it
+// says so. A newer version the user declines opens nothing.
+TEST_F(UpdateCheckTest, ManualChecksWithoutAnAnswerOpenTheWebPageOrSayWhy) {
     struct Case {
+        const char* name;
+        bool fromAboutBox;
         std::optional<std::string> file;
+        Reachability reachability;
         UpdateCheckEnd end;
         std::vector<std::string> opened;
     };
-    for (const Case& c : {Case{std::nullopt, UpdateCheckEnd::NoAnswer, {page}},
-                          Case{"320", UpdateCheckEnd::UpToDate, {}}}) {
+    const char* const offline = "No internet connection detected to perform an update check.";
+    const Case cases[] = {
+        {"about box, no answer",
+         true,
+         std::nullopt,
+         Reachability::Disconnected,
+         UpdateCheckEnd::NoAnswer,
+         {page}},
+        {"about box, up to date",
+         true,
+         "320",
+         Reachability::Connected,
+         UpdateCheckEnd::UpToDate,
+         {}},
+        {"Check Now, no answer",
+         false,
+         std::nullopt,
+         Reachability::Connected,
+         UpdateCheckEnd::NoAnswer,
+         {page}},
+        {"Check Now, offline",
+         false,
+         std::nullopt,
+         Reachability::Disconnected,
+         UpdateCheckEnd::NoAnswer,
+         {}},
+        {"Check Now, up to date",
+         false,
+         "320",
+         Reachability::Disconnected,
+         UpdateCheckEnd::UpToDate,
+         {}},
+        {"Check Now, newer declined",
+         false,
+         "330\nNews",
+         Reachability::Connected,
+         UpdateCheckEnd::Asked,
+         {}},
+        {"Check Now, newer wanted: opened once",
+         false,
+         "330\nNews",
+         Reachability::Connected,
+         UpdateCheckEnd::Asked,
+         {page}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         web.reply = c.file;
+        web.state = c.reachability;
         web.opened.clear();
-        if (c.file)
+        store.save("OrnCaldrix", "Tidecopy", "Download", "0");
+        if (c.end == UpdateCheckEnd::UpToDate)
             expectUpToDateBox();
+        if (c.end == UpdateCheckEnd::Asked)
+            prompts.expectMessage("News", newVersionText("3.3.0"), PromptButtons::YesNoCancel,
+                                  c.opened.empty() ? PromptAnswer::No : PromptAnswer::Yes);
+        if (c.opened.empty() && c.end == UpdateCheckEnd::NoAnswer)
+            prompts.expectMessage("Check for updates", offline, PromptButtons::Ok);
         std::optional<UpdateCheckEnd> end;
-        updates.checkOrOpenWebPage([&end](UpdateCheckEnd ended) { end = ended; });
+        const auto finished = [&end](UpdateCheckEnd ended) {
+            end = ended;
+        };
+        if (c.fromAboutBox)
+            updates.checkOrOpenWebPage(finished);
+        else
+            updates.checkNow(finished);
         EXPECT_EQ(end, c.end);
         EXPECT_EQ(web.opened, c.opened);
+        EXPECT_TRUE(prompts.done());
     }
 }
 

@@ -1,6 +1,7 @@
 #include "update/ui/AboutBox.h"
 
 #include "update/WebServices.h"
+#include "widgets/Commands.h"
 #include "widgets/ControlNaming.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/button/OwnerDrawnButton.h"
@@ -51,14 +52,6 @@ std::string mailLink(const std::string& address, ProductVersion version) {
     query.addQueryItem("subject", QString::fromStdString(mailSubject(version)));
     url.setQuery(query);
     return url.toString(QUrl::FullyEncoded).toStdString();
-}
-
-OwnerDrawnButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new OwnerDrawnButton(parent);
-    button->setObjectName(name);
-    button->setButtonStyle(OwnerDrawnButton::textButtonStyle);
-    button->setCaption(caption);
-    return button;
 }
 
 } // namespace
@@ -118,8 +111,8 @@ QLayout* AboutBox::makeLinks(const AboutLinks& links, ProductVersion version) {
 }
 
 QLayout* AboutBox::makeButtons() {
-    auto* check = makeButton("cmdCheckForUpdates", "Check for updates", this);
-    auto* close = makeButton("cmdClose", "Close", this);
+    auto* check = makeTextButton("cmdCheckForUpdates", "Check for updates", this);
+    auto* close = makeTextButton("cmdClose", "Close", this);
     // The box opens on Close, so Enter closes it (Escape does anyway) and does not follow a
     // link by surprise.
     close->setFocus();

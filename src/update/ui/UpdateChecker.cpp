@@ -20,7 +20,7 @@ void UpdateChecker::checkAtStartUp() {
 }
 
 void UpdateChecker::checkNow(UpdateCheck::Finished done) {
-    m_check.CheckForUpdate(CheckMode::Manual, std::move(done));
+    m_check.checkNow(std::move(done));
 }
 
 void UpdateChecker::checkFromAboutBox() {

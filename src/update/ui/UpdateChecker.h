@@ -20,7 +20,8 @@ public:
     UpdateChecker(UpdateCheckServices services, UpdateCheckParameters parameters, QWidget* window);
 
     void checkAtStartUp();
-    // A manual check; done is called when it ends, unless the window closes first.
+    // The options dialog's "Check Now"; done is called when it ends, unless the window
+    // closes first.
     void checkNow(UpdateCheck::Finished done = [](UpdateCheckEnd) {});
     // The about box's "Check for updates".
     void checkFromAboutBox();
