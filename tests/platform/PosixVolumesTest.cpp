@@ -26,6 +26,10 @@ TEST(MountTable, KeepsRealFileSystemsInOrderWithEscapesUndone) {
     // Mounted over: the later mount is the one in force.
     EXPECT_EQ(volumes[2].mountPoint, "/mnt/data");
     EXPECT_EQ(volumes[2].fileSystemType, "xfs");
+    // Where a tree must stay on one file system every mount counts, pseudo ones too.
+    EXPECT_EQ(parseMountPoints(table),
+              (std::vector<std::string>{"/sys", "/", "/proc", "/run", "/media/My Stick",
+                                        "/mnt/data", "/mnt/data"}));
 }
 
 TEST(MountTable, VolumeHoldingPicksTheLongestMountPoint) {

@@ -128,4 +128,16 @@ std::error_code PosixFileSystem::removeIn(const OpenFolder& folder, const std::s
     return resultOf(::unlinkat(descriptorOf(folder.handle), name.c_str(), 0));
 }
 
+std::error_code PosixFileSystem::removeFolderIn(const OpenFolder& folder, const std::string& name) {
+    return resultOf(::unlinkat(descriptorOf(folder.handle), name.c_str(), AT_REMOVEDIR));
+}
+
+Result<FileIdentity> PosixFileSystem::identityOfOpen(const OpenFolder& folder) {
+    struct stat st {};
+    if (::fstat(descriptorOf(folder.handle), &st) != 0)
+        return lastNativeError();
+    return FileIdentity{static_cast<std::uint64_t>(st.st_dev),
+                        static_cast<std::uint64_t>(st.st_ino)};
+}
+
 } // namespace tidecopy
