@@ -91,6 +91,55 @@ TEST_F(PaneFileCommandsTest, TheFileMenuOpensByMouseAndKeyboardForItsPanesSelect
     menu->hide();
 }
 
+// The folder menu takes Rename and Delete from the pane it opens on (none at a drive's
+// root), shows Paste only while a file is marked, and deletes through a job of the window.
+TEST_F(PaneFileCommandsTest, TheFolderMenuActsOnThePaneItOpensOn) {
+    auto w = window();
+    w->options().chkLogUser = 1;
+    auto* menu = find<QMenu>(*w, "mnuFolderOption");
+    auto* dir1 = find<QListView>(*w, "Dir1");
+    auto* dir2 = find<QListView>(*w, "Dir2");
+    const auto pasteShown = [menu] {
+        for (QAction* item : menu->actions())
+            if (item->data().toInt() == 27)
+                return item->isVisible();
+        return false;
+    };
+    w->setFolder(Pane::Destination, temp / "disk");
+    QTest::mouseClick(dir2->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(enabledItems(menu), (std::vector<int>{10, 40, 70, 80, 1000}));
+    EXPECT_FALSE(pasteShown());
+    menu->hide();
+
+    w->panes().setCopiedFile(temp / "disk/start/a.txt");
+    dir1->setFocus();
+    QTest::keyClick(dir1, Qt::Key_Menu);
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(w->panes().ActivePane(), Pane::Source);
+    EXPECT_EQ(enabledItems(menu), (std::vector<int>{10, 27, 30, 40, 50, 70, 80, 1000}));
+    EXPECT_TRUE(pasteShown());
+
+    // A screen reader's press on Delete.
+    prompts.expectMessage("Delete Folder(s)!",
+                          "Are you sure to delete '" + (temp / "disk/start") +
+                              "' and the sub-folder?",
+                          PromptButtons::YesNoCancel, PromptAnswer::Yes);
+    prompts.expectMessage("Delete Folder", "Folder(s) deleted succesfully.", PromptButtons::Ok);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(menu);
+    for (int child = 0; child < accessible->childCount(); ++child)
+        if (accessible->child(child)->text(QAccessible::Name) == "Delete")
+            accessible->child(child)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+    menu->hide();
+    waitForPaneJob(*w);
+    EXPECT_FALSE(temp.exists("disk/start"));
+    EXPECT_EQ(w->panes().pane(Pane::Source).folder, temp / "disk");
+    EXPECT_TRUE(w->panes().CopiedFile().empty());
+    EXPECT_EQ(w->log().text(),
+              "User deleted  and the sub-folder :" + (temp / "disk/start") + "\r\n");
+}
+
 // The Delete key acts on the list it is pressed in, through the same question and job as
 // the menu; the list keeps the keyboard and a neighbour is selected.
 TEST_F(PaneFileCommandsTest, TheDeleteKeyDeletesTheSelectedFileOfItsList) {

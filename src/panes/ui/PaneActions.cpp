@@ -10,6 +10,7 @@
 #include "widgets/jobs/JobRunner.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 
 namespace tidecopy {
@@ -26,7 +27,8 @@ QAction* later(QObject* owner, const char* text) {
 PaneActions::PaneActions(PaneCommandParts parts, QWidget* parent)
     : QObject(parent)
     , m_parts(parts)
-    , m_fileCommands(parts.panes, parts.platform, parts.prompts) {
+    , m_fileCommands(parts.panes, parts.platform, parts.prompts)
+    , m_folderCommands(m_fileCommands, parts.panes, parts.platform, parts.prompts) {
     for (int index = 0; index < static_cast<int>(m_presets.size()); ++index) {
         QAction* preset = makeCommand(this, QString::fromUtf8(presetFolder(index)->caption));
         connect(preset, &QAction::triggered, this, [this, index] { choosePreset(index); });
@@ -55,19 +57,25 @@ PaneActions::PaneActions(PaneCommandParts parts, QWidget* parent)
                                    {999},
                                    file(ExitMenu, "Exit menu")});
     connect(m_fileMenu, &QMenu::aboutToShow, this, &PaneActions::enableFileMenu);
-    m_folderPaste = later(this, "Paste");
+    const auto folder = [this](int item, const char* text) {
+        QAction* command = makeCommand(this, QString::fromUtf8(text));
+        connect(command, &QAction::triggered, this, [this, item] { runFolderCommand(item); });
+        return NumberedItem{item, command};
+    };
+    namespace Folder = FolderMenuItem;
     m_folderMenu = makeNumberedMenu(parent, "mnuFolderOption", "mnuFolderOptions",
-                                    {{10, later(this, "Properties")},
+                                    {folder(Folder::Properties, "Properties"),
                                      {20},
-                                     {27, m_folderPaste},
-                                     {30, later(this, "Rename")},
-                                     {40, later(this, "New")},
-                                     {50, later(this, "Delete")},
+                                     folder(Folder::Paste, "Paste"),
+                                     folder(Folder::Rename, "Rename"),
+                                     folder(Folder::New, "New"),
+                                     folder(Folder::Delete, "Delete"),
                                      {60},
-                                     {70, later(this, "Find...")},
-                                     {80, later(this, "Run Explorer")},
+                                     folder(Folder::Find, "Find..."),
+                                     folder(Folder::RunExplorer, "Run Explorer"),
                                      {999},
-                                     {1000, makeCommand(this, "Exit menu")}});
+                                     folder(Folder::ExitMenu, "Exit menu")});
+    connect(m_folderMenu, &QMenu::aboutToShow, this, &PaneActions::enableFolderMenu);
     m_driveMenu = makeNumberedMenu(parent, "mnuDriveOption", "mnuDriveOptions",
                                    {{10, later(this, "Properties and Settings")},
                                     {20},
@@ -95,7 +103,6 @@ void PaneActions::popUpFileMenu(const QPoint& at) {
 }
 
 void PaneActions::popUpFolderMenu(const QPoint& at) {
-    m_folderPaste->setVisible(!m_parts.panes.CopiedFile().empty());
     m_folderMenu->popup(at);
 }
 
@@ -110,6 +117,20 @@ void PaneActions::enableFileMenu() {
     for (QAction* item : m_fileMenu->actions())
         if (!item->isSeparator())
             item->setEnabled(fileMenuItemEnabled(item->data().toInt(), selected, marked));
+}
+
+void PaneActions::enableFolderMenu() {
+    const Panes& panes = m_parts.panes;
+    // The pane the menu opens on decides, not the one whose folder changed last.
+    const bool renameDelete = panes.pane(panes.ActivePane()).folderRenameDeleteEnabled;
+    for (QAction* item : m_folderMenu->actions()) {
+        if (item->isSeparator())
+            continue;
+        const int number = item->data().toInt();
+        item->setEnabled(folderMenuItemEnabled(number, renameDelete));
+        if (number == FolderMenuItem::Paste)
+            item->setVisible(!panes.CopiedFile().empty());
+    }
 }
 
 void PaneActions::deleteKeyPressed(Pane pane) {
@@ -128,6 +149,11 @@ void PaneActions::runFileCommand(int item) {
         perform(m_fileCommands.run(item));
 }
 
+void PaneActions::runFolderCommand(int item) {
+    if (!m_parts.jobs.running())
+        perform(m_folderCommands.run(item));
+}
+
 void PaneActions::perform(FileCommandStep step) {
     if (step.endedEarly)
         return;
@@ -137,13 +163,20 @@ void PaneActions::perform(FileCommandStep step) {
     }
     auto job = std::make_unique<PaneJob>(m_parts.platform.fs, m_parts.panes.style(),
                                          std::move(step.work), m_parts.options.chkLogUser != 0);
+    // The busy pointer leaves Cancel usable, as a wait cursor would not suggest.
     m_lock.lock();
-    const bool started = m_parts.jobs.start<PaneJob>(std::move(job), [this](PaneJob& ended) {
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    const auto release = [this] {
+        QApplication::restoreOverrideCursor();
         m_lock.unlock();
-        m_fileCommands.finish(ended.result());
-    });
+    };
+    const bool started =
+        m_parts.jobs.start<PaneJob>(std::move(job), [this, release](PaneJob& ended) {
+            release();
+            m_fileCommands.finish(ended.result());
+        });
     if (!started)
-        m_lock.unlock();
+        release();
 }
 
 void PaneActions::choosePreset(int index) {

@@ -2,6 +2,7 @@
 
 #include "config/Pane.h"
 #include "panes/FileCommands.h"
+#include "panes/FolderCommands.h"
 #include "widgets/jobs/JobLock.h"
 
 #include <QObject>
@@ -37,7 +38,6 @@ struct PaneCommandParts {
 // menus (mnuFileOption, mnuFolderOption, mnuDriveOption), which act on the pane and drive
 // made active when they were opened, and the files dropped on a file list. Copies,
 // renames and deletions run as jobs, one at a time; the window stays locked meanwhile.
-// The folder and drive commands come with their own issues: present and disabled.
 class PaneActions : public QObject {
     Q_OBJECT
 public:
@@ -65,14 +65,16 @@ public:
 private:
     void choosePreset(int index);
     void enableFileMenu();
+    void enableFolderMenu();
     void runFileCommand(int item);
+    void runFolderCommand(int item);
     void perform(FileCommandStep step);
 
     PaneCommandParts m_parts;
     FileCommands m_fileCommands;
+    FolderCommands m_folderCommands;
     JobLock m_lock;
     std::array<QAction*, 10> m_presets{};
-    QAction* m_folderPaste = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_folderMenu = nullptr;
     QMenu* m_driveMenu = nullptr;
