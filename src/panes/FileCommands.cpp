@@ -145,6 +145,8 @@ void FileCommands::finish(const FileWorkResult& result) {
         m_panes.setCopiedFile({});
     if (!result.folderGone.empty())
         followMovedFolder(result.folderGone, result.folderNow);
+    if (result.drivesChanged)
+        m_panes.refreshDrives();
     m_panes.refreshBoth();
 }
 

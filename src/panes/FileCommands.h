@@ -39,6 +39,7 @@ struct FileWorkResult {
     // below it) goes now.
     std::string folderGone;
     std::string folderNow;
+    bool drivesChanged = false; // a label changed: the drive lists are read again
 
     static FileWorkResult markCleared(bool cleared) {
         FileWorkResult result;
