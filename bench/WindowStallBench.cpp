@@ -120,9 +120,10 @@ int main(int argc, char** argv) {
     BenchPlatform system(work.string());
     SilentPrompts prompts;
     NoWeb web;
-    MainWindow window(system.platform,
-                      {prompts, systemDisplayFormats(), RunPauses::Real, web.services},
-                      work.string());
+    MainWindow window(
+        system.platform,
+        {prompts, systemDisplayFormats(), RunPauses::Real, web.services, system.disks},
+        work.string());
     window.Form_Load();
     window.options().chkConfirmationBackup = 0;
 

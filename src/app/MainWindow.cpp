@@ -78,8 +78,8 @@ void MainWindow::buildParts() {
         productUpdateCheck(m_platform.environment), this);
     auto* help =
         new HelpActions(m_platform, m_frontEnd.prompts, m_frontEnd.web.browser, *m_updates, this);
-    auto* paneActions =
-        new PaneActions({*m_panes, m_platform, m_frontEnd.prompts, m_options, *m_jobs}, this);
+    auto* paneActions = new PaneActions(
+        {*m_panes, m_platform, m_frontEnd.prompts, m_options, *m_jobs, m_frontEnd.disks}, this);
     auto* logActions = new LogActions(this);
     auto* optionsActions = new OptionsActions(this);
     m_history = new HistoryActions(m_state, *m_panes, m_frontEnd.prompts, m_startUp, this);

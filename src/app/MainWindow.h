@@ -22,6 +22,7 @@ class QTimer;
 namespace tidecopy {
 
 class CopyOptionsGroup;
+class Disks;
 class HistoryActions;
 class JobRunner;
 class LogPanel;
@@ -41,6 +42,7 @@ struct FrontEnd {
     DisplayFormats formats;
     RunPauses pauses;
     WebServices web;
+    Disks& disks;
 };
 
 // The main window (Form1): it owns the window-wide state (option set, main state,

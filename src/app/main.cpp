@@ -2,6 +2,7 @@
 #include "app/ProgramIcon.h"
 #include "app/QtBrowser.h"
 #include "app/QtConnectivity.h"
+#include "app/QtDisks.h"
 #include "app/QtDisplayFormats.h"
 #include "app/QtDownloader.h"
 #include "app/QtPrompts.h"
@@ -28,11 +29,13 @@ int main(int argc, char** argv) {
     tidecopy::QtConnectivity connectivity;
     tidecopy::QtDownloader downloader;
     tidecopy::QtBrowser browser;
+    tidecopy::QtDisks disks;
     tidecopy::MainWindow window(platform,
                                 {prompts,
                                  tidecopy::systemDisplayFormats(),
                                  tidecopy::RunPauses::Real,
-                                 {connectivity, downloader, browser}},
+                                 {connectivity, downloader, browser},
+                                 disks},
                                 QDir::currentPath().toStdString());
     prompts.setOwner(&window);
 

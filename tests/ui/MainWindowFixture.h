@@ -5,6 +5,7 @@
 #include "config/SaveINI.h"
 #include "panes/SplitTheText.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "support/FakeDisks.h"
 #include "support/FakePlatform.h"
 #include "support/FakeWeb.h"
 #include "support/ScriptedPrompts.h"
@@ -86,7 +87,7 @@ protected:
     std::unique_ptr<MainWindow> makeWindow() {
         return std::make_unique<MainWindow>(
             fake.platform,
-            FrontEnd{prompts, test::fixedFormats(), RunPauses::Skipped, web.services},
+            FrontEnd{prompts, test::fixedFormats(), RunPauses::Skipped, web.services, disks},
             temp / "disk/start");
     }
     std::unique_ptr<MainWindow> loadedWindow() {
@@ -145,6 +146,7 @@ protected:
     test::FakeSound& sound = fake.sound;
     test::ScriptedPrompts prompts;
     test::FakeWeb web;
+    test::FakeDisks disks;
 };
 
 } // namespace tidecopy

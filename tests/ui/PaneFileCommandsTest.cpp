@@ -6,9 +6,12 @@
 #include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QRadioButton>
+#include <QTimer>
 #include <QUrl>
 
 namespace tidecopy {
@@ -138,6 +141,56 @@ TEST_F(PaneFileCommandsTest, TheFolderMenuActsOnThePaneItOpensOn) {
     EXPECT_TRUE(w->panes().CopiedFile().empty());
     EXPECT_EQ(w->log().text(),
               "User deleted  and the sub-folder :" + (temp / "disk/start") + "\r\n");
+}
+
+// The drive menu offers the tools the desktop has; Format... opens frmFormat, whose Format
+// button waits for an option and hands the chosen device to the desktop's disk tool.
+TEST_F(PaneFileCommandsTest, TheDriveMenuOpensTheFormatDialog) {
+    auto w = window();
+    w->options().chkLogUser = 1;
+    disks.tools = {DiskTool::Format, DiskTool::DiskManagement};
+    disks.present = {{"/dev/sda1", {"/"}, true, false, false},
+                     {"/dev/sdb1", {"/media/stick"}, true, false, false}};
+    auto* menu = find<QMenu>(*w, "mnuDriveOption");
+    w->panes().setActiveDrive(Pane::Destination);
+    menu->popup({0, 0});
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(enabledItems(menu), (std::vector<int>{10, 50, 55, 60, 80, 100, 110, 1000}));
+
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->objectName(), "frmFormat");
+        EXPECT_EQ(dialog->windowTitle(), "Format Drive");
+        std::vector<QString> captions;
+        std::vector<bool> enabled;
+        for (int i = 0; i < 4; ++i) {
+            auto* option = dialog->findChild<QRadioButton*>(QString("Option1(%1)").arg(i));
+            captions.push_back(option->text());
+            enabled.push_back(option->isEnabled());
+            EXPECT_FALSE(option->isChecked());
+        }
+        EXPECT_EQ(captions, (std::vector<QString>{"Drive A:", "Drive B:", "DVD/CD ",
+                                                  "Memory stick/card /dev/sdb1"}));
+        EXPECT_EQ(enabled, (std::vector<bool>{false, false, true, true}));
+        auto* format = dialog->findChild<QWidget*>("qdButtons_H1");
+        EXPECT_FALSE(format->isEnabled());
+        auto* stick = dialog->findChild<QRadioButton*>("Option1(3)");
+        stick->setFocus();
+        QTest::keyClick(stick, Qt::Key_Space);
+        EXPECT_TRUE(format->isEnabled());
+        QTest::keyClick(format, Qt::Key_Space);
+        checked = true;
+    });
+    for (QAction* item : menu->actions())
+        if (item->data().toInt() == 80)
+            item->trigger();
+    menu->hide();
+    EXPECT_TRUE(checked);
+    waitForPaneJob(*w);
+    EXPECT_EQ(disks.requests, (std::vector<std::string>{"start 3 /dev/sdb1"}));
+    EXPECT_EQ(w->log().text(), "User formatted USB-device /dev/sdb1\r\n");
 }
 
 // The Delete key acts on the list it is pressed in, through the same question and job as

@@ -4,6 +4,7 @@
 #include "config/PresetFolders.h"
 #include "panes/FolderChoice.h"
 #include "panes/Panes.h"
+#include "panes/ui/FormatDialog.h"
 #include "panes/ui/PaneJob.h"
 #include "platform/Platform.h"
 #include "widgets/Commands.h"
@@ -15,20 +16,12 @@
 
 namespace tidecopy {
 
-namespace {
-
-// A command of a later issue.
-QAction* later(QObject* owner, const char* text) {
-    return makeCommand(owner, QString::fromUtf8(text), false);
-}
-
-} // namespace
-
 PaneActions::PaneActions(PaneCommandParts parts, QWidget* parent)
     : QObject(parent)
     , m_parts(parts)
     , m_fileCommands(parts.panes, parts.platform, parts.prompts)
-    , m_folderCommands(m_fileCommands, parts.panes, parts.platform, parts.prompts) {
+    , m_folderCommands(m_fileCommands, parts.panes, parts.platform, parts.prompts)
+    , m_driveCommands(m_fileCommands, parts.panes, parts.platform, parts.prompts, parts.disks) {
     for (int index = 0; index < static_cast<int>(m_presets.size()); ++index) {
         QAction* preset = makeCommand(this, QString::fromUtf8(presetFolder(index)->caption));
         connect(preset, &QAction::triggered, this, [this, index] { choosePreset(index); });
@@ -76,20 +69,29 @@ PaneActions::PaneActions(PaneCommandParts parts, QWidget* parent)
                                      {999},
                                      folder(Folder::ExitMenu, "Exit menu")});
     connect(m_folderMenu, &QMenu::aboutToShow, this, &PaneActions::enableFolderMenu);
+    const auto drive = [this](int item, const char* text) {
+        QAction* command = makeCommand(this, QString::fromUtf8(text));
+        connect(command, &QAction::triggered, this, [this, item] { runDriveCommand(item); });
+        return NumberedItem{item, command};
+    };
+    namespace Drive = DriveMenuItem;
     m_driveMenu = makeNumberedMenu(parent, "mnuDriveOption", "mnuDriveOptions",
-                                   {{10, later(this, "Properties and Settings")},
+                                   {drive(Drive::Properties, "Properties and Settings"),
                                     {20},
-                                    {30, later(this, "Disk Cleanup Utility")},
-                                    {40, later(this, "Defrag")},
-                                    {50, later(this, "Disk Managment")},
-                                    {55, later(this, "Calculate Free Space")},
+                                    drive(Drive::DiskCleanup, "Disk Cleanup Utility"),
+                                    drive(Drive::Defrag, "Defrag"),
+                                    drive(Drive::DiskManagement, "Disk Managment"),
+                                    drive(Drive::FreeSpace, "Calculate Free Space"),
                                     {58},
-                                    {60, later(this, "Change Volume Label")},
+                                    drive(Drive::ChangeLabel, "Change Volume Label"),
                                     {70},
-                                    {80, later(this, "Format...")},
+                                    drive(Drive::Format, "Format..."),
                                     {90},
-                                    {100, later(this, "Find...")},
-                                    {110, later(this, "Run Explorer")}});
+                                    drive(Drive::Find, "Find..."),
+                                    drive(Drive::RunExplorer, "Run Explorer"),
+                                    {999},
+                                    drive(Drive::ExitMenu, "Exit menu")});
+    connect(m_driveMenu, &QMenu::aboutToShow, this, &PaneActions::enableDriveMenu);
 }
 
 std::array<QAction*, 5> PaneActions::presets(Pane pane) const {
@@ -133,6 +135,12 @@ void PaneActions::enableFolderMenu() {
     }
 }
 
+void PaneActions::enableDriveMenu() {
+    for (QAction* item : m_driveMenu->actions())
+        if (!item->isSeparator())
+            item->setEnabled(driveMenuItemEnabled(item->data().toInt(), m_parts.disks));
+}
+
 void PaneActions::deleteKeyPressed(Pane pane) {
     // The key acts on the list it was pressed in, whichever pane was active before.
     m_parts.panes.setActivePane(pane);
@@ -152,6 +160,22 @@ void PaneActions::runFileCommand(int item) {
 void PaneActions::runFolderCommand(int item) {
     if (!m_parts.jobs.running())
         perform(m_folderCommands.run(item));
+}
+
+void PaneActions::runDriveCommand(int item) {
+    if (m_parts.jobs.running())
+        return;
+    if (item == DriveMenuItem::Format)
+        openFormatDialog();
+    else
+        perform(m_driveCommands.run(item));
+}
+
+void PaneActions::openFormatDialog() {
+    const FormatChoices choices = m_driveCommands.formatChoicesNow();
+    FormatDialog dialog(choices, qobject_cast<QWidget*>(parent()));
+    if (dialog.exec() == QDialog::Accepted)
+        perform(m_driveCommands.format(choices, dialog.chosenOption()));
 }
 
 void PaneActions::perform(FileCommandStep step) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/Pane.h"
+#include "panes/DriveCommands.h"
 #include "panes/FileCommands.h"
 #include "panes/FolderCommands.h"
 #include "widgets/jobs/JobLock.h"
@@ -17,6 +18,7 @@ class QWidget;
 
 namespace tidecopy {
 
+class Disks;
 class JobRunner;
 class Panes;
 class Prompts;
@@ -32,6 +34,7 @@ struct PaneCommandParts {
     Prompts& prompts;
     const OptionSet& options;
     JobRunner& jobs;
+    Disks& disks;
 };
 
 // The commands of the panes: the ten preset folder buttons, the file, folder and drive
@@ -66,13 +69,17 @@ private:
     void choosePreset(int index);
     void enableFileMenu();
     void enableFolderMenu();
+    void enableDriveMenu();
     void runFileCommand(int item);
     void runFolderCommand(int item);
+    void runDriveCommand(int item);
+    void openFormatDialog();
     void perform(FileCommandStep step);
 
     PaneCommandParts m_parts;
     FileCommands m_fileCommands;
     FolderCommands m_folderCommands;
+    DriveCommands m_driveCommands;
     JobLock m_lock;
     std::array<QAction*, 10> m_presets{};
     QMenu* m_fileMenu = nullptr;
