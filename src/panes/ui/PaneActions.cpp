@@ -27,11 +27,15 @@ PaneActions::PaneActions(PaneCommandParts parts, QWidget* parent)
         connect(preset, &QAction::triggered, this, [this, index] { choosePreset(index); });
         m_presets[static_cast<std::size_t>(index)] = preset;
     }
-    const auto file = [this](int item, const char* text) {
-        QAction* command = makeCommand(this, QString::fromUtf8(text));
-        connect(command, &QAction::triggered, this, [this, item] { runFileCommand(item); });
-        return NumberedItem{item, command};
+    // An item of a numbered menu whose command runs item through run.
+    const auto itemOf = [this](void (PaneActions::*run)(int)) {
+        return [this, run](int item, const char* text) {
+            QAction* command = makeCommand(this, QString::fromUtf8(text));
+            connect(command, &QAction::triggered, this, [this, run, item] { (this->*run)(item); });
+            return NumberedItem{item, command};
+        };
     };
+    const auto file = itemOf(&PaneActions::runFileCommand);
     using namespace FileMenuItem;
     m_fileMenu = makeNumberedMenu(parent, "mnuFileOption", "mnuFileOptions",
                                   {file(Properties, "Properties"),
@@ -50,11 +54,7 @@ PaneActions::PaneActions(PaneCommandParts parts, QWidget* parent)
                                    {999},
                                    file(ExitMenu, "Exit menu")});
     connect(m_fileMenu, &QMenu::aboutToShow, this, &PaneActions::enableFileMenu);
-    const auto folder = [this](int item, const char* text) {
-        QAction* command = makeCommand(this, QString::fromUtf8(text));
-        connect(command, &QAction::triggered, this, [this, item] { runFolderCommand(item); });
-        return NumberedItem{item, command};
-    };
+    const auto folder = itemOf(&PaneActions::runFolderCommand);
     namespace Folder = FolderMenuItem;
     m_folderMenu = makeNumberedMenu(parent, "mnuFolderOption", "mnuFolderOptions",
                                     {folder(Folder::Properties, "Properties"),
@@ -69,11 +69,7 @@ PaneActions::PaneActions(PaneCommandParts parts, QWidget* parent)
                                      {999},
                                      folder(Folder::ExitMenu, "Exit menu")});
     connect(m_folderMenu, &QMenu::aboutToShow, this, &PaneActions::enableFolderMenu);
-    const auto drive = [this](int item, const char* text) {
-        QAction* command = makeCommand(this, QString::fromUtf8(text));
-        connect(command, &QAction::triggered, this, [this, item] { runDriveCommand(item); });
-        return NumberedItem{item, command};
-    };
+    const auto drive = itemOf(&PaneActions::runDriveCommand);
     namespace Drive = DriveMenuItem;
     m_driveMenu = makeNumberedMenu(parent, "mnuDriveOption", "mnuDriveOptions",
                                    {drive(Drive::Properties, "Properties and Settings"),
