@@ -127,6 +127,7 @@ TEST_F(DriveCommandsTest, FormatOpensTheDesktopToolOnTheChosenDeviceAndLogsIt) {
         {FormatOption::Optical, "User formatted DVD/CD /dev/sr0\r\n"},
         {FormatOption::MemoryStick, "User formatted USB-device /dev/sdb1\r\n"},
         {-1, ""},
+        {4, ""},
     };
     for (const Case& c : cases) {
         log.clear();
@@ -135,6 +136,10 @@ TEST_F(DriveCommandsTest, FormatOpensTheDesktopToolOnTheChosenDeviceAndLogsIt) {
         EXPECT_EQ(log, c.logged);
         EXPECT_EQ(disks.requests.size(), c.logged.empty() ? 0u : 1u) << c.option;
     }
+    // An option the dialog did not enable formats nothing, whatever device it names.
+    FormatChoices disabled = choices;
+    disabled.enabled[FormatOption::MemoryStick] = false;
+    EXPECT_FALSE(perform(commands.format(disabled, FormatOption::MemoryStick)));
     // Checked again before the tool starts: a device gone or now the system's is left.
     log.clear();
     disks.present[2].mountPoints = {"/"};

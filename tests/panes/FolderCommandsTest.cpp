@@ -308,6 +308,12 @@ TEST_F(FolderCommandsTest, DeleteFolderTreeNeverLeavesTheTree) {
     }
     EXPECT_EQ(temp.readFile("disk/m/mounted/data.txt"), "on another volume");
     EXPECT_FALSE(temp.exists("disk/m/other.txt"));
+    // Where the device of the folder's parent cannot be told, nothing is touched.
+    fsys.failOn(FsOperation::IdentityOf, "disk/", std::make_error_code(std::errc::io_error));
+    deletion = deleteTree("disk/m");
+    EXPECT_FALSE(deletion.deleted);
+    EXPECT_EQ(deletion.error, std::make_error_code(std::errc::io_error));
+    EXPECT_TRUE(temp.exists("disk/m/mounted/data.txt"));
 }
 
 // A failure anywhere is named and never reported as a deleted folder; what could go went,
