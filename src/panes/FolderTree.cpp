@@ -9,6 +9,8 @@ namespace tidecopy {
 
 namespace {
 
+constexpr std::uint32_t ownerWrite = 0200;
+
 // Walks one tree depth first and keeps the first failure; whatever fails stays, and so
 // does every folder above it.
 class TreeRemover {
@@ -31,6 +33,11 @@ public:
             return fail(path, identity.error());
         if (identity->device != m_device)
             return fail(path, FileSystemError::OtherFileSystem);
+        // A read-only folder goes with everything in it, as the user asked.
+        const Result<EntryInfo> info = m_context.fs.entryInfoIn(parent, name);
+        if (info && (info->permissions & ownerWrite) == 0)
+            if (const std::error_code error = m_context.fs.allowRemovingFrom(*folder))
+                return fail(path, error);
         if (removeContents(*folder))
             record(path, m_context.fs.removeFolderIn(parent, name));
     }

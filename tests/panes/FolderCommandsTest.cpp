@@ -272,8 +272,11 @@ TEST_F(FolderCommandsTest, DeleteFolderTreeNeverLeavesTheTree) {
     fs::create_symlink(path("disk/outside"), path("disk/t/deep/folderlink"));
     fs::create_symlink(path("disk/outside/keep.txt"), path("disk/t/filelink"));
     fs::create_symlink(path("disk/t"), path("disk/t/deep/loop"));
+    temp.writeFile("disk/t/locked/inner.txt", "i");
+    fs::permissions(path("disk/t/locked"), fs::perms::owner_read | fs::perms::owner_exec);
     TreeDeletion deletion = deleteTree("disk/t/");
     EXPECT_TRUE(deletion.deleted);
+    EXPECT_EQ(fsys.callCount(FsOperation::SetPermissions), 1) << "only the read-only folder";
     EXPECT_FALSE(deletion.error);
     EXPECT_FALSE(temp.exists("disk/t"));
     EXPECT_EQ(temp.readFile("disk/outside/keep.txt"), "keep");
@@ -332,11 +335,13 @@ TEST_F(FolderCommandsTest, AFailedDeleteNamesTheEntryThatStayed) {
         {FsOperation::ListFolder, "t/x", std::errc::io_error, "disk/t/x"},
         {FsOperation::OpenFolder, "t/x", std::errc::permission_denied, "disk/t/x"},
         {FsOperation::IdentityOf, "t/x", std::errc::io_error, "disk/t/x"},
+        {FsOperation::SetPermissions, "t/x", std::errc::read_only_file_system, "disk/t/x"},
     };
     for (const Case& c : cases) {
         temp.writeFile("disk/t/x/locked.txt", "l");
         temp.writeFile("disk/t/x/free.txt", "f");
         temp.writeFile("disk/t/y/free.txt", "f");
+        fs::permissions(path("disk/t/x"), fs::perms::owner_read | fs::perms::owner_exec);
         show(Pane::Source, "disk/t");
         fsys.clearFaults();
         fsys.failOn(c.operation, c.where, std::make_error_code(c.error));

@@ -234,6 +234,11 @@ std::error_code FaultyFileSystem::removeFolderIn(const OpenFolder& folder,
                          [&] { return PosixFileSystem::removeFolderIn(folder, name); });
 }
 
+std::error_code FaultyFileSystem::allowRemovingFrom(const OpenFolder& folder) {
+    return unlessPlanted(fault(FsOperation::SetPermissions, folder.path),
+                         [&] { return PosixFileSystem::allowRemovingFrom(folder); });
+}
+
 Result<FileIdentity> FaultyFileSystem::identityOfOpen(const OpenFolder& folder) {
     return unlessPlanted(fault(FsOperation::IdentityOf, folder.path),
                          [&] { return PosixFileSystem::identityOfOpen(folder); });

@@ -98,6 +98,8 @@ public:
                                           const std::string& name) override;
     std::error_code removeFolderIn(const OpenFolder& folder, const std::string& name) override;
     Result<FileIdentity> identityOfOpen(const OpenFolder& folder) override;
+    // Counted and failed as SetPermissions.
+    std::error_code allowRemovingFrom(const OpenFolder& folder) override;
 
 protected:
     // Counts the call, runs its hooks and answers the planted fault for it, if any.
