@@ -11,6 +11,10 @@ namespace {
 
 constexpr std::uint32_t ownerWrite = 0200;
 
+TreeDeletion stayed(std::string path, std::error_code error) {
+    return {false, std::move(path), error};
+}
+
 // Walks one tree depth first and keeps the first failure; whatever fails stays, and so
 // does every folder above it.
 class TreeRemover {
@@ -72,7 +76,7 @@ public:
     }
     void fail(const std::string& path, std::error_code error) {
         if (m_failures++ == 0)
-            m_result = {false, path, error};
+            m_result = stayed(path, error);
     }
     void fail(const std::string& path, FileSystemError error) {
         fail(path, make_error_code(error));
@@ -112,33 +116,33 @@ TreeDeletion DeleteFolderTree(const PaneActionContext& context, const std::strin
     const std::string folder = style.withoutTrailingSeparator(strFolder);
     const Result<EntryInfo> info = fs.entryInfo(folder);
     if (!info)
-        return {false, folder, info.error()};
+        return stayed(folder, info.error());
     if (info->type == EntryType::Symlink) {
         const std::error_code error = fs.removeFile(folder);
         return {!error, error ? folder : std::string{}, error};
     }
     if (info->type != EntryType::Directory || style.isRoot(folder))
-        return {false, folder, std::make_error_code(std::errc::not_a_directory)};
+        return stayed(folder, std::make_error_code(std::errc::not_a_directory));
     // The mount table names folders by their resolved paths; the folder's own name is no
     // link (see above), so resolving its parent is enough.
     const std::string name(style.fileNameOf(folder));
     const Result<std::string> parentPath =
         fs.canonicalPath(std::string(style.folderPartOf(folder)));
     if (!parentPath)
-        return {false, folder, parentPath.error()};
+        return stayed(folder, parentPath.error());
     Result<OpenFolder> parent = fs.openFolder(*parentPath);
     if (!parent)
-        return {false, folder, parent.error()};
+        return stayed(folder, parent.error());
     const Result<FileIdentity> parentIdentity = fs.identityOfOpen(*parent);
     if (!parentIdentity)
-        return {false, folder, parentIdentity.error()};
+        return stayed(folder, parentIdentity.error());
     TreeRemover remover(context, mountPoints, parentIdentity->device);
     remover.removeFolder(*parent, name);
     TreeDeletion result = remover.result();
     if (result.failedPath.empty()) {
         result.deleted = !fs.entryInfo(folder).ok();
         if (!result.deleted)
-            result = {false, folder, std::make_error_code(std::errc::directory_not_empty)};
+            result = stayed(folder, std::make_error_code(std::errc::directory_not_empty));
     }
     return result;
 }

@@ -311,12 +311,17 @@ TEST_F(FolderCommandsTest, DeleteFolderTreeNeverLeavesTheTree) {
     }
     EXPECT_EQ(temp.readFile("disk/m/mounted/data.txt"), "on another volume");
     EXPECT_FALSE(temp.exists("disk/m/other.txt"));
-    // Where the device of the folder's parent cannot be told, nothing is touched.
-    fsys.failOn(FsOperation::IdentityOf, "disk/", std::make_error_code(std::errc::io_error));
-    deletion = deleteTree("disk/m");
-    EXPECT_FALSE(deletion.deleted);
-    EXPECT_EQ(deletion.error, std::make_error_code(std::errc::io_error));
-    EXPECT_TRUE(temp.exists("disk/m/mounted/data.txt"));
+    // Where the folder's parent cannot be resolved, opened or its device told, nothing is
+    // touched.
+    for (FsOperation operation :
+         {FsOperation::CanonicalPath, FsOperation::OpenFolder, FsOperation::IdentityOf}) {
+        fsys.clearFaults();
+        fsys.failOn(operation, "disk/", std::make_error_code(std::errc::io_error));
+        deletion = deleteTree("disk/m");
+        EXPECT_FALSE(deletion.deleted);
+        EXPECT_EQ(deletion.error, std::make_error_code(std::errc::io_error));
+        EXPECT_TRUE(temp.exists("disk/m/mounted/data.txt"));
+    }
 }
 
 // A failure anywhere is named and never reported as a deleted folder; what could go went,
