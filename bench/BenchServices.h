@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Disks.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/Platform.h"
 #include "platform/Prompts.h"
@@ -58,6 +59,19 @@ public:
     std::error_code request(PowerAction) override { return {}; }
 };
 
+// No drive is known and no tool starts.
+class NoDisks : public Disks {
+public:
+    std::vector<DiskDevice> devices() override { return {}; }
+    std::error_code setLabel(const std::string&, const std::string&) override {
+        return std::make_error_code(std::errc::function_not_supported);
+    }
+    bool hasTool(DiskTool) override { return false; }
+    std::error_code startTool(DiskTool, const std::string&) override {
+        return std::make_error_code(std::errc::function_not_supported);
+    }
+};
+
 // The real file system, volumes and clock, and nothing that ends the session, opens a
 // document or plays a sound; the program's files in work/program, the user's in
 // work/config.
@@ -82,6 +96,7 @@ struct BenchPlatform {
     NoPower power;
     NoShell shell;
     NoSound sound;
+    NoDisks disks;
     Environment environment;
     IniSettingsStore settingsStore;
     Platform platform;

@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     OptionSet options;
     ActivityLog log;
     JobRunner jobs(prompts, log, [] {});
-    PaneActions actions({panes, system.platform, prompts, options, jobs}, nullptr);
+    PaneActions actions({panes, system.platform, prompts, options, jobs, system.disks}, nullptr);
     PaneWidget pane(Pane::Source, panes, state, actions);
     panes.setListener([&](const PaneChange& change) { pane.apply(change.what); });
     pane.resize(900, 700);

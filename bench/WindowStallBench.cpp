@@ -124,7 +124,8 @@ int main(int argc, char** argv) {
     NoWeb web;
     // The bench prints nothing; a print would go into its own folder.
     QtLogPrinter printer(QString::fromStdString((work / "log.pdf").string()));
-    MainWindow window(system.platform, {prompts, RunPauses::Real, web.services, printer, [] {}},
+    MainWindow window(system.platform,
+                      {prompts, RunPauses::Real, web.services, printer, system.disks, [] {}},
                       work.string());
     window.Form_Load();
     window.options().chkConfirmationBackup = 0;

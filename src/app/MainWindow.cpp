@@ -90,8 +90,8 @@ void MainWindow::buildParts() {
         productUpdateCheck(m_platform.environment), this);
     auto* help =
         new HelpActions(m_platform, m_frontEnd.prompts, m_frontEnd.web.browser, *m_updates, this);
-    auto* paneActions =
-        new PaneActions({*m_panes, m_platform, m_frontEnd.prompts, m_options, *m_jobs}, this);
+    auto* paneActions = new PaneActions(
+        {*m_panes, m_platform, m_frontEnd.prompts, m_options, *m_jobs, m_frontEnd.disks}, this);
     auto* logActions = new LogActions({m_log, m_frontEnd.prompts, m_platform.fs, m_platform.clock,
                                        m_platform.environment, m_frontEnd.printer},
                                       this);

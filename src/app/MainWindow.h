@@ -23,6 +23,7 @@ class QTimer;
 namespace tidecopy {
 
 class CopyOptionsGroup;
+class Disks;
 class HistoryActions;
 class JobRunner;
 class LogPrinter;
@@ -37,13 +38,14 @@ class UpdateChecker;
 struct PaneChange;
 
 // What the window brings to the platform's services: its prompts, whether a run waits
-// where the product pauses (tests do not), the web, the printer, and how the program ends
-// at once after a reset of all settings (tests record it).
+// where the product pauses (tests do not), the web, the printer, the disk service, and how
+// the program ends at once after a reset of all settings (tests record it).
 struct FrontEnd {
     Prompts& prompts;
     RunPauses pauses;
     WebServices web;
     LogPrinter& printer;
+    Disks& disks;
     std::function<void()> endProgram;
 };
 

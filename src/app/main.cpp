@@ -2,6 +2,7 @@
 #include "app/ProgramIcon.h"
 #include "app/QtBrowser.h"
 #include "app/QtConnectivity.h"
+#include "app/QtDisks.h"
 #include "app/QtDisplayFormats.h"
 #include "app/QtDownloader.h"
 #include "app/QtPrompts.h"
@@ -31,11 +32,13 @@ int main(int argc, char** argv) {
     tidecopy::QtDownloader downloader;
     tidecopy::QtBrowser browser;
     tidecopy::QtLogPrinter printer;
+    tidecopy::QtDisks disks;
     tidecopy::MainWindow window(platform,
                                 {prompts,
                                  tidecopy::RunPauses::Real,
                                  {connectivity, downloader, browser},
                                  printer,
+                                 disks,
                                  // After a reset: no closing steps, which would write the
                                  // settings file again.
                                  [] {

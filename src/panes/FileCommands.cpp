@@ -81,7 +81,7 @@ FileCommandStep FileCommands::onSelectedFile(int item, const std::string& folder
                 }};
     case FileMenuItem::Delete:
         return {false, [folder, name](const PaneActionContext& context) {
-                    return FileWorkResult{deleteFile(context, folder, name)};
+                    return FileWorkResult::markCleared(deleteFile(context, folder, name));
                 }};
     case FileMenuItem::DeleteAllFiles:
         return deleteAll(folder);
@@ -120,7 +120,7 @@ FileCommandStep FileCommands::deleteAll(const std::string& folder) {
     // What the list shows is what the user agrees to delete; a file that came since stays.
     std::vector<std::string> names = m_panes.pane(m_panes.ActivePane()).contents.files;
     return {false, [folder, names = std::move(names)](const PaneActionContext& context) {
-                return FileWorkResult{deleteAllFiles(context, folder, names)};
+                return FileWorkResult::markCleared(deleteAllFiles(context, folder, names));
             }};
 }
 
@@ -144,7 +144,28 @@ FileCommandStep FileCommands::drop(Pane pane, std::vector<std::string> paths) {
 void FileCommands::finish(const FileWorkResult& result) {
     if (result.clearMark)
         m_panes.setCopiedFile({});
+    if (!result.folderGone.empty())
+        followMovedFolder(result.folderGone, result.folderNow);
+    if (result.drivesChanged)
+        m_panes.refreshDrives();
     m_panes.refreshBoth();
+}
+
+void FileCommands::followMovedFolder(const std::string& from, const std::string& to) {
+    const Pane active = m_panes.ActivePane();
+    const Pane other = active == Pane::Source ? Pane::Destination : Pane::Source;
+    const std::string below = m_panes.style().withTrailingSeparator(from);
+    // The active pane goes last, so that it stays the active one.
+    for (Pane p : {other, active}) {
+        const std::string shown = m_panes.pane(p).folder;
+        if (shown == from) {
+            m_panes.setFolder(p, to);
+        } else if (shown.starts_with(below)) {
+            const std::string moved = to + shown.substr(from.size());
+            m_panes.setFolder(p, NamedFolderExists(m_platform.fs, m_panes.style(), moved) ? moved
+                                                                                          : to);
+        }
+    }
 }
 
 } // namespace tidecopy

@@ -35,6 +35,24 @@ bool fileMenuItemEnabled(int item, bool fileSelected, bool fileMarked);
 // What a file command's work leaves for the window's thread.
 struct FileWorkResult {
     bool clearMark = false; // CopiedFile goes: a file was deleted
+    // A folder that was renamed or deleted, and where a pane that showed it (or a folder
+    // below it) goes now.
+    std::string folderGone;
+    std::string folderNow;
+    bool drivesChanged = false; // a label changed: the drive lists are read again
+
+    static FileWorkResult markCleared(bool cleared) {
+        FileWorkResult result;
+        result.clearMark = cleared;
+        return result;
+    }
+    // The mark goes too: it may have named a file in the folder.
+    static FileWorkResult folderMoved(std::string from, std::string to) {
+        FileWorkResult result = markCleared(true);
+        result.folderGone = std::move(from);
+        result.folderNow = std::move(to);
+        return result;
+    }
 };
 
 // The part of a command that changes files: it asks, copies, renames or deletes and
@@ -61,14 +79,17 @@ public:
     // After a step that did not end early, once its work (if any) has ended.
     void finish(const FileWorkResult& result);
 
-private:
-    FileCommandStep onSelectedFile(int item, const std::string& folder, const std::string& name);
+    // The pieces the folder menu shares.
     FileCommandStep paste(const std::string& folder);
-    FileCommandStep deleteAll(const std::string& folder);
     FileCommandStep find(const std::string& folder);
     void showProperties(const std::string& path);
     FileCommandStep endEarly(const std::string& title, const std::string& text,
                              PromptIcon icon = PromptIcon::None);
+
+private:
+    FileCommandStep onSelectedFile(int item, const std::string& folder, const std::string& name);
+    FileCommandStep deleteAll(const std::string& folder);
+    void followMovedFolder(const std::string& from, const std::string& to);
 
     Panes& m_panes;
     Platform& m_platform;

@@ -37,17 +37,30 @@ bool deleteFile(const PaneActionContext& context, const std::string& folder,
     return true;
 }
 
-std::string protectedFolderRefusal(FileSystem& fs, const PathStyle& style,
-                                   const Environment& environment, const std::string& folder) {
+ProtectedFolder protectedFolderOf(FileSystem& fs, const PathStyle& style,
+                                  const Environment& environment, const std::string& folder) {
     const std::string shown = resolvedForComparison(fs, style, folder);
     const auto is = [&](const std::string& protectedFolder) {
         return !protectedFolder.empty() &&
                resolvedForComparison(fs, style, protectedFolder) == shown;
     };
     if (is(environment.windowsFolder))
-        return "Sorry, but deleting files of the Windows folder is not permitted.";
+        return ProtectedFolder::Windows;
     if (is(environment.systemFolder))
+        return ProtectedFolder::System;
+    return ProtectedFolder::None;
+}
+
+std::string protectedFolderRefusal(FileSystem& fs, const PathStyle& style,
+                                   const Environment& environment, const std::string& folder) {
+    switch (protectedFolderOf(fs, style, environment, folder)) {
+    case ProtectedFolder::Windows:
+        return "Sorry, but deleting files of the Windows folder is not permitted.";
+    case ProtectedFolder::System:
         return "Sorry, but deleting files of the Windows\\System folder is not permitted.";
+    case ProtectedFolder::None:
+        break;
+    }
     return {};
 }
 

@@ -16,9 +16,13 @@ struct Environment;
 bool deleteFile(const PaneActionContext& context, const std::string& folder,
                 const std::string& name);
 
+// The system's own two folders, whatever path or letter case leads to them.
+enum class ProtectedFolder { None, Windows, System };
+ProtectedFolder protectedFolderOf(FileSystem& fs, const PathStyle& style,
+                                  const Environment& environment, const std::string& folder);
+
 // The refusal of Delete All Files in folder (the message to show), or empty when the
-// folder may be emptied: the system's own two folders cannot, whatever path or letter case
-// leads to them.
+// folder may be emptied: the protected folders cannot.
 std::string protectedFolderRefusal(FileSystem& fs, const PathStyle& style,
                                    const Environment& environment, const std::string& folder);
 

@@ -112,6 +112,13 @@ public:
     virtual std::error_code renameIn(const OpenFolder& folder, const std::string& from,
                                      const std::string& to, RenameMode mode) = 0;
     virtual std::error_code removeIn(const OpenFolder& folder, const std::string& name) = 0;
+    // An empty folder below an open one.
+    virtual std::error_code removeFolderIn(const OpenFolder& folder, const std::string& name) = 0;
+    // Gives the owner write permission on the open folder, so that its entries can be
+    // removed: what deleting a read-only folder with everything in it takes on POSIX.
+    virtual std::error_code allowRemovingFrom(const OpenFolder& folder) = 0;
+    // What the open folder is (device and inode), however it was reached.
+    virtual Result<FileIdentity> identityOfOpen(const OpenFolder& folder) = 0;
     // A rename by paths, for what the user renames or moves in the panes; a move to another
     // volume fails with cross_device_link.
     virtual std::error_code renamePath(const std::string& from, const std::string& to,

@@ -15,6 +15,8 @@ public:
             return "Is a symbolic link; not followed";
         case FileSystemError::SourceChanged:
             return "Changed while it was being copied";
+        case FileSystemError::OtherFileSystem:
+            return "Is another mounted file system; not entered";
         }
         return "File system error";
     }

@@ -8,6 +8,7 @@ namespace tidecopy {
 enum class FileSystemError {
     SymlinkNotFollowed = 1, // a symbolic link where a destination folder is expected
     SourceChanged,          // the source's size or times changed while its bytes were copied
+    OtherFileSystem,        // a mount point inside a tree that must stay on one file system
 };
 
 std::error_code make_error_code(FileSystemError error);

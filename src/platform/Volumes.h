@@ -28,6 +28,9 @@ public:
     // In mount order, pseudo file systems left out.
     virtual std::vector<Volume> list() = 0;
     virtual Result<SpaceInfo> space(const std::string& path) = 0;
+    // Every mount point in force, pseudo file systems and bind mounts included: where a
+    // folder tree ends for whatever must stay on one file system.
+    virtual std::vector<std::string> mountPoints() = 0;
 };
 
 // The volume whose mount point is the longest prefix of path; nullptr when none.

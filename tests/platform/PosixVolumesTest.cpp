@@ -1,7 +1,9 @@
 #include "platform/posix/PosixVolumes.h"
 
 #include "platform/Volumes.h"
+#include "support/TempFolder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace tidecopy {
@@ -15,9 +17,10 @@ TEST(MountTable, KeepsRealFileSystemsInOrderWithEscapesUndone) {
                         "/dev/sdb1 /media/My\\040Stick vfat ro,nosuid 0 0\n"
                         "/dev/sdc1 /mnt/data ext4 rw 0 0\n"
                         "/dev/sdd1 /mnt/data xfs rw 0 0\n"
+                        "/dev/sde1 /mnt/it\\047s ext4 rw 0 0\n"
                         "garbage\n";
     const std::vector<Volume> volumes = parseMountTable(table);
-    ASSERT_EQ(volumes.size(), 3u);
+    ASSERT_EQ(volumes.size(), 4u);
     EXPECT_EQ(volumes[0].mountPoint, "/");
     EXPECT_FALSE(volumes[0].readOnly);
     EXPECT_EQ(volumes[1].mountPoint, "/media/My Stick");
@@ -26,6 +29,10 @@ TEST(MountTable, KeepsRealFileSystemsInOrderWithEscapesUndone) {
     // Mounted over: the later mount is the one in force.
     EXPECT_EQ(volumes[2].mountPoint, "/mnt/data");
     EXPECT_EQ(volumes[2].fileSystemType, "xfs");
+    // Where a tree must stay on one file system every mount counts, pseudo ones too.
+    EXPECT_EQ(parseMountPoints(table),
+              (std::vector<std::string>{"/sys", "/", "/proc", "/run", "/media/My Stick",
+                                        "/mnt/data", "/mnt/data", "/mnt/it's"}));
 }
 
 TEST(MountTable, VolumeHoldingPicksTheLongestMountPoint) {
@@ -37,6 +44,27 @@ TEST(MountTable, VolumeHoldingPicksTheLongestMountPoint) {
     EXPECT_EQ(volumeHolding(volumes, "/media/usbstick")->mountPoint, "/media");
     EXPECT_EQ(volumeHolding(volumes, "/home")->mountPoint, "/");
     EXPECT_EQ(volumeHolding({}, "/home"), nullptr);
+}
+
+// Labels are the names of the links to a volume's device in the label folder, udev's
+// escapes undone and hidden names left out; free space comes from the volume of a path.
+TEST(PosixVolumes, LabelsComeFromTheLabelFolderAndSpaceFromThePath) {
+    test::TempFolder temp;
+    const std::string device = temp.writeFile("dev/sdz1", "");
+    temp.writeFile("mounts", device + " /mnt/z ext4 rw 0 0\n/dev/none /mnt/n ext4 rw 0 0\n");
+    temp.makeFolder("labels");
+    std::filesystem::create_symlink(device, temp / "labels/.hidden");
+    std::filesystem::create_symlink(device, temp / "labels/My\\x20Stick");
+    PosixVolumes volumes(temp / "mounts", temp / "labels");
+    const std::vector<Volume> list = volumes.list();
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].label, "My Stick");
+    EXPECT_EQ(list[1].label, "");
+    EXPECT_EQ(volumes.mountPoints(), (std::vector<std::string>{"/mnt/z", "/mnt/n"}));
+    const Result<SpaceInfo> space = volumes.space(temp.path());
+    ASSERT_TRUE(space.ok());
+    EXPECT_GT(space->totalBytes, 0u);
+    EXPECT_FALSE(volumes.space(temp / "missing").ok());
 }
 
 } // namespace

@@ -14,6 +14,7 @@ namespace tidecopy::test {
 class FakeVolumes : public Volumes {
 public:
     std::vector<Volume> volumes;
+    std::vector<std::string> otherMounts; // bind mounts, pseudo file systems
     std::map<std::string, SpaceInfo> spaces;
 
     void add(std::string mountPoint, std::string label = {}, SpaceInfo space = {}) {
@@ -30,6 +31,12 @@ public:
     }
 
     std::vector<Volume> list() override { return volumes; }
+    std::vector<std::string> mountPoints() override {
+        std::vector<std::string> points = otherMounts;
+        for (const Volume& volume : volumes)
+            points.push_back(volume.mountPoint);
+        return points;
+    }
     Result<SpaceInfo> space(const std::string& path) override {
         const Volume* volume = volumeHolding(volumes, path);
         if (volume == nullptr)

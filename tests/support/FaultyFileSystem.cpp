@@ -228,6 +228,22 @@ std::error_code FaultyFileSystem::removeIn(const OpenFolder& folder, const std::
                          [&] { return PosixFileSystem::removeIn(folder, name); });
 }
 
+std::error_code FaultyFileSystem::removeFolderIn(const OpenFolder& folder,
+                                                 const std::string& name) {
+    return unlessPlanted(fault(FsOperation::RemoveFolder, folder.path + name),
+                         [&] { return PosixFileSystem::removeFolderIn(folder, name); });
+}
+
+std::error_code FaultyFileSystem::allowRemovingFrom(const OpenFolder& folder) {
+    return unlessPlanted(fault(FsOperation::SetPermissions, folder.path),
+                         [&] { return PosixFileSystem::allowRemovingFrom(folder); });
+}
+
+Result<FileIdentity> FaultyFileSystem::identityOfOpen(const OpenFolder& folder) {
+    return unlessPlanted(fault(FsOperation::IdentityOf, folder.path),
+                         [&] { return PosixFileSystem::identityOfOpen(folder); });
+}
+
 std::error_code FaultyFileSystem::removeUnusedTemporary(const OpenFolder& folder,
                                                         const std::string& name) {
     return unlessPlanted(fault(FsOperation::RemoveTemporary, folder.path + name),

@@ -35,6 +35,7 @@ enum class FsOperation {
     OpenFolder,
     FlushBeforeReplacing,
     RemoveTemporary,
+    RemoveFolder,
 };
 
 // The real file system, except for the faults a test plants: an operation on a path
@@ -95,6 +96,10 @@ public:
     std::error_code removeIn(const OpenFolder& folder, const std::string& name) override;
     std::error_code removeUnusedTemporary(const OpenFolder& folder,
                                           const std::string& name) override;
+    std::error_code removeFolderIn(const OpenFolder& folder, const std::string& name) override;
+    Result<FileIdentity> identityOfOpen(const OpenFolder& folder) override;
+    // Counted and failed as SetPermissions.
+    std::error_code allowRemovingFrom(const OpenFolder& folder) override;
 
 protected:
     // Counts the call, runs its hooks and answers the planted fault for it, if any.

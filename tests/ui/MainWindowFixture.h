@@ -5,6 +5,7 @@
 #include "log/ui/QtLogPrinter.h"
 #include "panes/SplitTheText.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "support/FakeDisks.h"
 #include "support/FakePlatform.h"
 #include "support/FakeWeb.h"
 #include "support/ScriptedPrompts.h"
@@ -88,7 +89,8 @@ protected:
     std::unique_ptr<MainWindow> makeWindow(const std::string& folder = "disk/start") {
         return std::make_unique<MainWindow>(
             fake.platform,
-            FrontEnd{prompts, RunPauses::Skipped, web.services, printer, [this] { ++programEnds; }},
+            FrontEnd{prompts, RunPauses::Skipped, web.services, printer, disks,
+                     [this] { ++programEnds; }},
             temp / folder);
     }
     std::unique_ptr<MainWindow> loadedWindow(const std::string& folder = "disk/start") {
@@ -154,6 +156,7 @@ protected:
     // Prints into the test's folder, never on a printer.
     QtLogPrinter printer{QString::fromStdString(temp / "log.pdf")};
     int programEnds = 0;
+    test::FakeDisks disks;
 };
 
 } // namespace tidecopy

@@ -6,9 +6,12 @@
 #include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QRadioButton>
+#include <QTimer>
 #include <QUrl>
 
 namespace tidecopy {
@@ -92,6 +95,105 @@ TEST_F(PaneFileCommandsTest, TheFileMenuOpensByMouseAndKeyboardForItsPanesSelect
     QTest::mouseClick(file2->viewport(), Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_EQ(enabledItems(menu), (std::vector<int>{27, 80, 90, 1000}));
     menu->hide();
+}
+
+// The folder menu takes Rename and Delete from the pane it opens on (none at a drive's
+// root), shows Paste only while a file is marked, and deletes through a job of the window.
+TEST_F(PaneFileCommandsTest, TheFolderMenuActsOnThePaneItOpensOn) {
+    auto w = window();
+    w->options().chkLogUser = 1;
+    auto* menu = find<QMenu>(*w, "mnuFolderOption");
+    auto* dir1 = find<QListView>(*w, "Dir1");
+    auto* dir2 = find<QListView>(*w, "Dir2");
+    const auto pasteShown = [menu] {
+        for (QAction* item : menu->actions())
+            if (item->data().toInt() == 27)
+                return item->isVisible();
+        return false;
+    };
+    w->setFolder(Pane::Destination, temp / "disk");
+    QTest::mouseClick(dir2->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(enabledItems(menu), (std::vector<int>{10, 40, 70, 80, 1000}));
+    EXPECT_FALSE(pasteShown());
+    menu->hide();
+
+    w->panes().setCopiedFile(temp / "disk/start/a.txt");
+    dir1->setFocus();
+    QTest::keyClick(dir1, Qt::Key_Menu);
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(w->panes().ActivePane(), Pane::Source);
+    EXPECT_EQ(enabledItems(menu), (std::vector<int>{10, 27, 30, 40, 50, 70, 80, 1000}));
+    EXPECT_TRUE(pasteShown());
+
+    // A screen reader's press on Delete.
+    prompts.expectMessage("Delete Folder(s)!",
+                          "Are you sure to delete '" + (temp / "disk/start") +
+                              "' and the sub-folder?",
+                          PromptButtons::YesNoCancel, PromptAnswer::Yes);
+    prompts.expectMessage("Delete Folder", "Folder(s) deleted succesfully.", PromptButtons::Ok);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(menu);
+    for (int child = 0; child < accessible->childCount(); ++child)
+        if (accessible->child(child)->text(QAccessible::Name) == "Delete")
+            accessible->child(child)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+    menu->hide();
+    waitForPaneJob(*w);
+    EXPECT_FALSE(temp.exists("disk/start"));
+    EXPECT_EQ(w->panes().pane(Pane::Source).folder, temp / "disk");
+    EXPECT_TRUE(w->panes().CopiedFile().empty());
+    EXPECT_EQ(w->log().text(),
+              "User deleted  and the sub-folder :" + (temp / "disk/start") + "\r\n");
+}
+
+// The drive menu offers the tools the desktop has; Format... opens frmFormat, whose Format
+// button waits for an option and hands the chosen device to the desktop's disk tool.
+TEST_F(PaneFileCommandsTest, TheDriveMenuOpensTheFormatDialog) {
+    auto w = window();
+    w->options().chkLogUser = 1;
+    disks.tools = {DiskTool::Format, DiskTool::DiskManagement};
+    disks.present = {{"/dev/sda1", {"/"}, true, false, false},
+                     {"/dev/sdb1", {"/media/stick"}, true, false, false}};
+    auto* menu = find<QMenu>(*w, "mnuDriveOption");
+    w->panes().setActiveDrive(Pane::Destination);
+    menu->popup({0, 0});
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(enabledItems(menu), (std::vector<int>{10, 50, 55, 60, 80, 100, 110, 1000}));
+
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->objectName(), "frmFormat");
+        EXPECT_EQ(dialog->windowTitle(), "Format Drive");
+        std::vector<QString> captions;
+        std::vector<bool> enabled;
+        for (int i = 0; i < 4; ++i) {
+            auto* option = dialog->findChild<QRadioButton*>(QString("Option1(%1)").arg(i));
+            captions.push_back(option->text());
+            enabled.push_back(option->isEnabled());
+            EXPECT_FALSE(option->isChecked());
+        }
+        EXPECT_EQ(captions, (std::vector<QString>{"Drive A:", "Drive B:", "DVD/CD ",
+                                                  "Memory stick/card /dev/sdb1"}));
+        EXPECT_EQ(enabled, (std::vector<bool>{false, false, true, true}));
+        auto* format = dialog->findChild<QWidget*>("qdButtons_H1");
+        EXPECT_FALSE(format->isEnabled());
+        auto* stick = dialog->findChild<QRadioButton*>("Option1(3)");
+        stick->setFocus();
+        QTest::keyClick(stick, Qt::Key_Space);
+        EXPECT_TRUE(format->isEnabled());
+        QTest::keyClick(format, Qt::Key_Space);
+        checked = true;
+    });
+    for (QAction* item : menu->actions())
+        if (item->data().toInt() == 80)
+            item->trigger();
+    menu->hide();
+    EXPECT_TRUE(checked);
+    waitForPaneJob(*w);
+    EXPECT_EQ(disks.requests, (std::vector<std::string>{"start 3 /dev/sdb1"}));
+    EXPECT_EQ(w->log().text(), "User formatted USB-device /dev/sdb1\r\n");
 }
 
 // The Delete key acts on the list it is pressed in, through the same question and job as

@@ -8,6 +8,11 @@
 
 namespace tidecopy {
 
+bool isContextMenuKey(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Menu ||
+           (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier);
+}
+
 namespace {
 
 // Only a copy: a drag that would move the file (and have its source delete it) is refused.
@@ -73,9 +78,7 @@ void FileListView::keyPressEvent(QKeyEvent* event) {
         emit deletePressed();
         return;
     }
-    const bool menuKey = event->key() == Qt::Key_Menu ||
-                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
-    if (menuKey) {
+    if (isContextMenuKey(*event)) {
         const QRect item = visualRect(currentIndex());
         emit menuWanted(viewport()->mapToGlobal(item.isValid() ? item.center() : QPoint()));
         return;

@@ -7,7 +7,12 @@
 
 class QMimeData;
 
+class QKeyEvent;
+
 namespace tidecopy {
+
+// The context-menu key, or Shift+F10.
+bool isContextMenuKey(const QKeyEvent& event);
 
 // A file list (File1, File2) as the panes need it beyond a plain list: its entries are
 // dragged as local files, offering Copy only; files dragged from it, the other list or

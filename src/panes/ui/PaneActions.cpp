@@ -4,39 +4,38 @@
 #include "config/PresetFolders.h"
 #include "panes/FolderChoice.h"
 #include "panes/Panes.h"
+#include "panes/ui/FormatDialog.h"
 #include "panes/ui/PaneJob.h"
 #include "platform/Platform.h"
 #include "widgets/Commands.h"
 #include "widgets/jobs/JobRunner.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 
 namespace tidecopy {
 
-namespace {
-
-// A command of a later issue.
-QAction* later(QObject* owner, const char* text) {
-    return makeCommand(owner, QString::fromUtf8(text), false);
-}
-
-} // namespace
-
 PaneActions::PaneActions(PaneCommandParts parts, QWidget* parent)
     : QObject(parent)
     , m_parts(parts)
-    , m_fileCommands(parts.panes, parts.platform, parts.prompts) {
+    , m_fileCommands(parts.panes, parts.platform, parts.prompts)
+    , m_folderCommands(m_fileCommands, parts.panes, parts.platform, parts.prompts)
+    , m_driveCommands(m_fileCommands, parts.panes, parts.platform, parts.prompts, parts.disks) {
     for (int index = 0; index < static_cast<int>(m_presets.size()); ++index) {
         QAction* preset = makeCommand(this, QString::fromUtf8(presetFolder(index)->caption));
         connect(preset, &QAction::triggered, this, [this, index] { choosePreset(index); });
         m_presets[static_cast<std::size_t>(index)] = preset;
     }
-    const auto file = [this](int item, const char* text) {
-        QAction* command = makeCommand(this, QString::fromUtf8(text));
-        connect(command, &QAction::triggered, this, [this, item] { runFileCommand(item); });
-        return NumberedItem{item, command};
+    // An item of a numbered menu whose command runs item through run.
+    const auto itemOf = [this](void (PaneActions::*run)(int)) {
+        return [this, run](int item, const char* text) {
+            QAction* command = makeCommand(this, QString::fromUtf8(text));
+            connect(command, &QAction::triggered, this, [this, run, item] { (this->*run)(item); });
+            return NumberedItem{item, command};
+        };
     };
+    const auto file = itemOf(&PaneActions::runFileCommand);
     using namespace FileMenuItem;
     m_fileMenu = makeNumberedMenu(parent, "mnuFileOption", "mnuFileOptions",
                                   {file(Properties, "Properties"),
@@ -55,33 +54,40 @@ PaneActions::PaneActions(PaneCommandParts parts, QWidget* parent)
                                    {999},
                                    file(ExitMenu, "Exit menu")});
     connect(m_fileMenu, &QMenu::aboutToShow, this, &PaneActions::enableFileMenu);
-    m_folderPaste = later(this, "Paste");
+    const auto folder = itemOf(&PaneActions::runFolderCommand);
+    namespace Folder = FolderMenuItem;
     m_folderMenu = makeNumberedMenu(parent, "mnuFolderOption", "mnuFolderOptions",
-                                    {{10, later(this, "Properties")},
+                                    {folder(Folder::Properties, "Properties"),
                                      {20},
-                                     {27, m_folderPaste},
-                                     {30, later(this, "Rename")},
-                                     {40, later(this, "New")},
-                                     {50, later(this, "Delete")},
+                                     folder(Folder::Paste, "Paste"),
+                                     folder(Folder::Rename, "Rename"),
+                                     folder(Folder::New, "New"),
+                                     folder(Folder::Delete, "Delete"),
                                      {60},
-                                     {70, later(this, "Find...")},
-                                     {80, later(this, "Run Explorer")},
+                                     folder(Folder::Find, "Find..."),
+                                     folder(Folder::RunExplorer, "Run Explorer"),
                                      {999},
-                                     {1000, makeCommand(this, "Exit menu")}});
+                                     folder(Folder::ExitMenu, "Exit menu")});
+    connect(m_folderMenu, &QMenu::aboutToShow, this, &PaneActions::enableFolderMenu);
+    const auto drive = itemOf(&PaneActions::runDriveCommand);
+    namespace Drive = DriveMenuItem;
     m_driveMenu = makeNumberedMenu(parent, "mnuDriveOption", "mnuDriveOptions",
-                                   {{10, later(this, "Properties and Settings")},
+                                   {drive(Drive::Properties, "Properties and Settings"),
                                     {20},
-                                    {30, later(this, "Disk Cleanup Utility")},
-                                    {40, later(this, "Defrag")},
-                                    {50, later(this, "Disk Managment")},
-                                    {55, later(this, "Calculate Free Space")},
+                                    drive(Drive::DiskCleanup, "Disk Cleanup Utility"),
+                                    drive(Drive::Defrag, "Defrag"),
+                                    drive(Drive::DiskManagement, "Disk Managment"),
+                                    drive(Drive::FreeSpace, "Calculate Free Space"),
                                     {58},
-                                    {60, later(this, "Change Volume Label")},
+                                    drive(Drive::ChangeLabel, "Change Volume Label"),
                                     {70},
-                                    {80, later(this, "Format...")},
+                                    drive(Drive::Format, "Format..."),
                                     {90},
-                                    {100, later(this, "Find...")},
-                                    {110, later(this, "Run Explorer")}});
+                                    drive(Drive::Find, "Find..."),
+                                    drive(Drive::RunExplorer, "Run Explorer"),
+                                    {999},
+                                    drive(Drive::ExitMenu, "Exit menu")});
+    connect(m_driveMenu, &QMenu::aboutToShow, this, &PaneActions::enableDriveMenu);
 }
 
 std::array<QAction*, 5> PaneActions::presets(Pane pane) const {
@@ -95,7 +101,6 @@ void PaneActions::popUpFileMenu(const QPoint& at) {
 }
 
 void PaneActions::popUpFolderMenu(const QPoint& at) {
-    m_folderPaste->setVisible(!m_parts.panes.CopiedFile().empty());
     m_folderMenu->popup(at);
 }
 
@@ -110,6 +115,26 @@ void PaneActions::enableFileMenu() {
     for (QAction* item : m_fileMenu->actions())
         if (!item->isSeparator())
             item->setEnabled(fileMenuItemEnabled(item->data().toInt(), selected, marked));
+}
+
+void PaneActions::enableFolderMenu() {
+    const Panes& panes = m_parts.panes;
+    // The pane the menu opens on decides, not the one whose folder changed last.
+    const bool renameDelete = panes.pane(panes.ActivePane()).folderRenameDeleteEnabled;
+    for (QAction* item : m_folderMenu->actions()) {
+        if (item->isSeparator())
+            continue;
+        const int number = item->data().toInt();
+        item->setEnabled(folderMenuItemEnabled(number, renameDelete));
+        if (number == FolderMenuItem::Paste)
+            item->setVisible(!panes.CopiedFile().empty());
+    }
+}
+
+void PaneActions::enableDriveMenu() {
+    for (QAction* item : m_driveMenu->actions())
+        if (!item->isSeparator())
+            item->setEnabled(driveMenuItemEnabled(item->data().toInt(), m_parts.disks));
 }
 
 void PaneActions::deleteKeyPressed(Pane pane) {
@@ -128,6 +153,27 @@ void PaneActions::runFileCommand(int item) {
         perform(m_fileCommands.run(item));
 }
 
+void PaneActions::runFolderCommand(int item) {
+    if (!m_parts.jobs.running())
+        perform(m_folderCommands.run(item));
+}
+
+void PaneActions::runDriveCommand(int item) {
+    if (m_parts.jobs.running())
+        return;
+    if (item == DriveMenuItem::Format)
+        openFormatDialog();
+    else
+        perform(m_driveCommands.run(item));
+}
+
+void PaneActions::openFormatDialog() {
+    const FormatChoices choices = m_driveCommands.formatChoicesNow();
+    FormatDialog dialog(choices, qobject_cast<QWidget*>(parent()));
+    if (dialog.exec() == QDialog::Accepted)
+        perform(m_driveCommands.format(choices, dialog.chosenOption()));
+}
+
 void PaneActions::perform(FileCommandStep step) {
     if (step.endedEarly)
         return;
@@ -137,13 +183,20 @@ void PaneActions::perform(FileCommandStep step) {
     }
     auto job = std::make_unique<PaneJob>(m_parts.platform.fs, m_parts.panes.style(),
                                          std::move(step.work), m_parts.options.chkLogUser != 0);
+    // The busy pointer leaves Cancel usable, as a wait cursor would not suggest.
     m_lock.lock();
-    const bool started = m_parts.jobs.start<PaneJob>(std::move(job), [this](PaneJob& ended) {
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    const auto release = [this] {
+        QApplication::restoreOverrideCursor();
         m_lock.unlock();
-        m_fileCommands.finish(ended.result());
-    });
+    };
+    const bool started =
+        m_parts.jobs.start<PaneJob>(std::move(job), [this, release](PaneJob& ended) {
+            release();
+            m_fileCommands.finish(ended.result());
+        });
     if (!started)
-        m_lock.unlock();
+        release();
 }
 
 void PaneActions::choosePreset(int index) {

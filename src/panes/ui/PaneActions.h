@@ -1,7 +1,9 @@
 #pragma once
 
 #include "config/Pane.h"
+#include "panes/DriveCommands.h"
 #include "panes/FileCommands.h"
+#include "panes/FolderCommands.h"
 #include "widgets/jobs/JobLock.h"
 
 #include <QObject>
@@ -16,6 +18,7 @@ class QWidget;
 
 namespace tidecopy {
 
+class Disks;
 class JobRunner;
 class Panes;
 class Prompts;
@@ -31,13 +34,13 @@ struct PaneCommandParts {
     Prompts& prompts;
     const OptionSet& options;
     JobRunner& jobs;
+    Disks& disks;
 };
 
 // The commands of the panes: the ten preset folder buttons, the file, folder and drive
 // menus (mnuFileOption, mnuFolderOption, mnuDriveOption), which act on the pane and drive
 // made active when they were opened, and the files dropped on a file list. Copies,
 // renames and deletions run as jobs, one at a time; the window stays locked meanwhile.
-// The folder and drive commands come with their own issues: present and disabled.
 class PaneActions : public QObject {
     Q_OBJECT
 public:
@@ -65,14 +68,20 @@ public:
 private:
     void choosePreset(int index);
     void enableFileMenu();
+    void enableFolderMenu();
+    void enableDriveMenu();
     void runFileCommand(int item);
+    void runFolderCommand(int item);
+    void runDriveCommand(int item);
+    void openFormatDialog();
     void perform(FileCommandStep step);
 
     PaneCommandParts m_parts;
     FileCommands m_fileCommands;
+    FolderCommands m_folderCommands;
+    DriveCommands m_driveCommands;
     JobLock m_lock;
     std::array<QAction*, 10> m_presets{};
-    QAction* m_folderPaste = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_folderMenu = nullptr;
     QMenu* m_driveMenu = nullptr;

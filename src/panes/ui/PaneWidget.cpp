@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMouseEvent>
@@ -119,6 +120,7 @@ void PaneWidget::buildControls(PaneActions& actions) {
     connect(m_folders, &QListView::clicked, this, open);
     connect(m_folders, &QListView::activated, this, open);
     m_folders->viewport()->installEventFilter(this);
+    m_folders->installEventFilter(this);
     m_folderIcon = new ClickableImage(elementName("Image3", i), tr("Folder menu"),
                                       look->standardIcon(QStyle::SP_DirIcon), this);
     connect(m_folderIcon, &ClickableImage::clicked, this, [this] {
@@ -285,6 +287,14 @@ void PaneWidget::apply(unsigned what) {
 }
 
 bool PaneWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_folders && event->type() == QEvent::KeyPress &&
+        isContextMenuKey(*static_cast<QKeyEvent*>(event))) {
+        m_panes.setActivePane(m_pane);
+        const QRect item = m_folders->visualRect(m_folders->currentIndex());
+        m_actions.popUpFolderMenu(
+            m_folders->viewport()->mapToGlobal(item.isValid() ? item.center() : QPoint()));
+        return true;
+    }
     if (event->type() != QEvent::MouseButtonPress)
         return QGroupBox::eventFilter(watched, event);
     auto* press = static_cast<QMouseEvent*>(event);

@@ -51,6 +51,9 @@ public:
     std::error_code renamePath(const std::string& from, const std::string& to,
                                RenameMode mode) override;
     std::error_code removeIn(const OpenFolder& folder, const std::string& name) override;
+    std::error_code removeFolderIn(const OpenFolder& folder, const std::string& name) override;
+    Result<FileIdentity> identityOfOpen(const OpenFolder& folder) override;
+    std::error_code allowRemovingFrom(const OpenFolder& folder) override;
 
     // PosixFileMetadata.cpp
     std::error_code setTemporaryTime(TemporaryFile& file, std::int64_t modifiedNs) override;

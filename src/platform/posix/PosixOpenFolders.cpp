@@ -128,4 +128,27 @@ std::error_code PosixFileSystem::removeIn(const OpenFolder& folder, const std::s
     return resultOf(::unlinkat(descriptorOf(folder.handle), name.c_str(), 0));
 }
 
+std::error_code PosixFileSystem::removeFolderIn(const OpenFolder& folder, const std::string& name) {
+    return resultOf(::unlinkat(descriptorOf(folder.handle), name.c_str(), AT_REMOVEDIR));
+}
+
+std::error_code PosixFileSystem::allowRemovingFrom(const OpenFolder& folder) {
+    const int fd = descriptorOf(folder.handle);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return lastNativeError();
+    // A handle opened for lookups only takes no fchmod; its /proc name is the folder
+    // itself, never a link that could lead elsewhere.
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return resultOf(::chmod(self.c_str(), (st.st_mode & 07777) | S_IWUSR | S_IXUSR));
+}
+
+Result<FileIdentity> PosixFileSystem::identityOfOpen(const OpenFolder& folder) {
+    struct stat st {};
+    if (::fstat(descriptorOf(folder.handle), &st) != 0)
+        return lastNativeError();
+    return FileIdentity{static_cast<std::uint64_t>(st.st_dev),
+                        static_cast<std::uint64_t>(st.st_ino)};
+}
+
 } // namespace tidecopy

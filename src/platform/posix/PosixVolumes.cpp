@@ -76,20 +76,50 @@ bool isPseudoFileSystem(std::string_view type) {
     return std::find(pseudo.begin(), pseudo.end(), type) != pseudo.end();
 }
 
-std::vector<Volume> parseMountTable(std::string_view text) {
-    std::vector<Volume> volumes;
+namespace {
+
+struct MountLine {
+    std::string device;
+    std::string mountPoint;
+    std::string type;
+    std::string options;
+};
+
+std::vector<MountLine> mountLines(std::string_view text) {
+    std::vector<MountLine> mounts;
     std::istringstream lines{std::string(text)};
     std::string line;
     while (std::getline(lines, line)) {
         std::istringstream fields(line);
-        std::string device, mountPoint, type, options;
-        if (!(fields >> device >> mountPoint >> type >> options) || isPseudoFileSystem(type))
+        MountLine mount;
+        if (!(fields >> mount.device >> mount.mountPoint >> mount.type >> mount.options))
+            continue;
+        mount.device = unescapeMountField(mount.device);
+        mount.mountPoint = unescapeMountField(mount.mountPoint);
+        mounts.push_back(std::move(mount));
+    }
+    return mounts;
+}
+
+std::string readMountTable(const std::string& path) {
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+std::vector<Volume> parseMountTable(std::string_view text) {
+    std::vector<Volume> volumes;
+    for (MountLine& mount : mountLines(text)) {
+        if (isPseudoFileSystem(mount.type))
             continue;
         Volume volume;
-        volume.device = unescapeMountField(device);
-        volume.mountPoint = unescapeMountField(mountPoint);
-        volume.fileSystemType = type;
-        std::istringstream optionList(options);
+        volume.device = std::move(mount.device);
+        volume.mountPoint = std::move(mount.mountPoint);
+        volume.fileSystemType = mount.type;
+        std::istringstream optionList(mount.options);
         for (std::string option; std::getline(optionList, option, ',');)
             if (option == "ro")
                 volume.readOnly = true;
@@ -99,15 +129,19 @@ std::vector<Volume> parseMountTable(std::string_view text) {
     return volumes;
 }
 
+std::vector<std::string> parseMountPoints(std::string_view text) {
+    std::vector<std::string> points;
+    for (MountLine& mount : mountLines(text))
+        points.push_back(std::move(mount.mountPoint));
+    return points;
+}
+
 PosixVolumes::PosixVolumes(std::string mountTable, std::string labelFolder)
     : m_mountTable(std::move(mountTable))
     , m_labelFolder(std::move(labelFolder)) {}
 
 std::vector<Volume> PosixVolumes::list() {
-    std::ifstream file(m_mountTable);
-    std::stringstream text;
-    text << file.rdbuf();
-    std::vector<Volume> volumes = parseMountTable(text.str());
+    std::vector<Volume> volumes = parseMountTable(readMountTable(m_mountTable));
 
     if (DIR* dir = ::opendir(m_labelFolder.c_str())) {
         while (const dirent* entry = ::readdir(dir)) {
@@ -121,6 +155,10 @@ std::vector<Volume> PosixVolumes::list() {
         ::closedir(dir);
     }
     return volumes;
+}
+
+std::vector<std::string> PosixVolumes::mountPoints() {
+    return parseMountPoints(readMountTable(m_mountTable));
 }
 
 Result<SpaceInfo> PosixVolumes::space(const std::string& path) {

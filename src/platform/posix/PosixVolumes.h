@@ -13,6 +13,7 @@ public:
     explicit PosixVolumes(std::string mountTable = "/proc/self/mounts",
                           std::string labelFolder = "/dev/disk/by-label");
     std::vector<Volume> list() override;
+    std::vector<std::string> mountPoints() override;
     Result<SpaceInfo> space(const std::string& path) override;
 
 private:
@@ -23,6 +24,8 @@ private:
 // The real file systems of a mount table's text, in its order; a mount point mounted
 // twice keeps its last entry (the one in force).
 std::vector<Volume> parseMountTable(std::string_view text);
+// Every mount point of a mount table's text, pseudo file systems and bind mounts included.
+std::vector<std::string> parseMountPoints(std::string_view text);
 bool isPseudoFileSystem(std::string_view type);
 
 } // namespace tidecopy
