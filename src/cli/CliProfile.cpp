@@ -26,11 +26,12 @@ std::string trimmedBlanks(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// The lines of a profile's text as the loader decodes them; fewer than 71 when it ends early.
+// The lines of a profile's text as the loader decodes them; fewer than 71 when it ends early,
+// 71 when it was written before the lines added after them.
 std::vector<std::string> linesOf(std::string text) {
     SettingsReader reader(std::move(text));
     std::vector<std::string> lines;
-    while (static_cast<int>(lines.size()) < SettingsFormat::lineCount) {
+    while (static_cast<int>(lines.size()) < SettingsFormat::writtenLineCount) {
         Result<std::string> line = reader.readLine();
         if (!line)
             break;
