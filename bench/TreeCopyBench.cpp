@@ -23,7 +23,7 @@ int usage() {
     std::fprintf(stderr, "usage: tidecopy-bench list <tree>\n"
                          "       tidecopy-bench copy <tree> <destination>\n"
                          "       tidecopy-bench profile <out.prof> <source> <destination>"
-                         " --always|--conditional [--details]\n");
+                         " --always|--conditional [--details] [--checksums] [--integrity]\n");
     return 2;
 }
 
@@ -92,6 +92,10 @@ int writeProfile(int argc, char** argv) {
             modeGiven = true;
         } else if (flag == "--details") {
             options.chkLogDetails = 1;
+        } else if (flag == "--checksums") {
+            options.chkChecksumList = 1;
+        } else if (flag == "--integrity") {
+            options.chkIntegrity = 1;
         } else {
             return usage();
         }

@@ -25,6 +25,12 @@ struct RunProgress {
 
     // The preparation's animation goes on until the first file has been handled.
     bool pastFirstFile() const { return complete || fileNumber > 1; }
+
+    // At file number of count, elapsed after the start: the numbers always, the text only
+    // when the percentage or the time remaining changed, which happens far less often than
+    // files pass.
+    void advance(RunKind kind, std::size_t number, std::size_t count,
+                 std::chrono::nanoseconds elapsed);
 };
 
 // What a backup run tells its front end, which decides what each call shows: the window
