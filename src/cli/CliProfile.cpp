@@ -144,6 +144,31 @@ std::optional<ExitStatus> loadProfileForRun(Platform& platform, const PathStyle&
     return std::nullopt;
 }
 
+std::optional<std::string> profileDestination(FileSystem& fs, const PathStyle& style,
+                                              const std::string& path, std::ostream& err) {
+    Result<std::string> text = fs.readWholeFile(path);
+    if (!text) {
+        refuse(err, "cannot read profile '" + path + "': " + describeError(text.error()));
+        return std::nullopt;
+    }
+    SettingsReader reader(std::move(text).value());
+    while (reader.linesRead() < destinationFolderLine - 1 && reader.readLine()) {
+    }
+    const Result<std::string> folder = reader.readFolderLine(
+        style.flavor() == PathStyle::Flavor::Posix ? FolderText::FileSystemBytes
+                                                   : FolderText::CodePage);
+    if (!folder || folder->empty()) {
+        refuse(err, "profile '" + path + "' names no destination folder");
+        return std::nullopt;
+    }
+    if (!NamedFolderExists(fs, style, *folder)) {
+        refuse(err,
+               "the destination folder '" + *folder + "' of profile '" + path + "' does not exist");
+        return std::nullopt;
+    }
+    return *folder;
+}
+
 ExitStatus showProfile(Platform& platform, const PathStyle& style, const std::string& path,
                        std::ostream& out, std::ostream& err) {
     const Result<std::vector<std::string>> lines = profileLines(platform.fs, path);
