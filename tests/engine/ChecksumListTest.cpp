@@ -125,7 +125,7 @@ TEST(Sha256, KnownDigestsAndHex) {
     for (char& c : upper)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     EXPECT_EQ(digestOfHex(upper), abc);
-    for (const std::string bad : {upper.substr(1), upper + "0", "g" + upper.substr(1)})
+    for (const std::string& bad : {upper.substr(1), upper + "0", "g" + upper.substr(1)})
         EXPECT_FALSE(digestOfHex(bad)) << bad;
 }
 
