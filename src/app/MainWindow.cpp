@@ -74,7 +74,7 @@ void MainWindow::buildParts() {
         m_context, m_frontEnd.prompts, [this](std::string_view text) { m_log.append(text); }, this);
     auto* help = new HelpActions(m_platform.shell, m_platform.environment, this);
     auto* paneActions = new PaneActions(*m_panes, m_platform.userFolders, this);
-    auto* logActions = new LogActions(this);
+    auto* logActions = new LogActions(m_runs->verifyBackup(), this);
     auto* optionsActions = new OptionsActions(this);
     m_history = new HistoryActions(m_state, *m_panes, m_frontEnd.prompts, m_startUp, this);
 
@@ -89,7 +89,7 @@ void MainWindow::buildParts() {
     m_status = new PaneStatusLabels(this);
     m_runs->showRunsIn({*this,
                         *m_runArea,
-                        {m_runs->backup(), m_runs->preview()},
+                        {m_runs->backup(), m_runs->preview(), m_runs->verifyBackup()},
                         m_runs->cancel(),
                         {profiles->open(), profiles->save()},
                         {m_paneWidgets[0], m_paneWidgets[1], m_copyOptions},

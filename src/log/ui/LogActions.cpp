@@ -4,7 +4,7 @@
 
 namespace tidecopy {
 
-LogActions::LogActions(QWidget* parent)
+LogActions::LogActions(QAction* verifyBackup, QWidget* parent)
     : MenuCommands(parent)
     , m_open(makeCommand(this, "Open...", false))
     , m_save(makeCommand(this, "Save...", false))
@@ -19,6 +19,8 @@ LogActions::LogActions(QWidget* parent)
                               {40, m_new},
                               {45},
                               {50, m_find},
+                              {55},
+                              {60, verifyBackup},
                               {80},
                               {90, makeCommand(this, "Expand/Restore Log View", false)},
                               {999},

@@ -6,11 +6,12 @@ namespace tidecopy {
 
 // The commands on the activity log (open, save, print, new, find, expand the view) and
 // the log menu mnuLogOption that shows them; the log frame's buttons show them too.
-// The commands come with their own issue: present and disabled.
+// The commands come with their own issue: present and disabled. The menu also shows the
+// window's verify of a backup, whose report goes into the log.
 class LogActions : public MenuCommands {
     Q_OBJECT
 public:
-    explicit LogActions(QWidget* parent);
+    LogActions(QAction* verifyBackup, QWidget* parent);
 
     QAction* open() const { return m_open; }
     QAction* save() const { return m_save; }
