@@ -55,7 +55,6 @@ ChecksumListOutcome ChecksumListUpdate::write(CopiesRead copiesRead, const LogSi
         ++outcome.failed;
         return outcome;
     }
-    outcome.written = true;
     log("Checksum list updated: " + std::to_string(outcome.listed) + " file(s) listed, " +
         std::to_string(outcome.hashed) + " new checksum(s).\r\n");
     return outcome;

@@ -22,7 +22,6 @@ enum class CopiesRead {
 };
 
 struct ChecksumListOutcome {
-    bool written = false;
     std::size_t listed = 0; // files the list names
     std::size_t hashed = 0; // digests new in it
     std::size_t failed = 0; // files that could not be read, a list not written

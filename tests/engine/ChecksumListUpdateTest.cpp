@@ -3,6 +3,7 @@
 #include "engine/ChecksumList.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace tidecopy::test {
 namespace {
@@ -59,6 +60,82 @@ TEST_F(ChecksumListRun, ListsTheBackupAndChangesOnlyWhatARunCopies) {
     EXPECT_NE(logText().find("Checksum list updated: 3 file(s) listed, 1 new checksum(s).\r\n"),
               std::string::npos)
         << logText();
+}
+
+// A file the run did not copy keeps its entry unless the list lacks it, or a run without the
+// list replaced it with the source's version; a list sha256sum wrote gains the sizes and
+// times of the files that still match it.
+TEST_F(ChecksumListRun, FilesARunDidNotCopy) {
+    enum class Entry { OfTheFile, AsBefore, Unstamped };
+    struct Case {
+        const char* name;
+        std::function<void()> arrange; // leaves the list a last run changes
+        std::vector<std::pair<const char*, Entry>> expected;
+    };
+    const auto withoutTheList = [this] {
+        options.chkChecksumList = 0;
+        run();
+        options.chkChecksumList = 1;
+    };
+    const Case cases[] = {
+        {"backed up without the list",
+         withoutTheList,
+         {{"src/a.txt", Entry::OfTheFile}, {"src/sub/b.txt", Entry::OfTheFile}}},
+        {"replaced by a run without the list",
+         [&] {
+             run();
+             changeB();
+             withoutTheList();
+         },
+         {{"src/a.txt", Entry::AsBefore}, {"src/sub/b.txt", Entry::OfTheFile}}},
+        {"edited in the backup, not copied again",
+         [&] {
+             run();
+             temp.writeFile("dst/src/a.txt", "edited in the backup");
+             state.chkChangedFiles.checked = false;
+         },
+         {{"src/a.txt", Entry::AsBefore}, {"src/sub/b.txt", Entry::AsBefore}}},
+        {"in the backup but not in the list",
+         [&] {
+             temp.writeFile("dst/src/a.txt", "another a, not the source's");
+             state.chkChangedFiles.checked = false;
+         },
+         {{"src/a.txt", Entry::OfTheFile}, {"src/sub/b.txt", Entry::OfTheFile}}},
+        {"a list sha256sum wrote",
+         [&] {
+             withoutTheList();
+             const std::string other(64, '0');
+             temp.writeFile("dst/Tidecopy.sha256",
+                            digestOf("src/a.txt") + "  src/a.txt\n" + other + "  src/sub/b.txt\n");
+         },
+         {{"src/a.txt", Entry::OfTheFile}, {"src/sub/b.txt", Entry::Unstamped}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(temp / "dst");
+        temp.makeFolder("dst");
+        temp.writeFile("src/sub/b.txt", "beta");
+        state.chkChangedFiles.checked = true;
+        c.arrange();
+        const ChecksumList before = list();
+        run();
+        const ChecksumList after = list();
+        for (const auto& [path, entry] : c.expected) {
+            SCOPED_TRACE(path);
+            ASSERT_TRUE(after.contains(path));
+            const ChecksumEntry& listed = after.at(path);
+            if (entry == Entry::OfTheFile) {
+                EXPECT_EQ(hexOf(listed.digest), digestOf(path));
+                EXPECT_EQ(listed.stamp, (FileStamp{std::filesystem::file_size(destination(path)),
+                                                   modifiedNs(destination(path))}));
+            } else if (entry == Entry::AsBefore) {
+                EXPECT_EQ(listed, before.at(path));
+            } else {
+                EXPECT_FALSE(listed.stamp);
+                EXPECT_EQ(listed, before.at(path));
+            }
+        }
+    }
 }
 
 // With the integrity check on, its read of each copy gives the digest: no second read.
