@@ -121,8 +121,8 @@ std::optional<ChecksumList> Verification::readList() {
     return std::move(parsed.entries);
 }
 
-// On a worker's thread. The cache may hold what the disk has lost since: it is dropped
-// first, where it can be.
+// On a worker's thread. The cache may hold what the disk has lost since: the file is read
+// from the disk (readContents drops what the cache holds of it).
 FileCheck Verification::check(const std::string& path, const ChecksumEntry& entry) const {
     if (cancelled())
         return {};
@@ -136,7 +136,6 @@ FileCheck Verification::check(const std::string& path, const ChecksumEntry& entr
     }
     if (info->type != EntryType::File)
         return {FileState::Missing, {}};
-    fs.flushAndDropCache(file);
     const Result<Sha256Digest> digest = digestOfFile(fs, file, [this] { return cancelled(); });
     if (!digest)
         return {digest.error() == std::errc::operation_canceled ? FileState::Cancelled

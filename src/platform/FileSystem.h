@@ -63,8 +63,10 @@ public:
     virtual Result<bool> compareContents(const std::string& first, const std::string& second,
                                          const CancelCheck& cancelled,
                                          const ByteSink& secondBytes) = 0;
-    // Hands the bytes of the regular file at path to sink, from its start to its end.
-    // A link at the end of path is not followed, and nothing but a regular file is read.
+    // Hands the bytes of the regular file at path to sink, from its start to its end, read
+    // from the disk: what the cache holds of the file is dropped first (data not yet
+    // written stays). A link at the end of path is not followed, and nothing but a
+    // regular file is read.
     virtual std::error_code readContents(const std::string& path, const ByteSink& sink,
                                          const CancelCheck& cancelled) = 0;
     // Writes everything cached for the volume holding path through to its device, so a

@@ -352,6 +352,9 @@ std::error_code PosixFileSystem::readContents(const std::string& path, const Byt
     struct stat st {};
     if (auto error = checkRegularFile(fd, st))
         return error;
+    // Clean pages only: unlike flushAndDropCache, no write-through, which would cost a
+    // journal commit per file when reading has dirtied the access time.
+    ::posix_fadvise(fd.get(), 0, 0, POSIX_FADV_DONTNEED);
     ::posix_fadvise(fd.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
     // One read more than the size tells the end; small files need no large buffer.
     const auto length = static_cast<std::size_t>(
