@@ -90,7 +90,10 @@ VerifyReport Verification::run() {
         append(summary + "\r\n" +
                timeTakenText(RunKind::Verify, m_c.platform.clock.steadyNow() - m_start));
     append("\r\n");
+    // The bar full when every file was checked, where Cancel stopped it otherwise.
     RunProgress done;
+    done.filesListed = m_report.counts.listed;
+    done.fileNumber = m_report.counts.checked;
     done.complete = m_report.ending == VerifyEnding::Finished;
     done.text = summary;
     m_c.host.progressChanged(done);

@@ -171,6 +171,7 @@ TEST_F(BackupVerificationTest, CancelStopsBetweenFiles) {
                   std::string::npos)
             << logText();
         EXPECT_EQ(logText().find("Backup verified"), std::string::npos);
+        EXPECT_EQ(host.eventsStartingWith("value ").back(), "value 2");
     }
 }
 
@@ -183,6 +184,7 @@ TEST_F(BackupVerificationTest, ShowsItselfAsARun) {
                         "Verifying Files... 100% - Estimated Time Remaining 00:00:00"),
               host.progressTexts.end());
     EXPECT_EQ(host.percentages.back(), 100);
+    EXPECT_EQ(host.eventsStartingWith("value ").back(), "value 6"); // the bar full
 }
 
 TEST(VerifyWorkers, OneReaderOnASpinningDisk) {
