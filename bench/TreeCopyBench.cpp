@@ -1,12 +1,14 @@
 // Lists or copies a tree with the core, the way a backup run does (Recurse Folders,
-// Relative Path, Copy Files Always), and prints the seconds it took; and writes the
-// profiles the run benchmark hands to tidecopy-cli. Driven by tree_bench.py and
-// run_bench.py, which compare it with find, cp -a and rsync -a.
+// Relative Path, Copy Files Always), and prints the seconds it took; hashes a file as the
+// checksum list does; and writes the profiles the run benchmark hands to tidecopy-cli.
+// Driven by tree_bench.py, run_bench.py and checksum_bench.py, which compare it with find,
+// cp -a, rsync -a and sha256sum.
 #include "config/MainState.h"
 #include "config/OptionSet.h"
 #include "config/SaveINI.h"
 #include "engine/FileCopier.h"
 #include "engine/FolderWalk.h"
+#include "engine/Sha256.h"
 #include "platform/Errors.h"
 #include "platform/posix/PosixFileSystem.h"
 
@@ -22,8 +24,9 @@ using namespace tidecopy;
 int usage() {
     std::fprintf(stderr, "usage: tidecopy-bench list <tree>\n"
                          "       tidecopy-bench copy <tree> <destination>\n"
+                         "       tidecopy-bench sha256 <file>\n"
                          "       tidecopy-bench profile <out.prof> <source> <destination>"
-                         " --always|--conditional [--details]\n");
+                         " --always|--conditional [--details] [--checksums] [--integrity]\n");
     return 2;
 }
 
@@ -61,6 +64,23 @@ int listOrCopy(const std::string& mode, int argc, char** argv) {
     return failed == 0 ? 0 : 1;
 }
 
+// The digest of one file and the speed of the hashing, the file read from the cache.
+int hashFile(const std::string& path) {
+    PosixFileSystem fs;
+    const auto size = fs.entryInfo(path);
+    const auto start = std::chrono::steady_clock::now();
+    const Result<Sha256Digest> digest = digestOfFile(fs, path, {});
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    if (!digest || !size) {
+        std::fprintf(stderr, "tidecopy-bench: cannot hash %s\n", path.c_str());
+        return 1;
+    }
+    std::printf("sha256 %s bytes=%llu seconds=%.3f MBps=%.0f\n", hexOf(*digest).c_str(),
+                static_cast<unsigned long long>(size->size), elapsed.count(),
+                static_cast<double>(size->size) / 1e6 / elapsed.count());
+    return 0;
+}
+
 // A profile that runs unattended and never acts on the machine: no confirmation, no
 // closing, no shutdown, no automation, no daily log file.
 int writeProfile(int argc, char** argv) {
@@ -92,6 +112,10 @@ int writeProfile(int argc, char** argv) {
             modeGiven = true;
         } else if (flag == "--details") {
             options.chkLogDetails = 1;
+        } else if (flag == "--checksums") {
+            options.chkChecksumList = 1;
+        } else if (flag == "--integrity") {
+            options.chkIntegrity = 1;
         } else {
             return usage();
         }
@@ -116,5 +140,7 @@ int main(int argc, char** argv) {
     const std::string mode = argv[1];
     if (mode == "profile")
         return writeProfile(argc, argv);
+    if (mode == "sha256")
+        return hashFile(argv[2]);
     return listOrCopy(mode, argc, argv);
 }

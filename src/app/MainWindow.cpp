@@ -94,7 +94,7 @@ void MainWindow::buildParts() {
         {*m_panes, m_platform, m_frontEnd.prompts, m_options, *m_jobs, m_frontEnd.disks}, this);
     auto* logActions = new LogActions({m_log, m_frontEnd.prompts, m_platform.fs, m_platform.clock,
                                        m_platform.environment, m_frontEnd.printer},
-                                      this);
+                                      m_runs->verifyBackup(), this);
     auto* optionsActions =
         new OptionsActions(m_context, m_frontEnd.prompts, *m_updates, m_frontEnd.endProgram, this);
     connect(optionsActions, &OptionsActions::dialogClosed, this, &MainWindow::applyLogOptions);
@@ -115,7 +115,7 @@ void MainWindow::buildParts() {
     m_status = new PaneStatusLabels(this);
     m_runs->showRunsIn({*this,
                         *m_runArea,
-                        {m_runs->backup(), m_runs->preview()},
+                        {m_runs->backup(), m_runs->preview(), m_runs->verifyBackup()},
                         m_runs->cancel(),
                         {profiles->open(), profiles->save()},
                         {m_paneWidgets[0], m_paneWidgets[1], m_copyOptions},
@@ -124,7 +124,8 @@ void MainWindow::buildParts() {
                         m_sound});
     paneActions->lockWhileJobsRun(
         JobLock({m_paneWidgets[0], m_paneWidgets[1], m_copyOptions},
-                {m_runs->backup(), m_runs->preview(), profiles->open(), profiles->save()},
+                {m_runs->backup(), m_runs->preview(), m_runs->verifyBackup(), profiles->open(),
+                 profiles->save()},
                 m_runs->cancel()));
 
     connect(profiles, &ProfileActions::aboutToSave, this, [this] {

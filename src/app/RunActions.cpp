@@ -1,5 +1,6 @@
 #include "app/RunActions.h"
 
+#include "app/VerifyJob.h"
 #include "widgets/Commands.h"
 #include "widgets/jobs/JobRunner.h"
 
@@ -12,7 +13,8 @@ RunActions::RunActions(RunWindowState window, QObject* parent)
     , m_window(window)
     , m_backup(makeCommand(this, "Copy The Files"))
     , m_preview(makeCommand(this, "Preview"))
-    , m_cancel(makeCommand(this, "Cancel", false)) {
+    , m_cancel(makeCommand(this, "Cancel", false))
+    , m_verify(makeCommand(this, "Verify backup")) {
     connect(m_backup, &QAction::triggered, this, [this] {
         m_window.flags.PreviewMode = false;
         start(RunKind::Backup, RunStarter::User);
@@ -22,6 +24,7 @@ RunActions::RunActions(RunWindowState window, QObject* parent)
         start(RunKind::Preview, RunStarter::User);
     });
     connect(m_cancel, &QAction::triggered, this, &RunActions::cancelRun);
+    connect(m_verify, &QAction::triggered, this, &RunActions::startVerify);
 }
 
 void RunActions::showRunsIn(RunDisplayParts parts) {
@@ -34,7 +37,7 @@ void RunActions::startAutomation() {
 }
 
 bool RunActions::running() const {
-    return m_job != nullptr;
+    return m_job != nullptr || m_verifying;
 }
 
 void RunActions::start(RunKind kind, RunStarter starter) {
@@ -54,6 +57,20 @@ void RunActions::start(RunKind kind, RunStarter starter) {
         m_job = started;
         m_starter = starter;
     }
+}
+
+// The backup in the destination folder the window shows, checked against its list.
+void RunActions::startVerify() {
+    if (m_window.jobs.running() || m_windowClosed)
+        return;
+    emit aboutToStart();
+    auto job = std::make_unique<VerifyJob>(m_window.platform, *m_display, m_window.state.Dir2);
+    m_verifying = m_window.jobs.start<VerifyJob>(std::move(job), [this](VerifyJob&) {
+        m_verifying = false;
+        emit finished();
+        if (std::exchange(m_closeAfterRun, false))
+            emit closeWanted();
+    });
 }
 
 void RunActions::cancelRun() {

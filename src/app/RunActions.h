@@ -24,9 +24,10 @@ struct RunWindowState {
     RunFlags& flags;
 };
 
-// The run commands of the window (Copy The Files, Preview, Cancel) and the backups they
-// start: each is a job on the window's job runner, working on copies of the window's
-// option set and main state, whose changes the window takes back when it ends.
+// The run commands of the window (Copy The Files, Preview, Cancel, Verify backup) and the
+// backups they start: each is a job on the window's job runner, working on copies of the
+// window's option set and main state, whose changes the window takes back when it ends. A
+// verify of the destination folder's backup runs the same way and changes nothing.
 class RunActions : public QObject {
     Q_OBJECT
 public:
@@ -35,12 +36,13 @@ public:
     QAction* backup() const { return m_backup; }
     QAction* preview() const { return m_preview; }
     QAction* cancel() const { return m_cancel; }
+    QAction* verifyBackup() const { return m_verify; }
 
     // Where the runs show themselves, once the window's parts exist.
     void showRunsIn(RunDisplayParts parts);
     // The automation's backup at start-up.
     void startAutomation();
-    // A backup of the window is going on.
+    // A backup or a verify of the window is going on.
     bool running() const;
     // The window is being closed: a run going on is cancelled and true answered, and the
     // window is asked to close again when the run has ended, so the settings file gets
@@ -59,6 +61,7 @@ signals:
 
 private:
     void start(RunKind kind, RunStarter starter);
+    void startVerify();
     void cancelRun();
     void ended(const BackupJob& job);
     void closeProgram();
@@ -67,8 +70,10 @@ private:
     QAction* m_backup;
     QAction* m_preview;
     QAction* m_cancel;
+    QAction* m_verify;
     std::unique_ptr<WindowRunHost> m_display;
     BackupJob* m_job = nullptr; // the run going on
+    bool m_verifying = false;
     RunStarter m_starter = RunStarter::User;
     bool m_closeAfterRun = false;
     bool m_closingFromRun = false;

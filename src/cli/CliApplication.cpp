@@ -7,6 +7,7 @@
 #include "cli/ScheduleCommand.h"
 #include "cli/TerminalPrompts.h"
 #include "engine/BackupRun.h"
+#include "engine/BackupVerification.h"
 #include "log/DailyLog.h"
 
 #include <ostream>
@@ -36,16 +37,31 @@ void writeLogText(std::ostream& out, std::string_view text) {
     out.flush();
 }
 
+// The profile a command names; nullopt, with the reason on the terminal, when there is none.
+std::optional<std::string> profileOf(const CliArguments& arguments, Terminal& terminal,
+                                     Platform& platform) {
+    std::optional<std::string> path = resolveProfilePath(platform.fs, PathStyle::native(),
+                                                         platform.environment, arguments.profile);
+    if (!path)
+        terminal.err << "tidecopy-cli: cannot read profile '" << arguments.profile
+                     << "': no such file\n";
+    return path;
+}
+
+// The log goes to the terminal as it is written, the progress line cleared before it.
+void showLogOn(ActivityLog& log, Terminal& terminal, CliRunHost& host) {
+    log.setChangeListener([&](const LogChange& change) {
+        host.clearProgressLine();
+        writeLogText(terminal.out, change.added);
+    });
+}
+
 ExitStatus runProfile(const CliArguments& arguments, Terminal& terminal, Platform& platform,
                       RunFlags& flags) {
     const PathStyle style = PathStyle::native();
-    const std::optional<std::string> path =
-        resolveProfilePath(platform.fs, style, platform.environment, arguments.profile);
-    if (!path) {
-        terminal.err << "tidecopy-cli: cannot read profile '" << arguments.profile
-                     << "': no such file\n";
+    const std::optional<std::string> path = profileOf(arguments, terminal, platform);
+    if (!path)
         return ExitStatus::BadInput;
-    }
     OptionSet options;
     MainState state;
     ActivityLog log;
@@ -56,10 +72,7 @@ ExitStatus runProfile(const CliArguments& arguments, Terminal& terminal, Platfor
     TerminalPrompts prompts(terminal.in, terminal.err, terminal.inputIsTerminal,
                             arguments.assumeYes ? TerminalPrompts::Answering::AssumeYes
                                                 : TerminalPrompts::Answering::Ask);
-    log.setChangeListener([&](const LogChange& change) {
-        host.clearProgressLine();
-        writeLogText(terminal.out, change.added);
-    });
+    showLogOn(log, terminal, host);
     ActivityRunLog runLog(log);
     RunContext context{platform, prompts, host, options, state, runLog, flags, style};
     BackupRun run(context,
@@ -80,6 +93,40 @@ ExitStatus runProfile(const CliArguments& arguments, Terminal& terminal, Platfor
     return exitStatusOf(outcome);
 }
 
+ExitStatus verifyProfile(const CliArguments& arguments, Terminal& terminal, Platform& platform,
+                         RunFlags& flags) {
+    const PathStyle style = PathStyle::native();
+    const std::optional<std::string> path = profileOf(arguments, terminal, platform);
+    if (!path)
+        return ExitStatus::BadInput;
+    const std::optional<std::string> destination =
+        profileDestination(platform.fs, style, *path, terminal.err);
+    if (!destination)
+        return ExitStatus::BadInput;
+
+    ActivityLog log;
+    CliRunHost host(terminal.err, terminal.errorIsTerminal);
+    showLogOn(log, terminal, host);
+    ActivityRunLog runLog(log);
+    VerifyContext context{platform,
+                          host,
+                          runLog,
+                          flags.CancelRequested,
+                          verifyWorkersFor(platform.volumes, *destination),
+                          style};
+    const VerifyReport report = verifyBackup(context, *destination);
+    host.clearProgressLine();
+    switch (report.ending) {
+    case VerifyEnding::NoList:
+        return ExitStatus::BadInput;
+    case VerifyEnding::Cancelled:
+        return ExitStatus::NotRun;
+    case VerifyEnding::Finished:
+        break;
+    }
+    return report.counts.differences() ? ExitStatus::FilesFailed : ExitStatus::Success;
+}
+
 } // namespace
 
 int runCli(const std::vector<std::string_view>& arguments, Terminal& terminal, Platform& platform,
@@ -98,15 +145,13 @@ int runCli(const std::vector<std::string_view>& arguments, Terminal& terminal, P
                      << '.' << TIDECOPY_VERSION_PATCH << '\n';
         return toInt(ExitStatus::Success);
     case Command::Show: {
-        const std::optional<std::string> path = resolveProfilePath(
-            platform.fs, PathStyle::native(), platform.environment, parsed.arguments.profile);
-        if (!path) {
-            terminal.err << "tidecopy-cli: cannot read profile '" << parsed.arguments.profile
-                         << "': no such file\n";
+        const std::optional<std::string> path = profileOf(parsed.arguments, terminal, platform);
+        if (!path)
             return toInt(ExitStatus::BadInput);
-        }
         return toInt(showProfile(platform, PathStyle::native(), *path, terminal.out, terminal.err));
     }
+    case Command::Verify:
+        return toInt(verifyProfile(parsed.arguments, terminal, platform, flags));
     case Command::Run:
     case Command::Preview:
         return toInt(runProfile(parsed.arguments, terminal, platform, flags));

@@ -18,6 +18,7 @@ const std::map<std::string_view, CommandRule>& commandRules() {
         {"run", {Command::Run, true, true, true}},
         {"preview", {Command::Preview, true, true, false}},
         {"show", {Command::Show, true, false, false}},
+        {"verify", {Command::Verify, true, false, false}},
         {"--help", {Command::Help, false, false, false}},
         {"-h", {Command::Help, false, false, false}},
         {"--version", {Command::Version, false, false, false}},
@@ -72,6 +73,7 @@ std::string usageText() {
            "  tidecopy-cli run PROFILE [--yes] [--no-after-actions]\n"
            "  tidecopy-cli preview PROFILE [--yes]\n"
            "  tidecopy-cli show PROFILE\n"
+           "  tidecopy-cli verify PROFILE\n"
            "  tidecopy-cli schedule PROFILE --daily HH:MM | --at-login | --remove\n"
            "  tidecopy-cli schedule --list\n"
            "  tidecopy-cli --help | --version\n"
@@ -81,13 +83,16 @@ std::string usageText() {
            "  run                 back up as the Backup button does\n"
            "  preview             list what a backup would copy; touches no file\n"
            "  show                print every value the profile holds\n"
+           "  verify              check the profile's backup against the checksum list in its\n"
+           "                      destination folder (Tidecopy.sha256)\n"
            "  schedule            write or remove a systemd user timer that runs the profile\n"
            "                      (run PROFILE --yes) daily or at login; --list shows them\n"
            "  --yes               answer Yes to every question\n"
            "  --no-after-actions  never log off, shut down or restart after the run\n"
            "\n"
            "Exit status: 0 success, 1 some file failed, 2 bad usage or unreadable profile\n"
-           "or missing folder, 3 refused, declined or cancelled.\n";
+           "or missing folder, 3 refused, declined or cancelled. For verify: 0 every listed\n"
+           "file intact and no other file, 1 differences, 2 no checksum list, 3 cancelled.\n";
 }
 
 } // namespace tidecopy::cli

@@ -8,7 +8,7 @@
 
 namespace tidecopy::cli {
 
-enum class Command { Run, Preview, Show, Schedule, Help, Version };
+enum class Command { Run, Preview, Show, Verify, Schedule, Help, Version };
 
 // The parsed command line of tidecopy-cli.
 struct CliArguments {

@@ -26,11 +26,12 @@ std::string trimmedBlanks(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// The lines of a profile's text as the loader decodes them; fewer than 71 when it ends early.
+// The lines of a profile's text as the loader decodes them; fewer than 71 when it ends early,
+// 71 when it was written before the lines added after them.
 std::vector<std::string> linesOf(std::string text) {
     SettingsReader reader(std::move(text));
     std::vector<std::string> lines;
-    while (static_cast<int>(lines.size()) < SettingsFormat::lineCount) {
+    while (static_cast<int>(lines.size()) < SettingsFormat::writtenLineCount) {
         Result<std::string> line = reader.readLine();
         if (!line)
             break;
@@ -141,6 +142,31 @@ std::optional<ExitStatus> loadProfileForRun(Platform& platform, const PathStyle&
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::string> profileDestination(FileSystem& fs, const PathStyle& style,
+                                              const std::string& path, std::ostream& err) {
+    Result<std::string> text = fs.readWholeFile(path);
+    if (!text) {
+        refuse(err, "cannot read profile '" + path + "': " + describeError(text.error()));
+        return std::nullopt;
+    }
+    SettingsReader reader(std::move(text).value());
+    while (reader.linesRead() < destinationFolderLine - 1 && reader.readLine()) {
+    }
+    const Result<std::string> folder = reader.readFolderLine(
+        style.flavor() == PathStyle::Flavor::Posix ? FolderText::FileSystemBytes
+                                                   : FolderText::CodePage);
+    if (!folder || folder->empty()) {
+        refuse(err, "profile '" + path + "' names no destination folder");
+        return std::nullopt;
+    }
+    if (!NamedFolderExists(fs, style, *folder)) {
+        refuse(err,
+               "the destination folder '" + *folder + "' of profile '" + path + "' does not exist");
+        return std::nullopt;
+    }
+    return *folder;
 }
 
 ExitStatus showProfile(Platform& platform, const PathStyle& style, const std::string& path,

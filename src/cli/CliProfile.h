@@ -30,6 +30,12 @@ std::optional<ExitStatus> loadProfileForRun(Platform& platform, const PathStyle&
                                             const std::string& path, OptionSet& options,
                                             MainState& state, ActivityLog& log, std::ostream& err);
 
+// The destination folder a profile names, read from its own line, so that a verify works
+// also when the source folder is gone. nullopt, with the reason on err, when the profile
+// cannot be read that far or the folder does not exist.
+std::optional<std::string> profileDestination(FileSystem& fs, const PathStyle& style,
+                                              const std::string& path, std::ostream& err);
+
 // Prints every value of a profile as "name = value", in the order of the file: the value
 // a run uses, followed by the file's own line where that says something else. A profile
 // that cannot be loaded shows its lines as they stand.

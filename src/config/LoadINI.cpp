@@ -66,6 +66,7 @@ private:
     template <typename Number>
     void readNumber(Number& target);
     void readCheckBox(CheckBox& box);
+    void readAddedNumber(std::int16_t& target);
     void readCopyMode(CopyMode mode);
     template <typename Read>
     void readText(std::string& target, Read read);
@@ -106,6 +107,25 @@ void SettingsLoader::readCheckBox(CheckBox& box) {
     readNumber(value);
     if (!m_error)
         m_error = setCheckBox(box, value);
+}
+
+// A line added after the 71: a file that ends before it, or holds a blank line there,
+// was written without it and loads it as off.
+void SettingsLoader::readAddedNumber(std::int16_t& target) {
+    if (m_error)
+        return;
+    target = 0;
+    if (m_reader.atEnd())
+        return;
+    std::string line;
+    readLine(line);
+    if (m_error || line.find_first_not_of(" \t") == std::string::npos)
+        return;
+    Result<std::int16_t> value = SettingsReader(line).readNumber16();
+    if (value)
+        target = *value;
+    else
+        m_error = value.error();
 }
 
 void SettingsLoader::readCopyMode(CopyMode mode) {
@@ -198,6 +218,7 @@ std::error_code SettingsLoader::read(std::string_view text) {
     for (std::size_t i = 0; i <= SettingsFormat::patternLines; ++i)
         readLine(m_kept.patterns[i]);
     readField(ignored);
+    readAddedNumber(o.chkChecksumList);
     return m_error;
 }
 

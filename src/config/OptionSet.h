@@ -32,6 +32,8 @@ struct OptionSet {
     std::int16_t chkLogUser = 0;
     std::int16_t chkEmptyFolders = 0;
     std::array<std::int32_t, 2> PaneColors{systemWindowColor, systemWindowColor};
+    // A real run keeps a checksum list of the backup in the destination folder.
+    std::int16_t chkChecksumList = 0;
 
     bool operator==(const OptionSet&) const = default;
 

@@ -119,6 +119,7 @@ std::string settingsFileText(const OptionSet& options, const MainState& state) {
     out.text(SettingsFormat::startPatterns);
     writePatterns(out, state.cmbPattern);
     out.text(SettingsFormat::endPatterns);
+    out.number(options.chkChecksumList);
     return out.take();
 }
 

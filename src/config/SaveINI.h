@@ -9,7 +9,8 @@
 
 namespace tidecopy {
 
-// The 71 lines of the settings and profile format for this state, each ended by CR LF.
+// The 71 lines of the settings and profile format for this state and the lines added after
+// them, each ended by CR LF.
 std::string settingsFileText(const OptionSet& options, const MainState& state);
 
 // Writes the settings file (empty path) or a profile. The file is replaced only once the

@@ -8,6 +8,10 @@ namespace tidecopy::SettingsFormat {
 
 // Fixed texts and sizes of the 71-line settings and profile format.
 inline constexpr int lineCount = 71;
+// Lines after the 71, which older readers never read: a file without them loads them as
+// off. Every file written has them.
+inline constexpr int checksumListLine = 72;
+inline constexpr int writtenLineCount = 72;
 inline constexpr int historyLines = 10;
 inline constexpr int patternLines = 5;
 

@@ -1,5 +1,7 @@
 #include "config/SettingsLineNames.h"
 
+#include "config/SettingsFormat.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -69,6 +71,8 @@ std::string settingsLineName(int line) {
         return "cmbPattern.text";
     if (line >= 65 && line <= 70)
         return "cmbPattern[" + std::to_string(line - 65) + "]";
+    if (line == SettingsFormat::checksumListLine)
+        return "chkChecksumList";
     return {};
 }
 
@@ -79,7 +83,7 @@ bool settingsLineIsNumber(int line) {
                 return false;
         return true;
     }
-    return line == 36 || line == 50;
+    return line == 36 || line == 50 || line == SettingsFormat::checksumListLine;
 }
 
 bool settingsLineIsField(int line) {

@@ -4,7 +4,7 @@
 
 namespace tidecopy {
 
-// The name the code gives the value on a line (1 to 71) of the settings and profile
+// The name the code gives the value on a line (1 to 72) of the settings and profile
 // format ("chkSubFolders", "cmbSourceHistory[3]", "Dir1"); empty for the header, the
 // markers and the reserved line, which hold no value.
 std::string settingsLineName(int line);

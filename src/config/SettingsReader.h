@@ -37,6 +37,8 @@ public:
 
     // Lines consumed so far.
     int linesRead() const { return m_linesRead; }
+    // Nothing is left to read.
+    bool atEnd() const { return m_position >= m_text.size(); }
 
 private:
     Result<std::string_view> nextLine();

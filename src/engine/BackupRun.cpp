@@ -1,6 +1,7 @@
 #include "engine/BackupRun.h"
 
 #include "config/FolderHistory.h"
+#include "engine/ChecksumListUpdate.h"
 #include "engine/CopyDecision.h"
 #include "engine/DestinationPath.h"
 #include "engine/FileCopier.h"
@@ -47,6 +48,7 @@ struct BackupRun::Progress {
     RunCounts counts;
     std::size_t readErrors = 0;
     std::vector<CopiedFile> copied;
+    std::optional<ChecksumListUpdate> checksums; // a real run with the list on
     // The progress text hangs on the percentage and the time remaining only, which change
     // far less often than files pass; it is written anew only when they do.
     RunProgress shown;
@@ -147,10 +149,7 @@ void BackupRun::prepare(RunKind kind, Progress& progress) {
 // The source files to consider, the destination left out when it lies inside the source.
 void BackupRun::listFiles(Progress& progress) {
     RunContext& c = m_context;
-    FolderWalk& walk =
-        progress.walk.emplace(c.platform.fs, c.style, RunControl{&c.flags.CancelRequested, [this] {
-                                                                     step();
-                                                                 }});
+    FolderWalk& walk = progress.walk.emplace(c.platform.fs, c.style, control());
     const std::string& strSource = progress.paths->strSource();
     if (c.state.chkSubFolders.checked) {
         if (const auto inside = destinationInsideSource(c.platform.fs, c.style, strSource,
@@ -204,10 +203,10 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
         append("* Copying files at " + nowText() +
                (progress.detailedLog ? "\r\n" : "... Please wait...\r\n"));
 
-    const RunControl control{&c.flags.CancelRequested, [this] { step(); },
-                             [this, kind, &progress](std::uint64_t done, std::uint64_t bytes) {
-                                 showCopyProgress(kind, done, bytes, progress);
-                             }};
+    const RunControl copyControl{&c.flags.CancelRequested, [this] { step(); },
+                                 [this, kind, &progress](std::uint64_t done, std::uint64_t bytes) {
+                                     showCopyProgress(kind, done, bytes, progress);
+                                 }};
     CopyDecision decision(
         c.platform.fs, c.style,
         CopyDecisionOptions{c.state.optSelectiveCopy(), c.state.chkOnlyNewFiles.checked,
@@ -218,13 +217,16 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
         c.platform.fs, c.style,
         CopyOptions{c.state.chkSubFolders.checked, preserve, c.options.PreserveNaming,
                     c.options.PreserveExtension, progress.paths->strTarget()},
-        [this](std::string_view text) { append(text); }, control);
+        [this](std::string_view text) { append(text); }, copyControl);
 
     if (kind == RunKind::Backup && c.state.chkSubFolders.checked && c.options.chkEmptyFolders != 0)
         MakeAllFolders(
             c.platform.fs, c.style, *progress.walk, progress.paths->strSource(),
             [&progress](std::string_view path) { return progress.paths->TargetFile(path); },
             [&copier](const std::string& folder) { copier.prepareFolder(folder); });
+
+    if (kind == RunKind::Backup && c.options.chkChecksumList != 0)
+        progress.checksums.emplace(c.platform.fs, c.style, progress.paths->strTarget());
 
     RunCounts& counts = progress.counts;
     const bool verifyLater = kind == RunKind::Backup && c.options.chkIntegrity != 0;
@@ -241,13 +243,21 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
         if (kind == RunKind::Backup)
             copier.removeLeftoversBeside(TargetFile);
 
+        std::optional<CopyOutcome> copy;
         if (decision.shouldCopy(s, TargetFile)) {
             if (progress.detailedLog)
                 appendFromTo(s, TargetFile);
             ++counts.selected;
-            if (kind == RunKind::Backup)
-                countCopy(copier.GoAndCopyTheFile(s, TargetFile), {s, TargetFile}, verifyLater,
-                          progress);
+            if (kind == RunKind::Backup) {
+                copy = copier.GoAndCopyTheFile(s, TargetFile);
+                countCopy(*copy, {s, TargetFile}, verifyLater, progress);
+            }
+        }
+        if (progress.checksums) {
+            if (copy == CopyOutcome::Copied)
+                progress.checksums->copied(TargetFile, copier.lastPreservedName());
+            else
+                progress.checksums->notCopied(s, TargetFile);
         }
         if (i == 1)
             c.host.paneChanged(Pane::Destination);
@@ -278,12 +288,9 @@ void BackupRun::showProgress(RunKind kind, std::size_t i, const std::string& fil
                              Progress& progress) {
     progress.fileStart = m_context.platform.clock.steadyNow();
     progress.pace = {i, progress.list.Count, progress.fileStart - progress.start};
-    RunProgress& shown = progress.shown;
-    updateProgressText(kind, progress);
-    shown.filesListed = progress.list.Count;
-    shown.fileNumber = i;
-    shown.currentFile = file;
-    m_context.host.progressChanged(shown);
+    progress.shown.advance(kind, progress.pace);
+    progress.shown.currentFile = file;
+    m_context.host.progressChanged(progress.shown);
 }
 
 // Within a large file: the time remaining counts down with its bytes.
@@ -293,20 +300,8 @@ void BackupRun::showCopyProgress(RunKind kind, std::uint64_t bytesDone, std::uin
     pace.inFile = m_context.platform.clock.steadyNow() - progress.fileStart;
     pace.fileBytes = fileBytes;
     pace.fileBytesDone = bytesDone;
-    if (updateProgressText(kind, progress))
+    if (progress.shown.advance(kind, pace))
         m_context.host.progressChanged(progress.shown);
-}
-
-bool BackupRun::updateProgressText(RunKind kind, Progress& progress) {
-    const int percentage = progressPercentage(progress.pace.fileNumber, progress.pace.fileCount);
-    const std::chrono::seconds remaining = estimatedTimeRemaining(progress.pace);
-    RunProgress& shown = progress.shown;
-    if (percentage == shown.percent && remaining == shown.remaining)
-        return false;
-    shown.text = progressText(kind, percentage, remaining);
-    shown.percent = percentage;
-    shown.remaining = remaining;
-    return true;
 }
 
 // Reporting: summary, integrity check, time, refreshed panes.
@@ -338,23 +333,17 @@ void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
     if (!cancelled)
         append(upToDateText(outcome.counts));
 
-    if (counts.selected >= 1) {
-        // After a failed flush the cache may still hold what the disk lost: nothing is
-        // reported as verified.
-        if (!cancelled && kind == RunKind::Backup && c.options.chkIntegrity != 0 && onDisk) {
-            c.host.phaseChanged(RunPhase::Verifying, kind);
-            append("Integrity check of backup files...\r\n");
-            const IntegrityResult checked = checkIntegrity(
-                c.platform.fs, c.style, progress.copied,
-                [this](std::string_view text) { append(text); },
-                RunControl{&c.flags.CancelRequested, [this] {
-                               step();
-                           }});
-            outcome.integrityFailures = checked.failed;
-            c.host.phaseChanged(RunPhase::Reporting, kind);
-        }
+    // After a failed flush the cache may still hold what the disk lost: nothing is
+    // reported as verified, and the checksum list is left as it was.
+    const bool checkCopies = counts.selected >= 1 && !cancelled && kind == RunKind::Backup &&
+                             c.options.chkIntegrity != 0 && onDisk;
+    if (checkCopies)
+        checkIntegrityOfCopies(kind, progress, outcome);
+    if (progress.checksums && onDisk && !progress.declined)
+        updateChecksumList(kind, progress, outcome,
+                           checkCopies ? CopiesRead::ByIntegrityCheck : CopiesRead::NotYet);
+    if (counts.selected >= 1)
         append(timeTakenText(kind, c.platform.clock.steadyNow() - progress.start));
-    }
     append("\r\n");
 
     progress.shown.complete = !cancelled;
@@ -371,6 +360,40 @@ void BackupRun::report(RunKind kind, Progress& progress, RunOutcome& outcome) {
     else
         outcome.ending = RunEnding::Finished;
     c.host.reported(outcome);
+}
+
+void BackupRun::checkIntegrityOfCopies(RunKind kind, Progress& progress, RunOutcome& outcome) {
+    RunContext& c = m_context;
+    c.host.phaseChanged(RunPhase::Verifying, kind);
+    append("Integrity check of backup files...\r\n");
+    // With the checksum list on, the same read of each copy gives its digest.
+    CopyDigestSink digests;
+    if (progress.checksums)
+        digests = [&list = *progress.checksums](const CopiedFile& file,
+                                                const Sha256Digest& digest) {
+            list.readBack(file.target, digest);
+        };
+    const IntegrityResult checked = checkIntegrity(
+        c.platform.fs, c.style, progress.copied, [this](std::string_view text) { append(text); },
+        control(), digests);
+    outcome.integrityFailures = checked.failed;
+    c.host.phaseChanged(RunPhase::Reporting, kind);
+}
+
+void BackupRun::updateChecksumList(RunKind kind, Progress& progress, RunOutcome& outcome,
+                                   CopiesRead copiesRead) {
+    RunContext& c = m_context;
+    c.host.phaseChanged(RunPhase::Listing, kind);
+    const ChecksumListOutcome listed = progress.checksums->write(
+        copiesRead, [this](std::string_view text) { append(text); }, control());
+    outcome.failedFiles += listed.failed;
+    c.host.phaseChanged(RunPhase::Reporting, kind);
+}
+
+RunControl BackupRun::control() {
+    return RunControl{&m_context.flags.CancelRequested, [this] {
+                          step();
+                      }};
 }
 
 // Ending: controls back, preview limits restored, the after-backup actions.

@@ -10,7 +10,9 @@
 namespace tidecopy {
 
 enum class CopyOutcome;
+enum class CopiesRead;
 struct CopiedFile;
+struct RunControl;
 
 // One backup or preview from the button press to the report and the after-backup
 // actions. Synchronous: the window calls it on a worker thread, the command line on its
@@ -32,19 +34,22 @@ private:
     void copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome);
     static void countCopy(CopyOutcome copy, CopiedFile file, bool verifyLater, Progress& progress);
     void report(RunKind kind, Progress& progress, RunOutcome& outcome);
+    void checkIntegrityOfCopies(RunKind kind, Progress& progress, RunOutcome& outcome);
+    void updateChecksumList(RunKind kind, Progress& progress, RunOutcome& outcome,
+                            CopiesRead copiesRead);
     void finish(RunKind kind, RunOutcome& outcome);
     bool confirmDestinationFolder(Progress& progress);
     void showProgress(RunKind kind, std::size_t i, const std::string& file, Progress& progress);
     void showCopyProgress(RunKind kind, std::uint64_t bytesDone, std::uint64_t fileBytes,
                           Progress& progress);
-    // Writes the progress text anew when its percentage or time remaining changed; true then.
-    static bool updateProgressText(RunKind kind, Progress& progress);
     void append(std::string_view text);
     // The detailed log's two lines for one selected file.
     void appendFromTo(const std::string& source, const std::string& target);
     void playSound(const char* fileName, SoundWait wait);
     // Between steps: each folder read, each file, each chunk of a large one.
     void step();
+    // The run's Cancel and its steps, for the parts that take long.
+    RunControl control();
     std::string nowText() const;
 
     RunContext& m_context;

@@ -3,7 +3,7 @@
 namespace tidecopy {
 
 VerifyResult verifyCopy(FileSystem& fs, const std::string& source, const std::string& target,
-                        const RunControl& control) {
+                        const RunControl& control, const FileSystem::ByteSink& targetBytes) {
     const auto sourceInfo = fs.entryInfo(source);
     const auto targetInfo = fs.entryInfo(target);
     if (!sourceInfo || !targetInfo)
@@ -23,8 +23,8 @@ VerifyResult verifyCopy(FileSystem& fs, const std::string& source, const std::st
         return VerifyResult::Differs;
     if (fs.flushAndDropCache(target))
         return VerifyResult::Unreadable;
-    const auto same = fs.compareContents(source, target,
-                                         [&control](std::uint64_t) { return control.cancelled(); });
+    const auto same = fs.compareContents(
+        source, target, [&control](std::uint64_t) { return control.cancelled(); }, targetBytes);
     if (!same)
         return VerifyResult::Unreadable;
     return *same ? VerifyResult::Verified : VerifyResult::Differs;

@@ -50,6 +50,7 @@ FileCopier::FileCopier(FileSystem& fs, const PathStyle& style, CopyOptions optio
 
 CopyOutcome FileCopier::GoAndCopyTheFile(const std::string& strSource,
                                          const std::string& strTarget) {
+    m_lastPreservedName.clear();
     const auto opening =
         m_folders.open(ExtractPath(m_style, strTarget),
                        m_options.chkSubFolders ? MissingFolders::Create : MissingFolders::Fail);
@@ -84,6 +85,7 @@ CopyOutcome FileCopier::GoAndCopyTheFile(const std::string& strSource,
         m_log("File already exists. Preserving existing file (renamed to ." + ext.substr(1) +
               ")\r\n");
         ++m_preservedCount;
+        m_lastPreservedName = preservedName;
     }
     return CopyOutcome::Copied;
 }

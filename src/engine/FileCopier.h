@@ -54,6 +54,9 @@ public:
     void prepareFolder(const std::string& folder);
 
     std::size_t PreservedCount() const { return m_preservedCount; }
+    // The name in the same folder that the last copied file's old version took; empty when
+    // it kept none.
+    const std::string& lastPreservedName() const { return m_lastPreservedName; }
 
 private:
     // The new version under a temporary name, locked while it is a regular file.
@@ -84,6 +87,7 @@ private:
     RunControl m_control;
     DestinationFolders m_folders;
     std::size_t m_preservedCount = 0;
+    std::string m_lastPreservedName;
     std::set<std::string> m_clearedFolders;
 };
 

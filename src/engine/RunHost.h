@@ -3,6 +3,7 @@
 #include "config/Pane.h"
 #include "engine/RunPhase.h"
 #include "engine/RunReport.h"
+#include "engine/RunTimeTexts.h"
 
 #include <chrono>
 #include <cstddef>
@@ -25,6 +26,10 @@ struct RunProgress {
 
     // The preparation's animation goes on until the first file has been handled.
     bool pastFirstFile() const { return complete || fileNumber > 1; }
+
+    // At that pace: the numbers always, the text only when the percentage or the time
+    // remaining changed, which happens far less often than files pass; true then.
+    bool advance(RunKind kind, const RunPace& pace);
 };
 
 // What a backup run tells its front end, which decides what each call shows: the window

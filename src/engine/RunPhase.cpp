@@ -13,12 +13,17 @@ PhaseDisplay displayOf(RunPhase phase, RunKind kind) {
         display.progressCleared = true;
         display.profilesEnabled = false;
         display.jobEnabled = false;
-        display.caption = kind == RunKind::Preview ? "Preparing Backup Preview\r\nPlease wait..."
-                                                   : "Preparing Backup\r\nPlease wait...";
+        display.caption = kind == RunKind::Preview  ? "Preparing Backup Preview\r\nPlease wait..."
+                          : kind == RunKind::Verify ? "Verifying Backup\r\nPlease wait..."
+                                                    : "Preparing Backup\r\nPlease wait...";
         break;
     case RunPhase::Verifying:
         display.animation = true;
         display.caption = "Checking files for integrity...";
+        break;
+    case RunPhase::Listing:
+        display.animation = true;
+        display.caption = "Updating the checksum list...";
         break;
     case RunPhase::Reporting:
         display.animation = false;
@@ -34,6 +39,9 @@ PhaseDisplay displayOf(RunPhase phase, RunKind kind) {
         break;
     case RunPhase::Done:
         display.startEnabled = true;
+        // Nothing follows a verify that Cancel could stop.
+        if (kind == RunKind::Verify)
+            display.cancelEnabled = false;
         break;
     case RunPhase::Reading:
     case RunPhase::Copying:

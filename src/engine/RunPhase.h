@@ -13,6 +13,7 @@ enum class RunPhase {
     Reading,      // the source folders are listed
     Copying,      // file by file
     Verifying,    // the copies are checked for integrity
+    Listing,      // the checksum list is brought up to date
     Reporting,    // the summary is written and the panes are read again
     Restoring,    // the window's controls come back
     AfterActions, // a backup that copied: histories, the last sound, the after-backup actions

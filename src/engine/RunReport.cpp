@@ -40,8 +40,9 @@ std::string upToDateText(const RunCounts& counts) {
 }
 
 std::string timeTakenText(RunKind kind, std::chrono::nanoseconds elapsed) {
-    const char* lead = kind == RunKind::Preview ? "The time it took to preview-> "
-                                                : "The time it took to make this backup was-> ";
+    const char* lead = kind == RunKind::Preview  ? "The time it took to preview-> "
+                       : kind == RunKind::Verify ? "The time it took to verify this backup was-> "
+                                                 : "The time it took to make this backup was-> ";
     return lead + FormatDuration(reportedDurationSeconds(elapsed)) + "\r\n";
 }
 

@@ -45,7 +45,8 @@ std::string runSummaryText(RunKind kind, bool cancelled, const RunCounts& counts
 // needed copying, or existing files were preserved; empty otherwise.
 std::string upToDateText(const RunCounts& counts);
 
-// "The time it took to make this backup was-> 00:01:05" (or "to preview-> "), with CR LF.
+// "The time it took to make this backup was-> 00:01:05" (or "to preview-> ", or "to verify
+// this backup was-> "), with CR LF.
 std::string timeTakenText(RunKind kind, std::chrono::nanoseconds elapsed);
 
 // Logged instead of the after-backup actions when a run was cancelled or selected nothing

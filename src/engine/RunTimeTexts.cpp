@@ -48,9 +48,10 @@ std::chrono::seconds estimatedTimeRemaining(const RunPace& pace) {
 }
 
 std::string progressText(RunKind kind, int percentage, std::chrono::seconds remaining) {
-    std::string text = kind == RunKind::Preview ? "Preview " : "";
-    text.append("Copying Files... ")
-        .append(std::to_string(percentage))
+    std::string text = kind == RunKind::Preview  ? "Preview Copying Files... "
+                       : kind == RunKind::Verify ? "Verifying Files... "
+                                                 : "Copying Files... ";
+    text.append(std::to_string(percentage))
         .append("% - Estimated Time Remaining ")
         .append(FormatDuration(remaining.count()));
     return text;

@@ -9,7 +9,11 @@ namespace tidecopy {
 
 // The time and progress texts of a backup run, computed from times the run measures.
 
-enum class RunKind { Backup, Preview };
+enum class RunKind {
+    Backup,
+    Preview,
+    Verify, // a check of a backup against its checksum list, shown as a run is
+};
 
 // "hh:mm:ss" for a whole number of seconds: at least two digits each, hours not
 // wrapping at a day (65 gives "00:01:05").
@@ -40,7 +44,7 @@ struct RunPace {
 std::chrono::seconds estimatedTimeRemaining(const RunPace& pace);
 
 // "Copying Files... 34% - Estimated Time Remaining 00:01:05", with "Preview " before it
-// in a preview.
+// in a preview, "Verifying Files... " in its place in a verify.
 std::string progressText(RunKind kind, const RunPace& pace);
 // The same text from the percentage and the time remaining.
 std::string progressText(RunKind kind, int percentage, std::chrono::seconds remaining);

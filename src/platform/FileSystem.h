@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -47,6 +48,8 @@ public:
     // Asked by long operations between chunks with the bytes done so far; true stops them
     // with operation_canceled.
     using CancelCheck = std::function<bool(std::uint64_t bytesDone)>;
+    // Reads along with a long read: the bytes of each chunk, in order.
+    using ByteSink = std::function<void(std::string_view bytes)>;
 
     // The target text of a symbolic link, unchanged.
     virtual Result<std::string> readSymlink(const std::string& path) = 0;
@@ -55,8 +58,17 @@ public:
     // Writes the file's data through to the device and drops it from the cache, so that
     // the next read comes from the disk.
     virtual std::error_code flushAndDropCache(const std::string& path) = 0;
-    // True when the two files hold the same bytes.
+    // True when the two files hold the same bytes. The bytes of second go to secondBytes as
+    // they are read (when it is set), so that they can be hashed in the same read; only a
+    // true answer means it saw them all.
     virtual Result<bool> compareContents(const std::string& first, const std::string& second,
+                                         const CancelCheck& cancelled,
+                                         const ByteSink& secondBytes) = 0;
+    // Hands the bytes of the regular file at path to sink, from its start to its end, read
+    // from the disk: what the cache holds of the file is dropped first (data not yet
+    // written stays). A link at the end of path is not followed, and nothing but a
+    // regular file is read.
+    virtual std::error_code readContents(const std::string& path, const ByteSink& sink,
                                          const CancelCheck& cancelled) = 0;
     // Writes everything cached for the volume holding path through to its device, so a
     // finished run survives a power cut.

@@ -15,6 +15,9 @@ struct Volume {
     std::string fileSystemType;
     std::string label; // empty when none is known
     bool readOnly = false;
+    // A spinning disk, as far as the system tells: reading many files at once only makes
+    // its head jump between them.
+    bool rotational = false;
 };
 
 struct SpaceInfo {

@@ -17,6 +17,11 @@ TEST_F(CliApplication, ExitStatusesTellWhatHappened) {
         std::string errorText;
     };
     const std::string missing = temp / "unplugged/backup";
+    const auto backUpWithList = [this] {
+        options.chkChecksumList = 1;
+        saveProfile();
+        ASSERT_EQ(cli({"run", "job"}), 0) << err.str();
+    };
     const Case cases[] = {
         {"nothing to copy is still success",
          [this] { state.Dir1 = temp.makeFolder("empty"); },
@@ -79,6 +84,29 @@ TEST_F(CliApplication, ExitStatusesTellWhatHappened) {
          },
          {"run", ".nightly"},
          0,
+         ""},
+        {"verify: every listed file intact", [&] { backUpWithList(); }, {"verify", "job"}, 0, ""},
+        {"verify: a file changed",
+         [&] {
+             backUpWithList();
+             temp.writeFile("dst/src/a.txt", "ALPHA");
+         },
+         {"verify", "job"},
+         1,
+         ""},
+        {"verify: no checksum list", nullptr, {"verify", "job"}, 2, ""},
+        {"verify: no destination folder",
+         [&] { state.Dir2 = missing; },
+         {"verify", "job"},
+         2,
+         "tidecopy-cli: the destination folder '" + missing + "' of profile"},
+        {"verify: cancelled",
+         [&] {
+             backUpWithList();
+             flags.CancelRequested = true;
+         },
+         {"verify", "job"},
+         3,
          ""},
     };
     for (const Case& c : cases) {

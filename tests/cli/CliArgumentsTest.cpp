@@ -37,6 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{
             {"preview", "/p/a b.prof", "--yes"}, Command::Preview, "/p/a b.prof", true, false},
         ParseCase{{"show", "job"}, Command::Show, "job", false, false},
+        ParseCase{{"verify", "job"}, Command::Verify, "job", false, false},
         ParseCase{{"--help"}, Command::Help, "", false, false},
         ParseCase{{"--version"}, Command::Version, "", false, false}));
 
@@ -60,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{{"preview", "a", "--no-after-actions"},
                    "'--no-after-actions' is not an option of 'preview'"},
         RejectCase{{"show", "a", "--yes"}, "'--yes' is not an option of 'show'"},
+        RejectCase{{"verify"}, "'verify' needs a profile"},
+        RejectCase{{"verify", "a", "--yes"}, "'--yes' is not an option of 'verify'"},
         RejectCase{{"--version", "x"}, "'x' is not an option of '--version'"},
         RejectCase{{"run", "--force", "a"}, "'--force' is not an option of 'run'"},
         RejectCase{{"schedule", "a"},

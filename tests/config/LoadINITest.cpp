@@ -16,8 +16,10 @@ protected:
     // The hand-written file with some lines replaced (line numbers from 1).
     void writeSettings(const std::map<int, std::string>& replaced = {}, const char* end = "\r\n") {
         std::vector<std::string> lines = handWrittenLines();
-        for (const auto& [line, text] : replaced)
+        for (const auto& [line, text] : replaced) {
+            lines.resize(std::max(lines.size(), static_cast<std::size_t>(line)));
             lines[static_cast<std::size_t>(line - 1)] = text;
+        }
         tmp.writeFile("prog/Tidecopy.ini", joinLines(lines, end));
     }
 };
@@ -75,6 +77,29 @@ TEST_F(LoadINITest, HandWrittenFileLoadsIntoTheExpectedState) {
         "folder destination " + destinationFolder,
     };
     EXPECT_EQ(view.events, events);
+}
+
+// The line after the 71 is new: files written before it load it as off, and older readers
+// never read it.
+TEST_F(LoadINITest, AddedLineLoadsAsOffUnlessItSaysOn) {
+    struct Case {
+        std::optional<std::string> line72;
+        std::int16_t loaded;
+        LoadOutcome outcome;
+    };
+    for (const Case& c :
+         {Case{std::nullopt, 0, LoadOutcome::Loaded}, Case{"  ", 0, LoadOutcome::Loaded},
+          Case{" 1 ", 1, LoadOutcome::Loaded}, Case{" 0 ", 0, LoadOutcome::Loaded},
+          Case{"on", 0, LoadOutcome::Recovered}}) {
+        SCOPED_TRACE(c.line72.value_or("none"));
+        options.chkChecksumList = 1;
+        if (c.line72)
+            writeSettings({{72, *c.line72}});
+        else
+            writeSettings();
+        EXPECT_EQ(load(), c.outcome);
+        EXPECT_EQ(options.chkChecksumList, c.loaded);
+    }
 }
 
 TEST_F(LoadINITest, LfOnlyFileLoadsLikeCrLf) {

@@ -33,6 +33,7 @@ protected:
         options.LogLimit = "2500";
         options.chkFolderExist = options.chkLogUser = options.chkEmptyFolders = 1;
         options.PaneColors = {0x00336699, 0x00FFFFFF};
+        options.chkChecksumList = 1;
         state.chkOnlyNewFiles.checked = false;
         state.chkSubFolders.checked = false;
         state.chkPreserveFiles.checked = true;
@@ -47,17 +48,17 @@ protected:
     }
 };
 
-TEST_F(SaveINITest, WritesTheSeventyOneLines) {
+TEST_F(SaveINITest, WritesTheSeventyOneLinesAndTheAddedOne) {
     changeEverything();
     state.cmbPattern = {"*.LOG", {"*.LOG", "*.TXT"}};
     ASSERT_FALSE(SaveINI(context));
     const std::vector<std::string> lines = splitCrLf(tmp.readFile("prog/Tidecopy.ini"));
-    ASSERT_EQ(lines.size(), 71u);
+    ASSERT_EQ(lines.size(), 72u);
 
     EXPECT_TRUE(lines[0].starts_with(";Orn-Tidecopy v" + std::to_string(TIDECOPY_VERSION_MAJOR) +
                                      "." + std::to_string(TIDECOPY_VERSION_MINOR) + " "))
         << lines[0];
-    // Lines 2 to 71; each row starts with its line number.
+    // Lines 2 to 72; each row starts with its line number.
     // clang-format off
     const std::vector<std::string> expected = {
         /*  2 */ " 0 ", "-1 ", " 0 ", " 1 ", " 1 ", " 0 ", " 1 ", " 1 ", "orig",
@@ -69,7 +70,7 @@ TEST_F(SaveINITest, WritesTheSeventyOneLines) {
         /* 51 */ destinationFolder, tmp / "d1", destinationFolder, "", "", "", "", "",
         /* 59 */ "", "", "", "[End target folders]", "[Start patterns]",
         /* 64 */ "*.LOG", "*.LOG", "*.TXT", "", "", "", "*.* [All Files]",
-        /* 71 */ "[End patterns]"};
+        /* 71 */ "[End patterns]", " 1 "};
     // clang-format on
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.end()), expected);
 }
@@ -143,7 +144,7 @@ TEST_F(SaveINITest, LineBreakInsideAValueDoesNotShiftTheLinesAfterIt) {
     state.Dir1 = sourceFolder;
     options.AutoProfile = "a\r\nb";
     ASSERT_FALSE(SaveINI(context));
-    EXPECT_EQ(splitCrLf(tmp.readFile("prog/Tidecopy.ini")).size(), 71u);
+    EXPECT_EQ(splitCrLf(tmp.readFile("prog/Tidecopy.ini")).size(), 72u);
 
     ASSERT_EQ(load(), LoadOutcome::Loaded);
     EXPECT_EQ(options.AutoProfile, "");

@@ -11,14 +11,14 @@ namespace {
 
 TEST(SettingsLineNames, NameEveryValueOnceAndOnlyValues) {
     std::set<std::string> names;
-    for (int line = 1; line <= 71; ++line) {
+    for (int line = 1; line <= 72; ++line) {
         const std::string name = settingsLineName(line);
         if (!name.empty()) {
             EXPECT_TRUE(names.insert(name).second) << "twice: " << name;
         }
     }
-    // 71 lines less the header, the reserved line and six markers.
-    EXPECT_EQ(names.size(), 63u);
+    // 72 lines less the header, the reserved line and six markers.
+    EXPECT_EQ(names.size(), 64u);
     const std::pair<int, const char*> samples[] = {{1, ""},
                                                    {2, "optAllCopy"},
                                                    {10, "PreserveExtension"},
@@ -34,7 +34,9 @@ TEST(SettingsLineNames, NameEveryValueOnceAndOnlyValues) {
                                                    {61, "cmbTargetHistory[9]"},
                                                    {64, "cmbPattern.text"},
                                                    {70, "cmbPattern[5]"},
-                                                   {71, ""}};
+                                                   {71, ""},
+                                                   {72, "chkChecksumList"},
+                                                   {73, ""}};
     for (const auto& [line, name] : samples)
         EXPECT_EQ(settingsLineName(line), name) << line;
 }

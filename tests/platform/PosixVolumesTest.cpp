@@ -67,5 +67,30 @@ TEST(PosixVolumes, LabelsComeFromTheLabelFolderAndSpaceFromThePath) {
     EXPECT_FALSE(volumes.space(temp / "missing").ok());
 }
 
+// A partition has no queue of its own in sysfs: its disk's tells whether it spins.
+TEST(PosixVolumesList, RotationalComesFromTheDisksQueue) {
+    test::TempFolder temp;
+    temp.writeFile("devices/vdz/queue/rotational", "1\n");
+    temp.writeFile("devices/nvz0n1/queue/rotational", "0\n");
+    temp.makeFolder("devices/vdz/vdz1");
+    temp.makeFolder("devices/nvz0n1/nvz0n1p2");
+    temp.makeFolder("block");
+    for (const char* partition : {"vdz/vdz1", "nvz0n1/nvz0n1p2", "vdz"})
+        std::filesystem::create_directory_symlink(
+            temp / ("devices/" + std::string(partition)),
+            temp / ("block/" + std::filesystem::path(partition).filename().string()));
+    temp.writeFile("mounts", "/dev/vdz1 / ext4 rw 0 0\n"
+                             "/dev/nvz0n1p2 /home ext4 rw 0 0\n"
+                             "/dev/vdz /media/whole ext4 rw 0 0\n"
+                             "server:/export /mnt/share nfs rw 0 0\n");
+    PosixVolumes volumes(temp / "mounts", temp / "labels", temp / "block");
+    std::vector<std::pair<std::string, bool>> seen;
+    for (const Volume& volume : volumes.list())
+        seen.emplace_back(volume.mountPoint, volume.rotational);
+    EXPECT_EQ(seen,
+              (std::vector<std::pair<std::string, bool>>{
+                  {"/", true}, {"/home", false}, {"/media/whole", true}, {"/mnt/share", false}}));
+}
+
 } // namespace
 } // namespace tidecopy

@@ -32,7 +32,7 @@ void FaultyFileSystem::failOn(FsOperation operation, std::string pathContains,
 }
 
 int FaultyFileSystem::callCount(FsOperation operation) const {
-    return m_calls.at(static_cast<std::size_t>(operation));
+    return m_calls.at(static_cast<std::size_t>(operation)).load();
 }
 
 void FaultyFileSystem::onCall(FsOperation operation,
@@ -120,10 +120,17 @@ std::error_code FaultyFileSystem::flushAndDropCache(const std::string& path) {
 }
 
 Result<bool> FaultyFileSystem::compareContents(const std::string& first, const std::string& second,
-                                               const CancelCheck& cancelled) {
+                                               const CancelCheck& cancelled,
+                                               const ByteSink& secondBytes) {
     return unlessPlanted(fault(FsOperation::CompareContents, second), [&] {
-        return PosixFileSystem::compareContents(first, second, cancelled);
+        return PosixFileSystem::compareContents(first, second, cancelled, secondBytes);
     });
+}
+
+std::error_code FaultyFileSystem::readContents(const std::string& path, const ByteSink& sink,
+                                               const CancelCheck& cancelled) {
+    return unlessPlanted(fault(FsOperation::ReadContents, path),
+                         [&] { return PosixFileSystem::readContents(path, sink, cancelled); });
 }
 
 std::error_code FaultyFileSystem::flushVolume(const std::string& path) {

@@ -2,6 +2,8 @@
 
 #include "platform/posix/PosixFileSystem.h"
 
+#include <array>
+#include <atomic>
 #include <functional>
 #include <string>
 #include <system_error>
@@ -31,6 +33,7 @@ enum class FsOperation {
     TimestampResolution,
     FlushAndDropCache,
     CompareContents,
+    ReadContents,
     FlushVolume,
     OpenFolder,
     FlushBeforeReplacing,
@@ -66,6 +69,9 @@ public:
     Result<std::int64_t> timestampResolutionNs(const std::string& path) override;
     std::error_code flushAndDropCache(const std::string& path) override;
     Result<bool> compareContents(const std::string& first, const std::string& second,
+                                 const CancelCheck& cancelled,
+                                 const ByteSink& secondBytes) override;
+    std::error_code readContents(const std::string& path, const ByteSink& sink,
                                  const CancelCheck& cancelled) override;
     std::error_code flushVolume(const std::string& path) override;
 
@@ -119,7 +125,8 @@ private:
 
     std::vector<Fault> m_faults;
     std::vector<Hook> m_hooks;
-    std::vector<int> m_calls = std::vector<int>(32, 0);
+    // Counted from every thread that reads (a verify has several).
+    std::array<std::atomic<int>, 32> m_calls{};
 };
 
 } // namespace tidecopy::test

@@ -2,8 +2,11 @@
 #include "app/QtDisplayFormats.h"
 #include "engine/ui/CountdownDialog.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QComboBox>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTimer>
 #include <fcntl.h>
@@ -365,6 +368,40 @@ TEST_F(WindowRunTest, ACountdownThatRunsOutClosesTheProgramWithItsSettings) {
                     .ends_with("Close Program Enabled: Closing Tidecopy...\r\n"));
     // The settings file holds the histories the run added before it closed the program.
     EXPECT_NE(temp.readFile("program/Tidecopy.ini").find(temp / "disk/dst"), std::string::npos);
+}
+
+// The log menu's verify, pressed as a screen reader does, reports into the log as a run.
+TEST_F(WindowRunTest, VerifyBackupFromTheLogMenuNamesAChangedFile) {
+    auto window = startedWindow();
+    window->options().chkChecksumList = 1;
+    expectConfirmation();
+    runBy(*window, "cmdBackItUp");
+    ASSERT_TRUE(temp.exists("disk/dst/Tidecopy.sha256"));
+    temp.writeFile("disk/dst/src/a.txt", "AAAA");
+    window->log().replaceText({});
+
+    auto* menu = window->findChild<QMenu*>("mnuLogOption");
+    ASSERT_NE(menu, nullptr);
+    QAccessibleInterface* accessibleMenu = QAccessible::queryAccessibleInterface(menu);
+    QAccessibleActionInterface* verify = nullptr;
+    for (int i = 0; i < accessibleMenu->childCount(); ++i)
+        if (accessibleMenu->child(i)->text(QAccessible::Name) == "Verify backup")
+            verify = accessibleMenu->child(i)->actionInterface();
+    ASSERT_NE(verify, nullptr);
+    QSignalSpy ended(window.get(), &MainWindow::runFinished);
+    verify->doAction(QAccessibleActionInterface::pressAction());
+    waitForRun(*window, ended);
+
+    const std::string text(window->log().text());
+    EXPECT_NE(text.find("File 'src/a.txt' has changed.\r\nBackup verified: 2 listed file(s), 1 "
+                        "intact, 1 changed, 0 missing, 0 unreadable; 0 file(s) not in the list."),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(labelText(*window, "lblPercent"),
+              "Backup verified: 2 listed file(s), 1 intact, 1 changed, 0 missing, 0 "
+              "unreadable; 0 file(s) not in the list.");
+    EXPECT_TRUE(find<QWidget>(*window, "cmdBackItUp")->isEnabled());
+    EXPECT_FALSE(find<QWidget>(*window, "cmdCancel")->isEnabled());
 }
 
 TEST_F(WindowRunTest, TheSoundIconIsSilentWithoutSoundEffectsAndAfterAPreview) {

@@ -9,7 +9,7 @@
 
 namespace tidecopy {
 
-LogActions::LogActions(LogCommandsContext context, QWidget* window)
+LogActions::LogActions(LogCommandsContext context, QAction* verifyBackup, QWidget* window)
     : MenuCommands(window)
     , m_commands(context)
     , m_search(context.prompts,
@@ -35,6 +35,8 @@ LogActions::LogActions(LogCommandsContext context, QWidget* window)
                               {40, m_new},
                               {45},
                               {50, m_find},
+                              {55},
+                              {60, verifyBackup},
                               {80},
                               {90, m_expand},
                               {999},

@@ -13,11 +13,12 @@ class LogPanel;
 
 // The commands on the activity log (open, save, print, new, find, expand the view) and
 // the log menu mnuLogOption that shows them; the log frame's buttons show them too.
-// Their rules are the core's LogCommands and LogSearch; expanding is LogExpansion's.
+// Their rules are the core's LogCommands and LogSearch; expanding is LogExpansion's. The
+// menu also shows the window's verify of a backup, whose report goes into the log.
 class LogActions : public MenuCommands {
     Q_OBJECT
 public:
-    LogActions(LogCommandsContext context, QWidget* window);
+    LogActions(LogCommandsContext context, QAction* verifyBackup, QWidget* window);
 
     // The frame whose caption, view and place the commands use.
     void showIn(LogPanel& panel);

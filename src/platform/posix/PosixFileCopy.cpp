@@ -312,7 +312,8 @@ std::error_code PosixFileSystem::flushAndDropCache(const std::string& path) {
 }
 
 Result<bool> PosixFileSystem::compareContents(const std::string& first, const std::string& second,
-                                              const CancelCheck& cancelled) {
+                                              const CancelCheck& cancelled,
+                                              const ByteSink& secondBytes) {
     FileDescriptor a(openForReading(first));
     struct stat stA {};
     if (auto error = checkRegularFile(a, stA))
@@ -338,8 +339,40 @@ Result<bool> PosixFileSystem::compareContents(const std::string& first, const st
             return error;
         if (nA != nB || std::memcmp(bufferA.get(), bufferB.get(), nA) != 0)
             return false;
+        if (secondBytes)
+            secondBytes(std::string_view(bufferB.get(), nB));
         if (nA < bufferSize)
             return true;
+    }
+}
+
+std::error_code PosixFileSystem::readContents(const std::string& path, const ByteSink& sink,
+                                              const CancelCheck& cancelled) {
+    FileDescriptor fd(openForReading(path));
+    struct stat st {};
+    if (auto error = checkRegularFile(fd, st))
+        return error;
+    // Clean pages only: unlike flushAndDropCache, no write-through, which would cost a
+    // journal commit per file when reading has dirtied the access time.
+    ::posix_fadvise(fd.get(), 0, 0, POSIX_FADV_DONTNEED);
+    ::posix_fadvise(fd.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    // One read more than the size tells the end; small files need no large buffer.
+    const auto length = static_cast<std::size_t>(
+        std::min<std::uint64_t>(bufferSize, static_cast<std::uint64_t>(st.st_size) + 1));
+    std::unique_ptr<char[]> buffer(new char[length]);
+    std::uint64_t read = 0;
+    for (;;) {
+        if (cancelled && cancelled(read))
+            return canceledError();
+        std::error_code error;
+        const std::size_t n = readFully(fd.get(), buffer.get(), length, error);
+        if (error)
+            return error;
+        read += n;
+        if (n > 0)
+            sink(std::string_view(buffer.get(), n));
+        if (n < length)
+            return {};
     }
 }
 

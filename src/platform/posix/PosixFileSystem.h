@@ -29,6 +29,9 @@ public:
     // PosixFileCopy.cpp
     std::error_code flushAndDropCache(const std::string& path) override;
     Result<bool> compareContents(const std::string& first, const std::string& second,
+                                 const CancelCheck& cancelled,
+                                 const ByteSink& secondBytes) override;
+    std::error_code readContents(const std::string& path, const ByteSink& sink,
                                  const CancelCheck& cancelled) override;
     Result<TemporaryFile> createTemporaryCopy(const OpenFolder& folder, const std::string& source,
                                               const CancelCheck& cancelled) override;

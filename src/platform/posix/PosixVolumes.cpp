@@ -1,6 +1,7 @@
 #include "platform/posix/PosixVolumes.h"
 
 #include "platform/Errors.h"
+#include "platform/PathStyle.h"
 
 #include <algorithm>
 #include <array>
@@ -53,6 +54,20 @@ std::string unescapeUdev(std::string_view name) {
         }
     }
     return out;
+}
+
+// A partition has no queue of its own: its disk's is one level up.
+bool isRotational(const std::string& blockFolder, const std::string& device) {
+    const std::string name(PathStyle::posix().fileNameOf(resolvedDevice(device)));
+    if (name.empty())
+        return false;
+    for (const char* queue : {"/queue/rotational", "/../queue/rotational"}) {
+        std::ifstream flag(blockFolder + "/" + name + queue);
+        char value = 0;
+        if (flag >> value)
+            return value == '1';
+    }
+    return false;
 }
 
 } // namespace
@@ -136,12 +151,15 @@ std::vector<std::string> parseMountPoints(std::string_view text) {
     return points;
 }
 
-PosixVolumes::PosixVolumes(std::string mountTable, std::string labelFolder)
+PosixVolumes::PosixVolumes(std::string mountTable, std::string labelFolder, std::string blockFolder)
     : m_mountTable(std::move(mountTable))
-    , m_labelFolder(std::move(labelFolder)) {}
+    , m_labelFolder(std::move(labelFolder))
+    , m_blockFolder(std::move(blockFolder)) {}
 
 std::vector<Volume> PosixVolumes::list() {
     std::vector<Volume> volumes = parseMountTable(readMountTable(m_mountTable));
+    for (Volume& volume : volumes)
+        volume.rotational = isRotational(m_blockFolder, volume.device);
 
     if (DIR* dir = ::opendir(m_labelFolder.c_str())) {
         while (const dirent* entry = ::readdir(dir)) {

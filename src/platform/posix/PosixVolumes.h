@@ -7,11 +7,13 @@
 
 namespace tidecopy {
 
-// Volumes from a mount table (/proc/self/mounts) and statvfs.
+// Volumes from a mount table (/proc/self/mounts), their labels from udev's links, whether
+// they spin from the block devices' queues in sysfs, and their space from statvfs.
 class PosixVolumes : public Volumes {
 public:
     explicit PosixVolumes(std::string mountTable = "/proc/self/mounts",
-                          std::string labelFolder = "/dev/disk/by-label");
+                          std::string labelFolder = "/dev/disk/by-label",
+                          std::string blockFolder = "/sys/class/block");
     std::vector<Volume> list() override;
     std::vector<std::string> mountPoints() override;
     Result<SpaceInfo> space(const std::string& path) override;
@@ -19,6 +21,7 @@ public:
 private:
     std::string m_mountTable;
     std::string m_labelFolder;
+    std::string m_blockFolder;
 };
 
 // The real file systems of a mount table's text, in its order; a mount point mounted

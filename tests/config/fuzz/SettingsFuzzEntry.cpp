@@ -100,8 +100,9 @@ std::string brokenRule(LoadOutcome outcome, const OptionSet& o, const MainState&
     return {};
 }
 
-// What SaveINI would write from the loaded state must again be 71 lines.
-bool writesSeventyOneLines(const OptionSet& o, const MainState& s) {
+// What SaveINI would write from the loaded state must again be whole lines, as many as it
+// always writes.
+bool writesEveryLine(const OptionSet& o, const MainState& s) {
     const std::string text = settingsFileText(o, s);
     std::size_t lines = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -110,7 +111,7 @@ bool writesSeventyOneLines(const OptionSet& o, const MainState& s) {
         else if (text[i] == '\r' || text[i] == '\n')
             return false;
     }
-    return lines == SettingsFormat::lineCount && text.ends_with("\r\n");
+    return lines == SettingsFormat::writtenLineCount && text.ends_with("\r\n");
 }
 
 } // namespace
@@ -128,8 +129,8 @@ std::string loadSettingsBytes(const std::uint8_t* data, std::size_t size) {
         const LoadOutcome outcome = LoadINIFromText(context, text, mode);
         if (std::string broken = brokenRule(outcome, options, state); !broken.empty())
             return broken;
-        if (!writesSeventyOneLines(options, state))
-            return "the loaded state does not write back as 71 lines";
+        if (!writesEveryLine(options, state))
+            return "the loaded state does not write back as whole lines";
     }
     return {};
 }
