@@ -24,6 +24,7 @@ inline constexpr std::array optionCheckBoxes{
     OptionCheckBox{"chkEmptyFolders", &OptionSet::chkEmptyFolders},
     OptionCheckBox{"chkNoSoundEffect", &OptionSet::chkNoSoundEffect},
     OptionCheckBox{"chkIntegrity", &OptionSet::chkIntegrity},
+    OptionCheckBox{"chkChecksumList", &OptionSet::chkChecksumList},
     OptionCheckBox{"chkFolderExist", &OptionSet::chkFolderExist},
     OptionCheckBox{"chkConfirmationBackup", &OptionSet::chkConfirmationBackup},
     OptionCheckBox{"chkLogDetails", &OptionSet::chkLogDetails},

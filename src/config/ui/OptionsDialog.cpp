@@ -87,7 +87,10 @@ OptionsDialog::OptionsDialog(OptionsDialogServices services, QWidget* owner)
     left->addWidget(group("frmIntegrity", "Files Integrity",
                           {checkBox("chkIntegrity", "Check Files Integrity",
                                     "perform files integrity check (simple principle to see if the "
-                                    "copied file is correctly copied and integrity is intact)")}));
+                                    "copied file is correctly copied and integrity is intact)"),
+                           checkBox("chkChecksumList", "Keep a checksum list in the destination",
+                                    "keeps Tidecopy.sha256 in the destination folder, so that the "
+                                    "backup can be verified later (Verify backup, or sha256sum -c)")}));
     left->addWidget(makeColorsGroup());
     left->addWidget(makePreservingGroup());
     left->addWidget(makeShutdownGroup());
