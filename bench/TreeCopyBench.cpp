@@ -8,7 +8,7 @@
 #include "engine/FileCopier.h"
 #include "engine/FolderWalk.h"
 #include "platform/Errors.h"
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/NativeFileSystem.h"
 
 #include <chrono>
 #include <cstdio>
@@ -37,7 +37,7 @@ FileList listTree(FileSystem& fs, const std::string& root) {
 
 int listOrCopy(const std::string& mode, int argc, char** argv) {
     const std::string root = PathStyle::posix().withTrailingSeparator(argv[2]);
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     const auto start = std::chrono::steady_clock::now();
 
     const FileList list = listTree(fs, root);
@@ -98,7 +98,7 @@ int writeProfile(int argc, char** argv) {
     }
     if (!modeGiven)
         return usage();
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     if (const std::error_code error =
             fs.writeWholeFileAtomically(argv[2], settingsFileText(options, state))) {
         std::fprintf(stderr, "tidecopy-bench: cannot write %s: %s\n", argv[2],
