@@ -1,9 +1,9 @@
 #pragma once
 
 #include "platform/IniSettingsStore.h"
+#include "platform/NativeFileSystem.h"
 #include "platform/Platform.h"
 #include "platform/Prompts.h"
-#include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixVolumes.h"
 
 #include <cstdio>
@@ -61,7 +61,7 @@ struct BenchPlatform {
         return environment;
     }
 
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     PosixVolumes volumes;
     SystemClock clock;
     NoPower power;

@@ -10,8 +10,8 @@
 #include "panes/Panes.h"
 #include "panes/ui/PaneActions.h"
 #include "panes/ui/PaneWidget.h"
+#include "platform/NativeFileSystem.h"
 #include "platform/Prompts.h"
-#include "platform/posix/PosixFileSystem.h"
 
 #include <QApplication>
 #include <chrono>
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
         makeFolder(folder, count);
 
     BenchPlatform system(folder);
-    PosixFileSystem& fs = system.fs;
+    NativeFileSystem& fs = system.fs;
     SilentPrompts prompts;
     const DisplayFormats formats = systemDisplayFormats();
     MainState state;

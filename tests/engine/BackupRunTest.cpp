@@ -1,5 +1,5 @@
-#include "EngineFiles.h"
 #include "RunFixture.h"
+#include "support/SystemFiles.h"
 
 #include <algorithm>
 #include <filesystem>

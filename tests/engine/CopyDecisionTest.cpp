@@ -1,7 +1,7 @@
 #include "engine/CopyDecision.h"
 
-#include "EngineFiles.h"
 #include "support/FaultyFileSystem.h"
+#include "support/SystemFiles.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "engine/FileCopier.h"
 
-#include "EngineFiles.h"
 #include "support/FaultyFileSystem.h"
+#include "support/SystemFiles.h"
 #include "support/TempFolder.h"
 
 #include <fcntl.h>

@@ -1,6 +1,6 @@
 #include "log/DailyLog.h"
 
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/NativeFileSystem.h"
 #include "support/FakeClock.h"
 #include "support/TempFolder.h"
 
@@ -26,7 +26,7 @@ protected:
     }
 
     test::TempFolder temp;
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     test::FakeClock clock{june21st2016};
     std::string logs;
 };

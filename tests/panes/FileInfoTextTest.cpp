@@ -1,7 +1,7 @@
 #include "panes/FileInfoText.h"
 
 #include "PaneFakes.h"
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/NativeFileSystem.h"
 #include "support/TempFolder.h"
 
 #include <fcntl.h>
@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(GetFileSizeDateTime, ReadsTheFileOfTheFolder) {
     test::TempFolder temp;
     const std::string file = temp.writeFile("f/report.txt", std::string(12'900, 'x'));
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     const timespec times[2] = {{0, UTIME_OMIT}, {1'466'517'787, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
     const DisplayFormats formats = test::fixedFormats();
@@ -60,7 +60,7 @@ TEST(GetFileSizeDateTime, ReadsTheFileOfTheFolder) {
 
 TEST(GetFileSizeDateTime, AFileGoneSinceTheListingShowsItsNameAlone) {
     test::TempFolder temp;
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), temp.path(), "gone.txt", 40,
                                   test::fixedFormats()),
               "gone.txt");

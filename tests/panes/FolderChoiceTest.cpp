@@ -3,7 +3,7 @@
 #include "PaneFakes.h"
 #include "config/MainState.h"
 #include "panes/Panes.h"
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/NativeFileSystem.h"
 #include "support/FakePlatform.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
@@ -24,7 +24,7 @@ protected:
     }
 
     test::TempFolder m_temp;
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     test::FakePlatform fake{fs};
     test::FakeVolumes& volumes = fake.volumes;
     test::FakeShell& shell = fake.shell;

@@ -1,6 +1,6 @@
 #include "platform/Existence.h"
 
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/NativeFileSystem.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 
@@ -15,7 +15,7 @@ struct ExistenceCase {
     const char* relative; // "/" stands for the root itself
     bool fileExists;
     bool fileOrDirExists;
-    bool namedFileExists; // paths a user names: hidden ones count
+    bool namedFileExists;   // paths a user names: hidden ones count
     bool namedFolderExists; // also what FileOrDirExists takes
 };
 
@@ -32,7 +32,7 @@ protected:
         ::symlink("missing-target", (temp / "dangling").c_str());
     }
     test::TempFolder temp;
-    PosixFileSystem fs;
+    NativeFileSystem fs;
 };
 
 TEST_P(Existence, AnswersLikeTheProduct) {
