@@ -40,9 +40,9 @@ TEST(GetDirSize, CountsFilesOfTheFolderItselfHiddenOnesIncluded) {
     temp.writeFile("a/.hidden", std::string(600'000, 'x'));
     temp.writeFile("a/sub/big.bin", std::string(3'000'000, 'x'));
     NativeFileSystem fs;
-    EXPECT_EQ(GetDirSize(fs, PathStyle::posix(), temp / "a", ","), "2Mb");
-    EXPECT_EQ(GetDirSize(fs, PathStyle::posix(), temp / "a/", ","), "2Mb");
-    EXPECT_EQ(GetDirSize(fs, PathStyle::posix(), temp / "missing", ","), "0Mb");
+    EXPECT_EQ(GetDirSize(fs, PathStyle::native(), temp / "a", ","), "2Mb");
+    EXPECT_EQ(GetDirSize(fs, PathStyle::native(), temp / "a/", ","), "2Mb");
+    EXPECT_EQ(GetDirSize(fs, PathStyle::native(), temp / "missing", ","), "0Mb");
 }
 
 } // namespace

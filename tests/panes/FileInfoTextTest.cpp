@@ -2,11 +2,10 @@
 
 #include "PaneFakes.h"
 #include "platform/NativeFileSystem.h"
+#include "support/SystemFiles.h"
 #include "support/TempFolder.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace tidecopy {
 namespace {
@@ -49,19 +48,18 @@ TEST(GetFileSizeDateTime, ReadsTheFileOfTheFolder) {
     test::TempFolder temp;
     const std::string file = temp.writeFile("f/report.txt", std::string(12'900, 'x'));
     NativeFileSystem fs;
-    const timespec times[2] = {{0, UTIME_OMIT}, {1'466'517'787, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+    test::setModifiedNs(file, 1'466'517'787'000'000'000);
     const DisplayFormats formats = test::fixedFormats();
-    EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), temp / "f", "report.txt", 40, formats),
+    EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::native(), temp / "f", "report.txt", 40, formats),
               "report.txt T1466517787 - 13kB");
-    EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), temp / "f/", "report.txt", 40, formats),
+    EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::native(), temp / "f/", "report.txt", 40, formats),
               "report.txt T1466517787 - 13kB");
 }
 
 TEST(GetFileSizeDateTime, AFileGoneSinceTheListingShowsItsNameAlone) {
     test::TempFolder temp;
     NativeFileSystem fs;
-    EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), temp.path(), "gone.txt", 40,
+    EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::native(), temp.path(), "gone.txt", 40,
                                   test::fixedFormats()),
               "gone.txt");
 }

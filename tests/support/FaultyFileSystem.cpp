@@ -1,5 +1,9 @@
 #include "support/FaultyFileSystem.h"
 
+#include "platform/PathStyle.h"
+
+#include <algorithm>
+
 namespace tidecopy::test {
 
 namespace {
@@ -28,6 +32,8 @@ FsOperation operationOf(FileSystem::RenameMode mode) {
 
 void FaultyFileSystem::failOn(FsOperation operation, std::string pathContains,
                               std::error_code error) {
+    // Tests name parts of paths with slashes, whatever the system's separator.
+    std::replace(pathContains.begin(), pathContains.end(), '/', PathStyle::native().separator());
     m_faults.push_back({operation, std::move(pathContains), error});
 }
 

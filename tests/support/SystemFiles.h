@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tidecopy::test {
@@ -24,6 +25,15 @@ void makeSystemEntry(const std::string& path);
 // A symbolic link holding target; false where the system makes none for a test (Wine, or
 // Windows without the right to make links).
 bool makeSymlink(const std::string& target, const std::string& path);
+
+// Names a file may have on this system that listings and copies keep as they are: control
+// characters and bytes that are no UTF-8 on POSIX, letters beyond the Basic Multilingual
+// Plane on Windows, and a name of 255 characters on both.
+std::vector<std::string> unusualNames();
+
+// Whether a run's log line names the error the system gave for file: on POSIX the line
+// ends in posixText exactly; Windows words its errors its own way, so there any words do.
+bool namesSystemError(std::string_view line, std::string_view file, std::string_view posixText);
 
 // Our temporaries left in a folder.
 std::vector<std::string> temporariesIn(const std::string& folder);

@@ -47,6 +47,11 @@ void makeSystemEntry(const std::string& path) {
         throw std::runtime_error("cannot make the FIFO " + path);
 }
 
+std::vector<std::string> unusualNames() {
+    return {"line\nbreak", "\x1b[31mred", "bad\xff\xfe", "\xc3\xa9t\xc3\xa9",
+            std::string(255, 'n')};
+}
+
 bool makeSymlink(const std::string& target, const std::string& path) {
     if (::symlink(target.c_str(), path.c_str()) != 0)
         throw std::runtime_error("cannot link " + path);

@@ -69,6 +69,11 @@ void makeSystemEntry(const std::string& path) {
     ::CloseHandle(file);
 }
 
+std::vector<std::string> unusualNames() {
+    return {"\xc3\xa9t\xc3\xa9 \xe2\x82\xac", "smile \xf0\x9f\x98\x80", "a;b,c=d [e]",
+            std::string(255, 'n')};
+}
+
 // Wine answers success without making the link; a Windows without the right refuses.
 bool makeSymlink(const std::string& target, const std::string& path) {
     const std::wstring link = extendedPath(path);
