@@ -1,3 +1,4 @@
+#include "SettingsStoreRoundTrip.h"
 #include "platform/Environment.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Folders.h"
@@ -43,21 +44,8 @@ TEST(Win32RegistryStore, SavesGetsAndRemovesByApplicationSectionAndKey) {
     ScratchKey scratch;
     ASSERT_NE(scratch.key(), nullptr);
     Win32RegistryStore store(HKEY_CURRENT_USER, scratch.path());
-
-    EXPECT_EQ(store.get("OrnCaldrix", "Tidecopy", "NoURLupdate", "No"), "No");
-    ASSERT_FALSE(store.save("OrnCaldrix", "Tidecopy", "NoURLupdate", "Yes"));
-    ASSERT_FALSE(store.save("OrnCaldrix", "Tidecopy", "Path", "C:\\Tide copy=1 \xC3\xA9"));
-    ASSERT_FALSE(store.save("OrnCaldrix", "Other", "Path", "line\nbreak\\"));
-
     Win32RegistryStore reopened(HKEY_CURRENT_USER, scratch.path());
-    EXPECT_EQ(reopened.get("OrnCaldrix", "Tidecopy", "NoURLupdate", ""), "Yes");
-    EXPECT_EQ(reopened.get("OrnCaldrix", "Tidecopy", "Path", ""), "C:\\Tide copy=1 \xC3\xA9");
-    EXPECT_EQ(reopened.get("OrnCaldrix", "Other", "Path", ""), "line\nbreak\\");
-    EXPECT_EQ(reopened.get("Elsewhere", "Tidecopy", "Path", "none"), "none");
-
-    ASSERT_FALSE(reopened.remove("OrnCaldrix", "Tidecopy", "Path"));
-    EXPECT_EQ(store.get("OrnCaldrix", "Tidecopy", "Path", "gone"), "gone");
-    EXPECT_EQ(store.get("OrnCaldrix", "Tidecopy", "NoURLupdate", ""), "Yes");
+    test::expectSettingsStoreRoundTrip(store, reopened);
 }
 
 TEST(Win32SystemInformation, TheRegisteredToolOrTheOneInItsRegisteredFolder) {

@@ -29,16 +29,7 @@ Environment makeEnvironment(FileSystem& fs, const std::string& programFolder,
     environment.windowsFolder = style.withTrailingSeparator(systemFolderOf(::GetWindowsDirectoryW));
     environment.systemFolder = systemFolderOf(::GetSystemDirectoryW);
     environment.resourceFolder = environment.programFolder;
-    if (fs.isWritableFolder(environment.programFolder)) {
-        environment.dataFolder = environment.programFolder;
-    } else {
-        fs.createFolder(configHome);
-        environment.dataFolder = style.join(configHome, "Tidecopy");
-        fs.createFolder(environment.dataFolder);
-    }
-    // Existing folders answer file_exists, which is what we want.
-    fs.createFolder(environment.profilesFolder());
-    fs.createFolder(environment.logsFolder());
+    placeDataFolder(fs, environment, fs.isWritableFolder(environment.programFolder));
     return environment;
 }
 
