@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/Prompts.h"
 #include "platform/posix/PosixVolumes.h"
+#include "update/WebServices.h"
 
 #include <cstdio>
 
@@ -32,10 +33,24 @@ public:
     std::optional<std::string> saveFile(const FileDialogRequest&) override { return std::nullopt; }
 };
 
-// A benchmark opens no document and never ends the session.
+// A benchmark opens no document or folder, starts no program and never ends the session.
 class NoShell : public Shell {
 public:
     std::error_code openDocument(const std::string&) override { return {}; }
+    std::error_code startProgram(const std::string&) override { return {}; }
+    std::error_code showProperties(const std::string&) override { return {}; }
+    std::error_code showFolder(const std::string&) override { return {}; }
+    std::error_code searchFolder(const std::string&) override { return {}; }
+};
+
+// A benchmark is offline: the window's update check downloads and opens nothing.
+class NoWeb : public Connectivity, public Downloader, public Browser {
+public:
+    Reachability reachability() override { return Reachability::Disconnected; }
+    void fetch(const std::string&, Delivery delivered) override { delivered(std::nullopt); }
+    void abort() override {}
+    std::error_code open(const std::string&) override { return {}; }
+    WebServices services{*this, *this, *this};
 };
 
 class NoPower : public Power {

@@ -6,12 +6,15 @@
 #include "BenchServices.h"
 #include "app/QtDisplayFormats.h"
 #include "config/MainState.h"
+#include "config/OptionSet.h"
+#include "log/ActivityLog.h"
 #include "panes/FolderContents.h"
 #include "panes/Panes.h"
 #include "panes/ui/PaneActions.h"
 #include "panes/ui/PaneWidget.h"
 #include "platform/NativeFileSystem.h"
 #include "platform/Prompts.h"
+#include "widgets/jobs/JobRunner.h"
 
 #include <QApplication>
 #include <chrono>
@@ -68,8 +71,10 @@ int main(int argc, char** argv) {
     std::printf("listing, sizes, sorting:     %.3f s\n", secondsSince(start));
 
     Panes panes(system.platform, prompts, formats, state);
-    PaneActions actions(
-        panes, [](UserFolder) { return std::string(); }, nullptr);
+    OptionSet options;
+    ActivityLog log;
+    JobRunner jobs(prompts, log, [] {});
+    PaneActions actions({panes, system.platform, prompts, options, jobs}, nullptr);
     PaneWidget pane(Pane::Source, panes, state, actions);
     panes.setListener([&](const PaneChange& change) { pane.apply(change.what); });
     pane.resize(900, 700);

@@ -119,7 +119,10 @@ int main(int argc, char** argv) {
 
     BenchPlatform system(work.string());
     SilentPrompts prompts;
-    MainWindow window(system.platform, {prompts, systemDisplayFormats()}, work.string());
+    NoWeb web;
+    MainWindow window(system.platform,
+                      {prompts, systemDisplayFormats(), RunPauses::Real, web.services},
+                      work.string());
     window.Form_Load();
     window.options().chkConfirmationBackup = 0;
 

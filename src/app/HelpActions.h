@@ -3,19 +3,22 @@
 #include <QObject>
 
 class QAction;
+class QWidget;
 
 namespace tidecopy {
 
-class Shell;
-struct Environment;
+class Browser;
+class Prompts;
+class UpdateChecker;
+struct Platform;
 
-// The window's help commands: the manual (cmdHelp), the about box (cmdAbout) and the
-// system information (cmdSysInfo). The last two come with their own issue: present and
-// disabled.
+// The window's help commands: the manual (cmdHelp), the about box (cmdAbout, whose
+// "Check for updates" is a manual update check) and the system information (cmdSysInfo).
 class HelpActions : public QObject {
     Q_OBJECT
 public:
-    HelpActions(Shell& shell, const Environment& environment, QObject* parent);
+    HelpActions(Platform& platform, Prompts& prompts, Browser& browser, UpdateChecker& updates,
+                QWidget* window);
 
     QAction* manual() const { return m_manual; }
     QAction* about() const { return m_about; }
@@ -23,9 +26,14 @@ public:
 
 private:
     void openManual();
+    void showAbout();
+    void startSystemInformation();
 
-    Shell& m_shell;
-    const Environment& m_environment;
+    Platform& m_platform;
+    Prompts& m_prompts;
+    Browser& m_browser;
+    UpdateChecker& m_updates;
+    QWidget* m_window;
     QAction* m_manual;
     QAction* m_about;
     QAction* m_systemInfo;

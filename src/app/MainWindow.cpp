@@ -18,6 +18,7 @@
 #include "panes/ui/PaneActions.h"
 #include "panes/ui/PaneStatusLabels.h"
 #include "panes/ui/PaneWidget.h"
+#include "update/ui/UpdateChecker.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/ProductColor.h"
 #include "widgets/jobs/JobRunner.h"
@@ -72,8 +73,13 @@ void MainWindow::buildParts() {
         new RunActions({m_platform, m_frontEnd.pauses, *m_jobs, m_options, m_state, m_flags}, this);
     auto* profiles = new ProfileActions(
         m_context, m_frontEnd.prompts, [this](std::string_view text) { m_log.append(text); }, this);
-    auto* help = new HelpActions(m_platform.shell, m_platform.environment, this);
-    auto* paneActions = new PaneActions(*m_panes, m_platform.userFolders, this);
+    m_updates = new UpdateChecker(
+        {m_platform.settingsStore, m_platform.fs, m_frontEnd.prompts, m_frontEnd.web},
+        productUpdateCheck(m_platform.environment), this);
+    auto* help =
+        new HelpActions(m_platform, m_frontEnd.prompts, m_frontEnd.web.browser, *m_updates, this);
+    auto* paneActions =
+        new PaneActions({*m_panes, m_platform, m_frontEnd.prompts, m_options, *m_jobs}, this);
     auto* logActions = new LogActions(this);
     auto* optionsActions = new OptionsActions(this);
     m_history = new HistoryActions(m_state, *m_panes, m_frontEnd.prompts, m_startUp, this);
@@ -96,6 +102,10 @@ void MainWindow::buildParts() {
                         *m_panes,
                         *m_status,
                         m_sound});
+    paneActions->lockWhileJobsRun(
+        JobLock({m_paneWidgets[0], m_paneWidgets[1], m_copyOptions},
+                {m_runs->backup(), m_runs->preview(), profiles->open(), profiles->save()},
+                m_runs->cancel()));
 
     connect(profiles, &ProfileActions::aboutToSave, this, [this] {
         m_logPanel->view()->flushEdits();
@@ -168,6 +178,8 @@ void MainWindow::Form_Load() {
     if (LoadAutomationProfile(m_context)) {
         showState();
         m_runs->startAutomation();
+    } else {
+        m_updates->checkAtStartUp();
     }
 }
 
@@ -210,6 +222,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (!m_closed) {
         m_closed = true;
+        m_updates->abort();
         m_runs->windowClosed();
         m_clock->stop();
         m_logPanel->view()->flushEdits();

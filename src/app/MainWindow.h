@@ -11,6 +11,7 @@
 #include "log/ActivityLog.h"
 #include "panes/DisplayFormats.h"
 #include "platform/Platform.h"
+#include "update/WebServices.h"
 
 #include <QWidget>
 #include <array>
@@ -30,14 +31,16 @@ class Panes;
 class Prompts;
 class RunActions;
 class RunArea;
+class UpdateChecker;
 struct PaneChange;
 
 // What the window brings to the platform's services: its prompts, the system's display
-// formats, and whether a run waits where the product pauses (tests do not).
+// formats, whether a run waits where the product pauses (tests do not), and the web.
 struct FrontEnd {
     Prompts& prompts;
     DisplayFormats formats;
-    RunPauses pauses = RunPauses::Real;
+    RunPauses pauses;
+    WebServices web;
 };
 
 // The main window (Form1): it owns the window-wide state (option set, main state,
@@ -53,7 +56,7 @@ public:
     ~MainWindow() override;
 
     // Start-up: settings loaded, labels filled, window shown and drawn; then the
-    // automation's backup starts when chkExecute is on.
+    // automation's backup starts when chkExecute is on, else the update check.
     void Form_Load();
 
     bool runInProgress() const;
@@ -110,6 +113,7 @@ private:
     JobRunner* m_jobs = nullptr;
     RunActions* m_runs = nullptr;
     HistoryActions* m_history = nullptr;
+    UpdateChecker* m_updates = nullptr;
     std::array<PaneWidget*, 2> m_paneWidgets{};
     CopyOptionsGroup* m_copyOptions = nullptr;
     RunArea* m_runArea = nullptr;

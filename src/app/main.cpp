@@ -1,6 +1,9 @@
 #include "app/MainWindow.h"
 #include "app/ProgramIcon.h"
+#include "app/QtBrowser.h"
+#include "app/QtConnectivity.h"
 #include "app/QtDisplayFormats.h"
+#include "app/QtDownloader.h"
 #include "app/QtPrompts.h"
 #include "app/QtSound.h"
 #include "platform/SystemPlatform.h"
@@ -22,7 +25,14 @@ int main(int argc, char** argv) {
     tidecopy::QtSound sound;
     tidecopy::Platform platform = system->platform().withSound(sound);
     tidecopy::QtPrompts prompts;
-    tidecopy::MainWindow window(platform, {prompts, tidecopy::systemDisplayFormats()},
+    tidecopy::QtConnectivity connectivity;
+    tidecopy::QtDownloader downloader;
+    tidecopy::QtBrowser browser;
+    tidecopy::MainWindow window(platform,
+                                {prompts,
+                                 tidecopy::systemDisplayFormats(),
+                                 tidecopy::RunPauses::Real,
+                                 {connectivity, downloader, browser}},
                                 QDir::currentPath().toStdString());
     prompts.setOwner(&window);
 

@@ -1,5 +1,7 @@
 #include "cli/TerminalPrompts.h"
 
+#include "config/TextEncoding.h"
+
 #include <algorithm>
 #include <istream>
 #include <ostream>
@@ -16,12 +18,6 @@ std::string titleOrProgramName(const std::string& title) {
 // Message texts carry CR LF line ends; a terminal wants plain line feeds.
 std::string terminalText(std::string text) {
     std::erase(text, '\r');
-    return text;
-}
-
-std::string lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
 }
 
@@ -68,7 +64,7 @@ PromptAnswer TerminalPrompts::ask(PromptButtons buttons) {
         std::string line;
         if (!std::getline(m_in, line))
             return noOf(buttons);
-        line = lowered(line);
+        line = lowerCase(line);
         if (line == "y" || line == "yes")
             return yesOf(buttons);
         if (line == "n" || line == "no")

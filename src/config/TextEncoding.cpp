@@ -95,4 +95,12 @@ std::size_t characterCount(std::string_view utf8) {
     return count;
 }
 
+std::string lowerCase(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
 } // namespace tidecopy

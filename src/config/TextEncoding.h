@@ -16,4 +16,8 @@ std::string windows1252ToUtf8(std::string_view text);
 // The number of characters (code points) of valid UTF-8 text.
 std::size_t characterCount(std::string_view utf8);
 
+// The text with the letters A to Z in lower case, as the product compares names and
+// answers without regard to case; other bytes stay as they are.
+std::string lowerCase(std::string_view text);
+
 } // namespace tidecopy

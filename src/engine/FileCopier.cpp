@@ -126,6 +126,16 @@ std::string FileCopier::PreserveName(const OpenFolder& folder, const std::string
     return candidate;
 }
 
+// The pane's target folder is the one the user chose, links and all, so it is opened as
+// it is rather than level by level below a run's destination.
+std::error_code FileCopier::copyOneFile(const std::string& strSource,
+                                        const std::string& strTarget) {
+    const Result<OpenFolder> folder = m_fs.openFolder(ExtractPath(m_style, strTarget));
+    if (!folder)
+        return folder.error();
+    return replaceSafely(*folder, strSource, std::string(m_style.fileNameOf(strTarget)), {});
+}
+
 // The whole file or nothing: every step works on the temporary or on a new name, and only
 // the last one touches the destination's name. Undoing removes what the steps added.
 std::error_code FileCopier::replaceSafely(const OpenFolder& folder, const std::string& source,

@@ -41,6 +41,9 @@ public:
 
     // Never fails as a call: a failed file is logged and reported in the outcome.
     CopyOutcome GoAndCopyTheFile(const std::string& strSource, const std::string& strTarget);
+    // One file onto a given target outside a run (the panes' copies): the same fail-safe
+    // steps without preservation, the error returned instead of logged.
+    std::error_code copyOneFile(const std::string& strSource, const std::string& strTarget);
 
     // Removes the temporaries a killed run left in the folder of a destination path, once
     // per folder; a real run calls it for every destination it looks at.

@@ -1,31 +1,21 @@
 #include "engine/PreRunChecks.h"
 
-#include <algorithm>
-#include <cctype>
+#include "config/TextEncoding.h"
+#include "platform/Existence.h"
 
 namespace tidecopy {
 
 namespace {
 
-std::string lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 bool isWindowsFolder(const std::string& windowsFolder, const std::string& folder,
                      const PathStyle& style) {
-    return lowered(windowsFolder) == lowered(style.withTrailingSeparator(folder));
+    return lowerCase(windowsFolder) == lowerCase(style.withTrailingSeparator(folder));
 }
 
 // The same folder written twice differently ("Dir1" and "Dir1/", a path through a link) is
 // still one folder: what the file system says decides.
 bool sameFolder(FileSystem& fs, const std::string& a, const std::string& b) {
-    if (a == b)
-        return true;
-    const Result<FileIdentity> first = fs.identityOf(a);
-    const Result<FileIdentity> second = fs.identityOf(b);
-    return first && second && *first == *second;
+    return a == b || SameEntry(fs, a, b);
 }
 
 std::string confirmationText(const MainState& state) {

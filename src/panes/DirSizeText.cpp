@@ -15,20 +15,20 @@ std::uint64_t roundedQuotient(std::uint64_t value, std::uint64_t divisor) {
     return quotient;
 }
 
-std::string grouped(std::uint64_t number, std::string_view separator) {
+} // namespace
+
+std::string groupedDigits(std::uint64_t number, std::string_view separator) {
     std::string digits = std::to_string(number);
     for (std::size_t at = digits.size(); at > 3; at -= 3)
         digits.insert(at - 3, separator);
     return digits;
 }
 
-} // namespace
-
 std::string dirSizeText(std::uint64_t totalBytes, std::string_view thousandsSeparator) {
     const std::uint64_t kilobytes = roundedQuotient(totalBytes, 1024);
     if (kilobytes >= 1'000'000)
-        return grouped(roundedQuotient(totalBytes, 1'000'000'000), thousandsSeparator) + "Gb";
-    return grouped(roundedQuotient(totalBytes, 1'000'000), thousandsSeparator) + "Mb";
+        return groupedDigits(roundedQuotient(totalBytes, 1'000'000'000), thousandsSeparator) + "Gb";
+    return groupedDigits(roundedQuotient(totalBytes, 1'000'000), thousandsSeparator) + "Mb";
 }
 
 std::string GetDirSize(FileSystem& fs, const PathStyle& style, const std::string& folder,

@@ -9,6 +9,9 @@
 
 namespace tidecopy {
 
+// "1,234,567": a number with its digits grouped in threes by separator.
+std::string groupedDigits(std::uint64_t number, std::string_view separator);
+
 // "1,234Mb": the size of the files directly inside a folder. The unit switches to "Gb"
 // once the total reaches a million kilobytes (of 1024 bytes). The figures follow the
 // units as the free-space text uses them, Mb = 10^6 and Gb = 10^9 bytes, rounded to the

@@ -152,6 +152,39 @@ std::string Panes::filePath(Pane p, int index) const {
     return m_style.join(state.folder, state.contents.files[static_cast<std::size_t>(index)]);
 }
 
+std::string Panes::selectedFileName(Pane p) const {
+    const PaneState& state = pane(p);
+    if (state.selectedFile < 0 ||
+        state.selectedFile >= static_cast<int>(state.contents.files.size()))
+        return {};
+    return state.contents.files[static_cast<std::size_t>(state.selectedFile)];
+}
+
+void Panes::refreshBoth() {
+    const Pane active = m_activePane;
+    for (Pane p : bothPanes) {
+        const int row = pane(p).selectedFile;
+        const std::string name = selectedFileName(p);
+        refreshFolder(p);
+        const std::vector<std::string>& files = pane(p).contents.files;
+        const auto kept = std::find(files.begin(), files.end(), name);
+        if (kept != files.end())
+            selectFile(p, static_cast<int>(kept - files.begin()));
+        else if (row >= 0 && !files.empty())
+            selectFile(p, std::min(row, static_cast<int>(files.size()) - 1));
+    }
+    m_activePane = active;
+    const PaneState& shown = pane(active);
+    m_labels.lblDirSize = dirSizeText(shown.contents.plainFileBytes, m_formats.thousandsSeparator);
+    unsigned what = PaneUpdate::DirSize;
+    if (const std::string name = selectedFileName(active); !name.empty()) {
+        m_labels.lblFileInfo =
+            GetFileSizeDateTime(m_platform.fs, m_style, shown.folder, name, labelLength, m_formats);
+        what |= PaneUpdate::FileInfo;
+    }
+    notify(active, what);
+}
+
 std::error_code Panes::openFile(Pane p, int index) {
     const std::string path = filePath(p, index);
     if (path.empty())

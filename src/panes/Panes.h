@@ -97,6 +97,10 @@ public:
     void selectFile(Pane p, int index);
     // A double-click: the file goes to its default application; failures are not shown.
     std::error_code openFile(Pane p, int index);
+    // After a file or folder command: both panes read again, each keeping its selected
+    // file where that is still listed, else the entry now in its place; the active pane
+    // stays active and the shared labels show it.
+    void refreshBoth();
     // A click on a pane's drive icon.
     void showFreeSpace(Pane p);
     // Start-up: the folder size and free space of the source pane and both panes' own
@@ -108,6 +112,15 @@ public:
     std::vector<std::string> ancestorsOf(const std::string& folder) const;
     // The full path of a file list entry.
     std::string filePath(Pane p, int index) const;
+    // The name of the pane's selected file; empty when none is selected.
+    std::string selectedFileName(Pane p) const;
+
+    // The file marked by the file menu's Copy, as a full path; empty when none is.
+    const std::string& CopiedFile() const { return m_copiedFile; }
+    void setCopiedFile(std::string path) { m_copiedFile = std::move(path); }
+
+    const PathStyle& style() const { return m_style; }
+    const DisplayFormats& formats() const { return m_formats; }
 
 private:
     static std::size_t index(Pane p) { return static_cast<std::size_t>(indexOf(p)); }
@@ -129,6 +142,7 @@ private:
     std::vector<Volume> m_drives;
     // The last folder shown on each drive, which choosing the drive returns to.
     std::map<std::string, std::string> m_folderOnDrive;
+    std::string m_copiedFile;
     Listener m_listener;
 };
 

@@ -29,4 +29,8 @@ std::string Environment::logsFolder() const {
     return PathStyle::native().join(dataFolder, "Logs");
 }
 
+std::string Environment::versionFilePath() const {
+    return PathStyle::native().join(dataFolder, "dversion.ver");
+}
+
 } // namespace tidecopy

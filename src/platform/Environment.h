@@ -19,6 +19,7 @@ struct Environment {
     std::string settingsFilePath() const;
     std::string profilesFolder() const;
     std::string logsFolder() const;
+    std::string versionFilePath() const; // the update check's copy of the version file
 };
 
 // Builds the environment of a program whose executable lies in programFolder, with the

@@ -47,6 +47,12 @@ bool NamedFolderExists(FileSystem& fs, const PathStyle& style, std::string_view 
     return (info && info->type == EntryType::Directory) || FileOrDirExists(fs, style, path);
 }
 
+bool SameEntry(FileSystem& fs, const std::string& a, const std::string& b) {
+    const Result<FileIdentity> first = fs.identityOf(a);
+    const Result<FileIdentity> second = fs.identityOf(b);
+    return first && second && *first == *second;
+}
+
 std::string FileNameOf(const PathStyle& style, std::string_view path) {
     return std::string(style.fileNameOf(path).substr(0, maxFileNameLength));
 }

@@ -20,6 +20,10 @@ bool FileOrDirExists(FileSystem& fs, const PathStyle& style, std::string_view en
 bool NamedFileExists(FileSystem& fs, std::string_view path);
 bool NamedFolderExists(FileSystem& fs, const PathStyle& style, std::string_view path);
 
+// Both paths lead to one file or folder, links followed (device and inode on POSIX),
+// whatever their text; false on any error.
+bool SameEntry(FileSystem& fs, const std::string& a, const std::string& b);
+
 // The text after the last separator, at most 512 characters.
 std::string FileNameOf(const PathStyle& style, std::string_view path);
 

@@ -111,6 +111,10 @@ public:
     virtual std::error_code renameIn(const OpenFolder& folder, const std::string& from,
                                      const std::string& to, RenameMode mode) = 0;
     virtual std::error_code removeIn(const OpenFolder& folder, const std::string& name) = 0;
+    // A rename by paths, for what the user renames or moves in the panes; a move to another
+    // volume fails with cross_device_link.
+    virtual std::error_code renamePath(const std::string& from, const std::string& to,
+                                       RenameMode mode) = 0;
     // Removes a temporary of ours that no run is writing; one still locked by its run stays
     // and the answer is resource_unavailable_try_again.
     virtual std::error_code removeUnusedTemporary(const OpenFolder& folder,

@@ -1,4 +1,5 @@
 #include "panes/FileInfoText.h"
+#include "panes/FileProperties.h"
 
 #include "PaneFakes.h"
 #include "platform/NativeFileSystem.h"
@@ -62,6 +63,18 @@ TEST(GetFileSizeDateTime, AFileGoneSinceTheListingShowsItsNameAlone) {
     EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::native(), temp.path(), "gone.txt", 40,
                                   test::fixedFormats()),
               "gone.txt");
+}
+
+TEST(PermissionText, SpecialBitsShowInTheExecutePlacesInCapitalsWithoutExecute) {
+    const struct {
+        std::uint32_t permissions;
+        const char* text;
+    } rows[] = {
+        {0644, "rw-r--r--"}, {0755, "rwxr-xr-x"}, {04755, "rwsr-xr-x"}, {04644, "rwSr--r--"},
+        {02750, "rwxr-s---"}, {02740, "rwxr-S---"}, {01777, "rwxrwxrwt"}, {01776, "rwxrwxrwT"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(permissionText(row.permissions), row.text) << std::oct << row.permissions;
 }
 
 } // namespace

@@ -35,6 +35,12 @@ INSTANTIATE_TEST_SUITE_P(
                   '/',
                   "/folder0_x/folder1_x/folder2_x/folder3_x/....\r\n"
                   ".../folder6_x/folder7_x/folder8_x/folder9_x"},
+        // Exactly 92 characters on both lines are not shortened.
+        SplitCase{"/folder0_x/folder1_x/folder2_x/folder3_x/folder4_x/folder5_x/folder6_x/"
+                  "folder7_x/folder8_xy",
+                  '/',
+                  "/folder0_x/folder1_x/folder2_x/folder3_x/\r\n"
+                  "folder4_x/folder5_x/folder6_x/folder7_x/folder8_xy/"},
         // Characters, not bytes, are counted: 26 characters with accents stay unchanged.
         SplitCase{"/h\xC3\xA9/\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9/abcdefghijklmnop", '/',
                   "/h\xC3\xA9/\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9/abcdefghijklmnop"}));

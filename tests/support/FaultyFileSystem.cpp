@@ -224,6 +224,12 @@ std::error_code FaultyFileSystem::renameIn(const OpenFolder& folder, const std::
                          [&] { return NativeFileSystem::renameIn(folder, from, to, mode); });
 }
 
+std::error_code FaultyFileSystem::renamePath(const std::string& from, const std::string& to,
+                                             RenameMode mode) {
+    return unlessPlanted(fault(operationOf(mode), to),
+                         [&] { return NativeFileSystem::renamePath(from, to, mode); });
+}
+
 std::error_code FaultyFileSystem::removeIn(const OpenFolder& folder, const std::string& name) {
     return unlessPlanted(fault(FsOperation::RemoveFile, folder.path + name),
                          [&] { return NativeFileSystem::removeIn(folder, name); });

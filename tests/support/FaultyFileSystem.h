@@ -90,6 +90,8 @@ public:
                            const std::string& newName) override;
     std::error_code renameIn(const OpenFolder& folder, const std::string& from,
                              const std::string& to, RenameMode mode) override;
+    std::error_code renamePath(const std::string& from, const std::string& to,
+                               RenameMode mode) override;
     std::error_code removeIn(const OpenFolder& folder, const std::string& name) override;
     std::error_code removeUnusedTemporary(const OpenFolder& folder,
                                           const std::string& name) override;

@@ -6,6 +6,7 @@
 #include "panes/SplitTheText.h"
 #include "platform/NativeFileSystem.h"
 #include "support/FakePlatform.h"
+#include "support/FakeWeb.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 
@@ -84,7 +85,8 @@ protected:
 
     std::unique_ptr<MainWindow> makeWindow() {
         return std::make_unique<MainWindow>(
-            fake.platform, FrontEnd{prompts, test::fixedFormats(), RunPauses::Skipped},
+            fake.platform,
+            FrontEnd{prompts, test::fixedFormats(), RunPauses::Skipped, web.services},
             temp / "disk/start");
     }
     std::unique_ptr<MainWindow> loadedWindow() {
@@ -114,6 +116,12 @@ protected:
         return find<QLabel>(window, name)->text();
     }
 
+    // Opens the gate whatever happens in a test, so the window can wait for its worker.
+    struct GateOpener {
+        test::GatedFileSystem& fs;
+        ~GateOpener() { fs.openGate(); }
+    };
+
     // A settings file as closing the window would write it.
     void writeSettings(bool recall) {
         OptionSet options;
@@ -136,6 +144,7 @@ protected:
     test::FakePower& power = fake.power;
     test::FakeSound& sound = fake.sound;
     test::ScriptedPrompts prompts;
+    test::FakeWeb web;
 };
 
 } // namespace tidecopy

@@ -5,17 +5,21 @@
 #include "config/FolderHistory.h"
 #include "config/ui/HistoryActions.h"
 #include "panes/Panes.h"
+#include "update/ProductAddresses.h"
 #include "widgets/Commands.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace tidecopy {
@@ -66,6 +70,7 @@ TEST_F(MainWindowTest, RecallOffKeepsTheStartFolders) {
 TEST_F(MainWindowTest, ClickingAFolderUpdatesOnlyThatPanesLabels) {
     auto window = loadedWindow();
     auto* dir1 = find<QListView>(*window, "Dir1");
+    EXPECT_EQ(dir1->model()->index(0, 0).data().toString(), "/") << "the root keeps its name";
     const QString targetName = labelText(*window, "lblFolderName(1)");
     const QString targetCount = labelText(*window, "lblTotalFiles(1)");
     QModelIndex sub;
@@ -205,6 +210,65 @@ TEST_F(MainWindowTest, TheManualOpensFromTheResourceFolder) {
     auto window = loadedWindow();
     QTest::mouseClick(find<QWidget>(*window, "cmdHelp"), Qt::LeftButton);
     EXPECT_EQ(shell.opened, std::vector<std::string>{temp / "share/Manual.pdf"});
+}
+
+// A due check shows frmUpdateWait while it waits for the web site; a check turned off, or
+// one of the first five starts, shows nothing and downloads nothing.
+TEST_F(MainWindowTest, StartUpChecksForUpdatesWithTheWaitWindow) {
+    struct Case {
+        const char* name;
+        const char* counter;
+        const char* noUrlUpdate;
+        bool checks;
+    };
+    const Case cases[] = {
+        {"due", "6", "No", true},
+        {"turned off", "6", "Yes", false},
+        {"fifth start", "5", "No", false},
+    };
+    web.holdReplies = true;
+    web.reply = "100\r\nTidecopy\r\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        web.fetched.clear();
+        fake.settingsStore.save("OrnCaldrix", "Tidecopy", "UseCounter", c.counter);
+        fake.settingsStore.save("OrnCaldrix", "Tidecopy", "NoURLupdate", c.noUrlUpdate);
+        auto window = loadedWindow();
+        auto* wait = find<QDialog>(*window, "frmUpdateWait");
+        EXPECT_EQ(wait->isVisible(), c.checks);
+        EXPECT_FALSE(wait->isModal());
+        EXPECT_EQ(wait->windowTitle(), "Checking Website for Updates");
+        EXPECT_EQ(labelText(*window, "Label1"), "Checking For Updates...Please Wait...");
+        EXPECT_EQ(web.fetched.size(), c.checks ? 1U : 0U);
+        web.deliver();
+        EXPECT_FALSE(wait->isVisible());
+    }
+}
+
+// About's "Check for updates" asks the web site at once (and, without an answer, opens the
+// web page); System Info starts the tool found on the search path.
+TEST_F(MainWindowTest, AboutChecksForUpdatesAndSystemInfoStartsTheToolOnThePath) {
+    auto window = loadedWindow();
+    web.reply = std::nullopt;
+    QTimer::singleShot(0, [] {
+        QWidget* about = QApplication::activeModalWidget();
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(about->objectName(), "frmAbout");
+        QTest::mouseClick(about->findChild<QWidget*>("cmdCheckForUpdates"), Qt::LeftButton);
+        QTest::mouseClick(about->findChild<QWidget*>("cmdClose"), Qt::LeftButton);
+    });
+    QTest::mouseClick(find<QWidget>(*window, "cmdAbout"), Qt::LeftButton);
+    EXPECT_EQ(web.fetched, std::vector<std::string>{ProductAddresses::versionFile});
+    EXPECT_EQ(web.opened, std::vector<std::string>{ProductAddresses::webPage});
+
+    const QByteArray path = qgetenv("PATH");
+    const std::string tool = temp.writeFile("bin/hardinfo", "#!/bin/sh\n");
+    std::filesystem::permissions(tool, std::filesystem::perms::owner_exec,
+                                 std::filesystem::perm_options::add);
+    qputenv("PATH", QByteArray::fromStdString(temp / "bin"));
+    QTest::mouseClick(find<QWidget>(*window, "cmdSysInfo"), Qt::LeftButton);
+    qputenv("PATH", path);
+    EXPECT_EQ(shell.started, std::vector<std::string>{tool});
 }
 
 // A missing or unreadable icon resource would leave every size blank.

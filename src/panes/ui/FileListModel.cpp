@@ -20,4 +20,8 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
+Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {
+    return QAbstractListModel::flags(index) | Qt::ItemIsDragEnabled;
+}
+
 } // namespace tidecopy

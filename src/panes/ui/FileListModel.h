@@ -16,6 +16,8 @@ public:
     void setNames(const std::vector<std::string>& names);
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // Entries can be dragged (as files, by the list).
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
     std::vector<std::string> m_names;

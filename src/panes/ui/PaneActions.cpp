@@ -1,8 +1,13 @@
 #include "panes/ui/PaneActions.h"
 
+#include "config/OptionSet.h"
 #include "config/PresetFolders.h"
 #include "panes/FolderChoice.h"
+#include "panes/Panes.h"
+#include "panes/ui/PaneJob.h"
+#include "platform/Platform.h"
 #include "widgets/Commands.h"
+#include "widgets/jobs/JobRunner.h"
 
 #include <QAction>
 #include <QMenu>
@@ -18,31 +23,38 @@ QAction* later(QObject* owner, const char* text) {
 
 } // namespace
 
-PaneActions::PaneActions(Panes& panes, UserFolderLookup userFolders, QWidget* parent)
+PaneActions::PaneActions(PaneCommandParts parts, QWidget* parent)
     : QObject(parent)
-    , m_panes(panes)
-    , m_userFolders(std::move(userFolders)) {
+    , m_parts(parts)
+    , m_fileCommands(parts.panes, parts.platform, parts.prompts) {
     for (int index = 0; index < static_cast<int>(m_presets.size()); ++index) {
         QAction* preset = makeCommand(this, QString::fromUtf8(presetFolder(index)->caption));
         connect(preset, &QAction::triggered, this, [this, index] { choosePreset(index); });
         m_presets[static_cast<std::size_t>(index)] = preset;
     }
+    const auto file = [this](int item, const char* text) {
+        QAction* command = makeCommand(this, QString::fromUtf8(text));
+        connect(command, &QAction::triggered, this, [this, item] { runFileCommand(item); });
+        return NumberedItem{item, command};
+    };
+    using namespace FileMenuItem;
     m_fileMenu = makeNumberedMenu(parent, "mnuFileOption", "mnuFileOptions",
-                                  {{10, later(this, "Properties")},
+                                  {file(Properties, "Properties"),
                                    {20},
-                                   {25, later(this, "Copy")},
-                                   {27, later(this, "Paste")},
+                                   file(Copy, "Copy"),
+                                   file(Paste, "Paste"),
                                    {29},
-                                   {30, later(this, "Rename")},
-                                   {40, later(this, "Delete")},
-                                   {42, later(this, "Delete All Files")},
+                                   file(Rename, "Rename"),
+                                   file(Delete, "Delete"),
+                                   file(DeleteAllFiles, "Delete All Files"),
                                    {50},
-                                   {60, later(this, "Open")},
+                                   file(Open, "Open"),
                                    {70},
-                                   {80, later(this, "Find...")},
-                                   {90, later(this, "Run Explorer")},
+                                   file(Find, "Find..."),
+                                   file(RunExplorer, "Run Explorer"),
                                    {999},
-                                   {1000, makeCommand(this, "Exit menu")}});
+                                   file(ExitMenu, "Exit menu")});
+    connect(m_fileMenu, &QMenu::aboutToShow, this, &PaneActions::enableFileMenu);
     m_folderPaste = later(this, "Paste");
     m_folderMenu = makeNumberedMenu(parent, "mnuFolderOption", "mnuFolderOptions",
                                     {{10, later(this, "Properties")},
@@ -83,7 +95,7 @@ void PaneActions::popUpFileMenu(const QPoint& at) {
 }
 
 void PaneActions::popUpFolderMenu(const QPoint& at) {
-    m_folderPaste->setVisible(false);
+    m_folderPaste->setVisible(!m_parts.panes.CopiedFile().empty());
     m_folderMenu->popup(at);
 }
 
@@ -91,8 +103,51 @@ void PaneActions::popUpDriveMenu(const QPoint& at) {
     m_driveMenu->popup(at);
 }
 
+void PaneActions::enableFileMenu() {
+    const Panes& panes = m_parts.panes;
+    const bool selected = !panes.selectedFileName(panes.ActivePane()).empty();
+    const bool marked = !panes.CopiedFile().empty();
+    for (QAction* item : m_fileMenu->actions())
+        if (!item->isSeparator())
+            item->setEnabled(fileMenuItemEnabled(item->data().toInt(), selected, marked));
+}
+
+void PaneActions::deleteKeyPressed(Pane pane) {
+    // The key acts on the list it was pressed in, whichever pane was active before.
+    m_parts.panes.setActivePane(pane);
+    runFileCommand(FileMenuItem::Delete);
+}
+
+void PaneActions::filesDropped(Pane pane, const std::vector<std::string>& paths) {
+    if (!m_parts.jobs.running())
+        perform(m_fileCommands.drop(pane, paths));
+}
+
+void PaneActions::runFileCommand(int item) {
+    if (!m_parts.jobs.running())
+        perform(m_fileCommands.run(item));
+}
+
+void PaneActions::perform(FileCommandStep step) {
+    if (step.endedEarly)
+        return;
+    if (!step.work) {
+        m_fileCommands.finish({});
+        return;
+    }
+    auto job = std::make_unique<PaneJob>(m_parts.platform.fs, m_parts.panes.style(),
+                                         std::move(step.work), m_parts.options.chkLogUser != 0);
+    m_lock.lock();
+    const bool started = m_parts.jobs.start<PaneJob>(std::move(job), [this](PaneJob& ended) {
+        m_lock.unlock();
+        m_fileCommands.finish(ended.result());
+    });
+    if (!started)
+        m_lock.unlock();
+}
+
 void PaneActions::choosePreset(int index) {
-    choosePresetFolder(m_panes, index, m_userFolders);
+    choosePresetFolder(m_parts.panes, index, m_parts.platform.userFolders);
 }
 
 } // namespace tidecopy

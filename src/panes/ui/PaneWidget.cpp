@@ -6,6 +6,7 @@
 #include "panes/Panes.h"
 #include "panes/ui/DriveList.h"
 #include "panes/ui/FileListModel.h"
+#include "panes/ui/FileListView.h"
 #include "panes/ui/FolderListModel.h"
 #include "panes/ui/PaneActions.h"
 #include "widgets/ClickableImage.h"
@@ -29,8 +30,9 @@ namespace {
 // Enough entries to walk a tree without scrolling at every step.
 constexpr int visibleListLines = 12;
 
-QListView* makeList(const QString& name, const QString& spoken, QWidget* parent) {
-    auto* list = new QListView(parent);
+template <typename List = QListView>
+List* makeList(const QString& name, const QString& spoken, QWidget* parent) {
+    auto* list = new List(parent);
     nameControl(list, name, spoken);
     list->setUniformItemSizes(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -122,10 +124,20 @@ void PaneWidget::buildControls(PaneActions& actions) {
         m_actions.popUpFolderMenu(QCursor::pos());
     });
 
-    m_files =
-        makeList("File" + number, source ? tr("Source files") : tr("Destination files"), this);
+    m_files = makeList<FileListView>("File" + number,
+                                     source ? tr("Source files") : tr("Destination files"), this);
     m_fileModel = new FileListModel(this);
     m_files->setModel(m_fileModel);
+    m_files->setPathOfRow([this](int row) { return m_panes.filePath(m_pane, row); });
+    connect(
+        m_files, &FileListView::filesDropped, this,
+        [this](const std::vector<std::string>& paths) { m_actions.filesDropped(m_pane, paths); });
+    connect(m_files, &FileListView::deletePressed, this,
+            [this] { m_actions.deleteKeyPressed(m_pane); });
+    connect(m_files, &FileListView::menuWanted, this, [this](const QPoint& at) {
+        m_panes.setActivePane(m_pane);
+        m_actions.popUpFileMenu(at);
+    });
     connect(m_files->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (!m_updating && current.isValid())

@@ -16,6 +16,7 @@ namespace tidecopy {
 class ClickableImage;
 class DriveList;
 class FileListModel;
+class FileListView;
 class FolderListModel;
 class PaneActions;
 class Panes;
@@ -70,7 +71,7 @@ private:
     ClickableImage* m_driveIcon = nullptr;
     QListView* m_folders = nullptr;
     ClickableImage* m_folderIcon = nullptr;
-    QListView* m_files = nullptr;
+    FileListView* m_files = nullptr;
     ClickableImage* m_fileIcon = nullptr;
     QLabel* m_folderName = nullptr;
     QLabel* m_totalFiles = nullptr;

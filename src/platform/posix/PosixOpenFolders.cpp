@@ -58,6 +58,30 @@ std::error_code resultOf(int status) {
     return status == 0 ? std::error_code{} : lastNativeError();
 }
 
+// Both names are reached from fd (AT_FDCWD: paths).
+std::error_code renameAt(int fd, const std::string& from, const std::string& to,
+                         FileSystem::RenameMode mode) {
+    using RenameMode = FileSystem::RenameMode;
+    const unsigned flags = mode == RenameMode::NoReplace  ? RENAME_NOREPLACE
+                           : mode == RenameMode::Exchange ? RENAME_EXCHANGE
+                                                          : 0;
+    if (::renameat2(fd, from.c_str(), fd, to.c_str(), flags) == 0)
+        return {};
+    // EINVAL/ENOSYS: the file system or kernel lacks RENAME_NOREPLACE. link() never
+    // replaces either, so link + unlink keeps the promise for files. An exchange has no
+    // such stand-in: the caller decides.
+    if (mode != RenameMode::NoReplace || (errno != EINVAL && errno != ENOSYS))
+        return lastNativeError();
+    if (::linkat(fd, from.c_str(), fd, to.c_str(), 0) != 0)
+        return lastNativeError();
+    if (::unlinkat(fd, from.c_str(), 0) != 0) {
+        const std::error_code error = lastNativeError();
+        ::unlinkat(fd, to.c_str(), 0);
+        return error;
+    }
+    return {};
+}
+
 } // namespace
 
 void NativeHandle::close() {
@@ -92,25 +116,12 @@ std::error_code PosixFileSystem::linkIn(const OpenFolder& folder, const std::str
 
 std::error_code PosixFileSystem::renameIn(const OpenFolder& folder, const std::string& from,
                                           const std::string& to, RenameMode mode) {
-    const int fd = descriptorOf(folder.handle);
-    const unsigned flags = mode == RenameMode::NoReplace  ? RENAME_NOREPLACE
-                           : mode == RenameMode::Exchange ? RENAME_EXCHANGE
-                                                          : 0;
-    if (::renameat2(fd, from.c_str(), fd, to.c_str(), flags) == 0)
-        return {};
-    // EINVAL/ENOSYS: the file system or kernel lacks RENAME_NOREPLACE. link() never
-    // replaces either, so link + unlink keeps the promise for files. An exchange has no
-    // such stand-in: the caller decides.
-    if (mode != RenameMode::NoReplace || (errno != EINVAL && errno != ENOSYS))
-        return lastNativeError();
-    if (::linkat(fd, from.c_str(), fd, to.c_str(), 0) != 0)
-        return lastNativeError();
-    if (::unlinkat(fd, from.c_str(), 0) != 0) {
-        const std::error_code error = lastNativeError();
-        ::unlinkat(fd, to.c_str(), 0);
-        return error;
-    }
-    return {};
+    return renameAt(descriptorOf(folder.handle), from, to, mode);
+}
+
+std::error_code PosixFileSystem::renamePath(const std::string& from, const std::string& to,
+                                            RenameMode mode) {
+    return renameAt(AT_FDCWD, from, to, mode);
 }
 
 std::error_code PosixFileSystem::removeIn(const OpenFolder& folder, const std::string& name) {

@@ -1,32 +1,14 @@
 #include "platform/posix/PosixPower.h"
 
-#include "platform/Errors.h"
+#include "platform/posix/PosixSpawn.h"
 
 #include <cstdlib>
-#include <spawn.h>
 #include <string>
 #include <unistd.h>
-#include <vector>
-
-extern char** environ;
 
 namespace tidecopy {
 
-namespace {
-
-// Starts the program without waiting for it: the request is carried out by the system.
-std::error_code spawnDetached(std::vector<std::string> arguments) {
-    std::vector<char*> argv;
-    for (std::string& argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    const int error = ::posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ);
-    return error == 0 ? std::error_code{} : errorFromNative(error);
-}
-
-} // namespace
-
+// The programs start without being waited for: the request is carried out by the system.
 std::error_code PosixPower::request(PowerAction action) {
     switch (action) {
     case PowerAction::LogOff:

@@ -36,6 +36,8 @@ public:
     std::error_code renameIn(const OpenFolder& folder, const std::string& from,
                              const std::string& to, RenameMode mode) override;
     std::error_code removeIn(const OpenFolder& folder, const std::string& name) override;
+    std::error_code renamePath(const std::string& from, const std::string& to,
+                               RenameMode mode) override;
 
     // Win32FileCopy.cpp
     Result<TemporaryFile> createTemporaryCopy(const OpenFolder& folder, const std::string& source,

@@ -160,6 +160,17 @@ std::error_code Win32FileSystem::renameIn(const OpenFolder& folder, const std::s
                     mode == RenameMode::Replace);
 }
 
+// Without MOVEFILE_COPY_ALLOWED a move to another volume fails as not the same device.
+std::error_code Win32FileSystem::renamePath(const std::string& from, const std::string& to,
+                                            RenameMode mode) {
+    if (mode == RenameMode::Exchange)
+        return std::make_error_code(std::errc::operation_not_supported);
+    const DWORD flags = mode == RenameMode::Replace ? MOVEFILE_REPLACE_EXISTING : 0;
+    return ::MoveFileExW(extendedPath(from).c_str(), extendedPath(to).c_str(), flags)
+               ? std::error_code{}
+               : lastNativeError();
+}
+
 // Removing a name on POSIX does not ask about the file's own bits; Windows refuses a
 // read-only file, so that attribute goes first.
 std::error_code Win32FileSystem::removeIn(const OpenFolder& folder, const std::string& name) {

@@ -1,0 +1,226 @@
+#include "update/UpdateCheck.h"
+
+#include "support/FakePlatform.h"
+#include "support/FakeWeb.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace tidecopy {
+namespace {
+
+constexpr const char* page = "https://tidecopy.example.org/";
+constexpr const char* versionUrl = "https://tidecopy.example.org/dversion.ver";
+const char* const upToDate = "Your version is the most recent.\r\nNo need to download an update.";
+
+std::string newVersionText(const std::string& dotted) {
+    return "A new version " + dotted +
+           " is available!\r\n\r\nDo you want to download the new version?";
+}
+
+// A check of version 3.2.0 with its store, its web and the version file in a temporary
+// folder.
+class UpdateCheckTest : public testing::Test {
+protected:
+    UpdateCheckEnd check(CheckMode mode) {
+        std::optional<UpdateCheckEnd> end;
+        updates.CheckForUpdate(mode, [&end](UpdateCheckEnd ended) { end = ended; });
+        EXPECT_TRUE(end.has_value());
+        return end.value_or(UpdateCheckEnd::Busy);
+    }
+    void keep(const char* key, const char* value) {
+        if (value != nullptr)
+            store.save("OrnCaldrix", "Tidecopy", key, value);
+    }
+    std::string stored(const char* key) { return store.get("OrnCaldrix", "Tidecopy", key, "-"); }
+    void expectUpToDateBox() {
+        prompts.expectMessage("Version is already up-to-date!", upToDate, PromptButtons::Ok);
+    }
+
+    test::TempFolder temp;
+    test::FaultyFileSystem fs;
+    test::FakeSettingsStore store;
+    test::ScriptedPrompts prompts;
+    test::FakeWeb web;
+    UpdateCheck updates{{store, fs, prompts, web.services},
+                        {page, versionUrl, temp / "dversion.ver", 320}};
+};
+
+// The counter and the gates of an automatic check; a manual check only counts.
+TEST_F(UpdateCheckTest, AutomaticChecksWaitForTheSixthCallAndObeyTheGates) {
+    struct Case {
+        const char* name;
+        const char* counter; // nullptr: never stored
+        const char* noUrlUpdate;
+        Reachability reachability;
+        CheckMode mode;
+        UpdateCheckEnd end;
+        const char* counterAfter;
+    };
+    const auto automatic = CheckMode::Automatic;
+    const auto manual = CheckMode::Manual;
+    const auto connected = Reachability::Connected;
+    const auto disconnected = Reachability::Disconnected;
+    const Case cases[] = {
+        {"first call", nullptr, nullptr, connected, automatic, UpdateCheckEnd::NotDue, "2"},
+        {"fifth call", "5", nullptr, connected, automatic, UpdateCheckEnd::NotDue, "6"},
+        {"sixth call", "6", "No", connected, automatic, UpdateCheckEnd::UpToDate, "7"},
+        {"a leading blank", " 9x", nullptr, connected, automatic, UpdateCheckEnd::UpToDate, "10"},
+        {"damaged counter", "abc", nullptr, connected, automatic, UpdateCheckEnd::NotDue, "1"},
+        {"beyond 32 bits", "9999999999", nullptr, connected, automatic, UpdateCheckEnd::NotDue,
+         "1"},
+        {"turned off", "6", "Yes", connected, automatic, UpdateCheckEnd::TurnedOff, "7"},
+        {"offline", "6", nullptr, disconnected, automatic, UpdateCheckEnd::Offline, "7"},
+        {"cannot tell", "6", nullptr, Reachability::Unknown, automatic, UpdateCheckEnd::UpToDate,
+         "7"},
+        {"manual first call", nullptr, nullptr, connected, manual, UpdateCheckEnd::UpToDate, "2"},
+        {"manual, turned off, offline", "1", "Yes", disconnected, manual, UpdateCheckEnd::UpToDate,
+         "2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        store.values.clear();
+        web.fetched.clear();
+        keep("UseCounter", c.counter);
+        keep("NoURLupdate", c.noUrlUpdate);
+        web.state = c.reachability;
+        web.reply = "320\r\nTidecopy 3.2.0\r\n";
+        const bool downloads = c.end == UpdateCheckEnd::UpToDate;
+        if (downloads && c.mode == manual)
+            expectUpToDateBox();
+        EXPECT_EQ(check(c.mode), c.end);
+        EXPECT_EQ(web.fetched,
+                  downloads ? std::vector<std::string>{versionUrl} : std::vector<std::string>{});
+        EXPECT_EQ(stored("UseCounter"), c.counterAfter);
+        EXPECT_TRUE(prompts.done());
+    }
+}
+
+// What a due check makes of the version file, and of the user's answer; only a manual
+// check says that there is nothing newer.
+TEST_F(UpdateCheckTest, ANewerVersionIsOfferedOnceAndTheFileIsKept) {
+    struct Case {
+        const char* name;
+        const char* file;
+        const char* declined; // "Download" before, nullptr: never stored
+        CheckMode mode;
+        const char* title;  // of the question; nullptr: no question
+        const char* dotted; // the version it names
+        PromptAnswer answer;
+        UpdateCheckEnd end;
+        const char* declinedAfter;
+    };
+    const auto automatic = CheckMode::Automatic;
+    const auto manual = CheckMode::Manual;
+    const auto yes = PromptAnswer::Yes;
+    const auto no = PromptAnswer::No;
+    const auto asked = UpdateCheckEnd::Asked;
+    const Case cases[] = {
+        {"declined", "321\r\nTidecopy 3.2.1 is out\r\n", nullptr, automatic,
+         "Tidecopy 3.2.1 is out", "3.2.1", no, asked, "321"},
+        {"accepted", "321\nTidecopy 3.2.1", nullptr, automatic, "Tidecopy 3.2.1", "3.2.1", yes,
+         asked, "-"},
+        {"cancelled", "321\nNews", "0", manual, "News", "3.2.1", PromptAnswer::Cancel, asked, "0"},
+        {"declined before", "321\nNews", "321", manual, nullptr, "", no, UpdateCheckEnd::Declined,
+         "321"},
+        {"above the declined", " 322 ,News\r\nnext line", "321", automatic, "News", "3.2.2", no,
+         asked, "322"},
+        {"empty title", "321\r\n\r\nsecond", nullptr, automatic, "New version available", "3.2.1",
+         no, asked, "321"},
+        {"one-letter title", "321\nX", nullptr, automatic, "New version available", "3.2.1", no,
+         asked, "321"},
+        {"no title", "321", nullptr, automatic, "New version available", "3.2.1", no, asked, "321"},
+        {"Windows text", "400\r\nCaf\xe9", nullptr, automatic, "Caf\xc3\xa9", "4.0.0", no, asked,
+         "400"},
+        {"two-digit minor", "3101\nT2", nullptr, automatic, "T2", "3.1.1", no, asked, "3101"},
+        {"100 is a version", "100\nT", nullptr, automatic, nullptr, "", no,
+         UpdateCheckEnd::UpToDate, "-"},
+        {"99 is no version", "99\r\nOld", nullptr, manual, nullptr, "", no,
+         UpdateCheckEnd::NoAnswer, "-"},
+        {"not a number", "<html>", nullptr, manual, nullptr, "", no, UpdateCheckEnd::NoAnswer, "-"},
+        {"beyond 16 bits", "40000\nBig", nullptr, manual, nullptr, "", no, UpdateCheckEnd::NoAnswer,
+         "-"},
+        {"same version", "320\nT", nullptr, automatic, nullptr, "", no, UpdateCheckEnd::UpToDate,
+         "-"},
+        {"older, manual", "310\nT", nullptr, manual, nullptr, "", no, UpdateCheckEnd::UpToDate,
+         "-"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        store.values.clear();
+        web.opened.clear();
+        keep("UseCounter", "6");
+        keep("Download", c.declined);
+        web.reply = c.file;
+        if (c.title != nullptr)
+            prompts.expectMessage(c.title, newVersionText(c.dotted), PromptButtons::YesNoCancel,
+                                  c.answer);
+        if (c.end == UpdateCheckEnd::UpToDate && c.mode == manual)
+            expectUpToDateBox();
+        EXPECT_EQ(check(c.mode), c.end);
+        EXPECT_EQ(stored("Download"), c.declinedAfter);
+        EXPECT_EQ(web.opened,
+                  c.answer == yes ? std::vector<std::string>{page} : std::vector<std::string>{});
+        EXPECT_EQ(temp.readFile("dversion.ver"), c.file);
+        EXPECT_TRUE(prompts.done());
+    }
+}
+
+// A failed download, or one that cannot be kept, ends the check silently and leaves the
+// previous version file as it was.
+TEST_F(UpdateCheckTest, AFailedDownloadKeepsThePreviousFile) {
+    keep("UseCounter", "6");
+    temp.writeFile("dversion.ver", "310\r\nEarlier\r\n");
+    web.reply = std::nullopt;
+    EXPECT_EQ(check(CheckMode::Manual), UpdateCheckEnd::NoAnswer);
+    web.reply = "321\r\nNews\r\n";
+    fs.failOn(test::FsOperation::WriteWholeFileAtomically, "dversion.ver",
+              std::make_error_code(std::errc::no_space_on_device));
+    EXPECT_EQ(check(CheckMode::Manual), UpdateCheckEnd::NoAnswer);
+    EXPECT_EQ(temp.readFile("dversion.ver"), "310\r\nEarlier\r\n");
+}
+
+// A check waiting for the web site refuses a second one without counting it, and closing
+// the window drops it: it never ends, and the next one starts afresh.
+TEST_F(UpdateCheckTest, OneCheckAtATimeAndAbortDropsTheWaitingOne) {
+    web.holdReplies = true;
+    web.reply = "320\r\n";
+    int ended = 0;
+    updates.CheckForUpdate(CheckMode::Manual, [&ended](UpdateCheckEnd) { ++ended; });
+    EXPECT_TRUE(updates.running());
+    EXPECT_EQ(check(CheckMode::Manual), UpdateCheckEnd::Busy);
+    EXPECT_EQ(stored("UseCounter"), "2");
+    updates.abort();
+    EXPECT_FALSE(updates.running());
+    web.deliver();
+    EXPECT_EQ(ended, 0);
+    web.holdReplies = false;
+    expectUpToDateBox();
+    EXPECT_EQ(check(CheckMode::Manual), UpdateCheckEnd::UpToDate);
+    EXPECT_FALSE(updates.running());
+}
+
+// The about box's check opens the web page when the web site gave no answer.
+TEST_F(UpdateCheckTest, TheAboutBoxCheckFallsBackToTheWebPage) {
+    struct Case {
+        std::optional<std::string> file;
+        UpdateCheckEnd end;
+        std::vector<std::string> opened;
+    };
+    for (const Case& c : {Case{std::nullopt, UpdateCheckEnd::NoAnswer, {page}},
+                          Case{"320", UpdateCheckEnd::UpToDate, {}}}) {
+        web.reply = c.file;
+        web.opened.clear();
+        if (c.file)
+            expectUpToDateBox();
+        std::optional<UpdateCheckEnd> end;
+        updates.checkOrOpenWebPage([&end](UpdateCheckEnd ended) { end = ended; });
+        EXPECT_EQ(end, c.end);
+        EXPECT_EQ(web.opened, c.opened);
+    }
+}
+
+} // namespace
+} // namespace tidecopy
