@@ -63,14 +63,8 @@ protected:
     std::atomic<bool> m_cancel{false};
 };
 
-// What a run holds open while copying; every descriptor it opens must go again.
-std::size_t openDescriptors() {
-    const std::filesystem::directory_iterator entries("/proc/self/fd");
-    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
-}
-
 TEST_F(FileCopierTest, CopiesDataTimeAndPermissionsIntoNewFolders) {
-    const std::size_t descriptorsBefore = openDescriptors();
+    const std::size_t handlesBefore = openHandles();
     const std::string source = m_temp.writeFile("src/a.txt", "hello");
     setModifiedNs(source, someTimeNs);
 #ifdef _WIN32
@@ -91,7 +85,7 @@ TEST_F(FileCopierTest, CopiesDataTimeAndPermissionsIntoNewFolders) {
     EXPECT_TRUE(temporariesIn(dst("x/y")).empty());
     EXPECT_EQ(m_fs.callCount(FsOperation::FlushBeforeReplacing), 0)
         << "a new file replaces nothing";
-    EXPECT_EQ(openDescriptors(), descriptorsBefore);
+    EXPECT_EQ(openHandles(), handlesBefore);
 }
 
 TEST_F(FileCopierTest, OverwritesWithoutPreservingWhenPreservationIsOff) {

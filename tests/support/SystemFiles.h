@@ -35,6 +35,9 @@ std::vector<std::string> unusualNames();
 // ends in posixText exactly; Windows words its errors its own way, so there any words do.
 bool namesSystemError(std::string_view line, std::string_view file, std::string_view posixText);
 
+// What the process holds open (descriptors, handles): every one a run opens must go again.
+std::size_t openHandles();
+
 // Our temporaries left in a folder.
 std::vector<std::string> temporariesIn(const std::string& folder);
 

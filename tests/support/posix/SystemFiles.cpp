@@ -1,6 +1,7 @@
 #include "support/SystemFiles.h"
 
 #include <fcntl.h>
+#include <filesystem>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -50,6 +51,11 @@ void makeSystemEntry(const std::string& path) {
 std::vector<std::string> unusualNames() {
     return {"line\nbreak", "\x1b[31mred", "bad\xff\xfe", "\xc3\xa9t\xc3\xa9",
             std::string(255, 'n')};
+}
+
+std::size_t openHandles() {
+    const std::filesystem::directory_iterator entries("/proc/self/fd");
+    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
 }
 
 bool makeSymlink(const std::string& target, const std::string& path) {

@@ -74,6 +74,12 @@ std::vector<std::string> unusualNames() {
             std::string(255, 'n')};
 }
 
+std::size_t openHandles() {
+    DWORD count = 0;
+    ::GetProcessHandleCount(::GetCurrentProcess(), &count);
+    return count;
+}
+
 // Wine answers success without making the link; a Windows without the right refuses.
 bool makeSymlink(const std::string& target, const std::string& path) {
     const std::wstring link = extendedPath(path);
