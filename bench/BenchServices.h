@@ -2,9 +2,9 @@
 
 #include "platform/Disks.h"
 #include "platform/IniSettingsStore.h"
+#include "platform/NativeFileSystem.h"
 #include "platform/Platform.h"
 #include "platform/Prompts.h"
-#include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixVolumes.h"
 #include "update/WebServices.h"
 
@@ -90,7 +90,7 @@ struct BenchPlatform {
         return environment;
     }
 
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     PosixVolumes volumes;
     SystemClock clock;
     NoPower power;

@@ -12,8 +12,8 @@
 #include "panes/Panes.h"
 #include "panes/ui/PaneActions.h"
 #include "panes/ui/PaneWidget.h"
+#include "platform/NativeFileSystem.h"
 #include "platform/Prompts.h"
-#include "platform/posix/PosixFileSystem.h"
 #include "widgets/jobs/JobRunner.h"
 
 #include <QApplication>
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
         makeFolder(folder, count);
 
     BenchPlatform system(folder);
-    PosixFileSystem& fs = system.fs;
+    NativeFileSystem& fs = system.fs;
     system.platform.formats = systemDisplayFormats();
     SilentPrompts prompts;
     MainState state;

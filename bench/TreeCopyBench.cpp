@@ -10,7 +10,7 @@
 #include "engine/FolderWalk.h"
 #include "engine/Sha256.h"
 #include "platform/Errors.h"
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/NativeFileSystem.h"
 
 #include <chrono>
 #include <cstdio>
@@ -40,7 +40,7 @@ FileList listTree(FileSystem& fs, const std::string& root) {
 
 int listOrCopy(const std::string& mode, int argc, char** argv) {
     const std::string root = PathStyle::posix().withTrailingSeparator(argv[2]);
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     const auto start = std::chrono::steady_clock::now();
 
     const FileList list = listTree(fs, root);
@@ -66,7 +66,7 @@ int listOrCopy(const std::string& mode, int argc, char** argv) {
 
 // The digest of one file and the speed of the hashing, the file read from the cache.
 int hashFile(const std::string& path) {
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     const auto size = fs.entryInfo(path);
     const auto start = std::chrono::steady_clock::now();
     const Result<Sha256Digest> digest = digestOfFile(fs, path, {});
@@ -122,7 +122,7 @@ int writeProfile(int argc, char** argv) {
     }
     if (!modeGiven)
         return usage();
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     if (const std::error_code error =
             fs.writeWholeFileAtomically(argv[2], settingsFileText(options, state))) {
         std::fprintf(stderr, "tidecopy-bench: cannot write %s: %s\n", argv[2],

@@ -170,6 +170,11 @@ ExitStatus listSchedules(Terminal& terminal, Platform& platform) {
 } // namespace
 
 ExitStatus runSchedule(const CliArguments& arguments, Terminal& terminal, Platform& platform) {
+    // Windows has no systemd; its Task Scheduler runs the command line itself.
+    if (style.flavor() == PathStyle::Flavor::Windows)
+        return fail(terminal, ExitStatus::BadInput,
+                    "schedule writes systemd user timers, which Windows does not have; let the "
+                    "Task Scheduler run: tidecopy-cli run PROFILE --yes");
     if (arguments.schedule.action == ScheduleAction::List)
         return listSchedules(terminal, platform);
     const std::string name = scheduleNameOf(arguments.profile);

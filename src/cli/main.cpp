@@ -1,4 +1,5 @@
 #include "cli/CliApplication.h"
+#include "platform/CommandLine.h"
 #include "platform/InterruptRequests.h"
 #include "platform/SystemPlatform.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
 
     cli::Terminal terminal{std::cin, std::cout, std::cerr, platform.terminal.inputIsTerminal,
                            platform.terminal.errorIsTerminal};
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> words = commandLineArguments(argc, argv);
+    const std::vector<std::string_view> arguments(words.begin(), words.end());
     return cli::runCli(arguments, terminal, platform, flags);
 }

@@ -1,42 +1,6 @@
 #include "engine/Sha256.h"
 
-#include <new>
-#include <openssl/evp.h>
-
 namespace tidecopy {
-
-namespace {
-
-// OpenSSL fails these only when it cannot allocate, which new reports the same way.
-void check(int status) {
-    if (status != 1)
-        throw std::bad_alloc();
-}
-
-} // namespace
-
-Sha256::Sha256()
-    : m_context(EVP_MD_CTX_new()) {
-    if (m_context == nullptr)
-        throw std::bad_alloc();
-    check(EVP_DigestInit_ex(m_context, EVP_sha256(), nullptr));
-}
-
-Sha256::~Sha256() {
-    EVP_MD_CTX_free(m_context);
-}
-
-void Sha256::add(std::string_view bytes) {
-    check(EVP_DigestUpdate(m_context, bytes.data(), bytes.size()));
-}
-
-Sha256Digest Sha256::finish() {
-    Sha256Digest digest{};
-    unsigned int length = 0;
-    check(EVP_DigestFinal_ex(m_context, digest.data(), &length));
-    check(EVP_DigestInit_ex(m_context, EVP_sha256(), nullptr));
-    return digest;
-}
 
 std::string hexOf(const Sha256Digest& digest) {
     static constexpr char digits[] = "0123456789abcdef";

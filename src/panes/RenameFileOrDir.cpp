@@ -27,10 +27,11 @@ std::error_code moveAcrossVolumes(const PaneActionContext& context, const std::s
 
 } // namespace
 
+// Windows takes a "/" for a separator too.
 bool isPlainName(const PathStyle& style, std::string_view name) {
     return !name.empty() && name != "." && name != ".." &&
            name.find(style.separator()) == std::string_view::npos &&
-           name.find('\0') == std::string_view::npos;
+           name.find('/') == std::string_view::npos && name.find('\0') == std::string_view::npos;
 }
 
 bool RenameFileOrDir(const PaneActionContext& context, const std::string& strSource,

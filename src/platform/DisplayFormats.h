@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 
+#include <ctime>
 #include <functional>
 #include <string>
 
@@ -9,6 +10,9 @@ namespace tidecopy {
 
 // "2026-12-06 17:59:38": a date and time where no locale says how to write it.
 std::string isoDateTimeText(const LocalDateTime& moment);
+
+// The C library's calendar time of a local moment, its weekday filled in.
+std::tm calendarTimeOf(const LocalDateTime& moment);
 
 // How the texts a user reads write numbers, dates and times for the user's locale. The
 // window fills it from the toolkit's locale, the command line from the C library's;

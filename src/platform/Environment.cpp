@@ -4,6 +4,19 @@
 
 namespace tidecopy {
 
+void placeDataFolder(FileSystem& fs, Environment& environment, bool besideTheProgram) {
+    if (besideTheProgram) {
+        environment.dataFolder = environment.programFolder;
+    } else {
+        fs.createFolder(environment.configHome);
+        environment.dataFolder = PathStyle::native().join(environment.configHome, "Tidecopy");
+        fs.createFolder(environment.dataFolder);
+    }
+    // Existing folders answer file_exists, which is what we want.
+    fs.createFolder(environment.profilesFolder());
+    fs.createFolder(environment.logsFolder());
+}
+
 std::string Environment::settingsFilePath() const {
     return PathStyle::native().join(dataFolder, "Tidecopy.ini");
 }

@@ -38,4 +38,8 @@ inline constexpr const char* programFileName = "tidecopy";
 Environment makeEnvironment(FileSystem& fs, const std::string& programFolder,
                             const std::string& configHome);
 
+// The data folder of an environment whose programFolder and configHome are set: the
+// program folder itself, or else configHome/Tidecopy, created with its Profiles/ and Logs/.
+void placeDataFolder(FileSystem& fs, Environment& environment, bool besideTheProgram);
+
 } // namespace tidecopy

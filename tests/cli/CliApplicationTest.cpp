@@ -138,7 +138,7 @@ TEST_F(CliApplication, DailyLogFiles) {
     const auto logFiles = [this] {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(temp / "program/Logs"))
-            names.push_back(entry.path().filename());
+            names.push_back(entry.path().filename().string());
         return names;
     };
     for (int i = 0; i < 20; ++i)

@@ -45,7 +45,7 @@ TEST_P(CheckWriteDrivesTest, ProbesTheFirstTwoWritableOtherVolumes) {
     for (const std::string& volume : c.existingProbes)
         tmp.writeFile(volume + "/tmp.tmp", "user data");
 
-    const std::string drive = CheckWriteDrives(fs, volumes, programFolder, PathStyle::posix());
+    const std::string drive = CheckWriteDrives(fs, volumes, programFolder, PathStyle::native());
 
     EXPECT_EQ(drive, c.expected.empty() ? "" : tmp / c.expected);
     EXPECT_EQ(fs.callCount(FsOperation::CreateNewFile), c.probes);
@@ -78,16 +78,16 @@ TEST(CheckWriteDrives, ProgramVolumeIsNoCandidate) {
     FakeVolumes volumes;
     volumes.add(tmp.makeFolder("a"));
     volumes.add(tmp.makeFolder("b"));
-    EXPECT_EQ(CheckWriteDrives(fs, volumes, tmp.makeFolder("a/prog"), PathStyle::posix()),
+    EXPECT_EQ(CheckWriteDrives(fs, volumes, tmp.makeFolder("a/prog"), PathStyle::native()),
               tmp / "b");
-    EXPECT_EQ(CheckWriteDrives(fs, volumes, tmp.makeFolder("b/prog"), PathStyle::posix()),
+    EXPECT_EQ(CheckWriteDrives(fs, volumes, tmp.makeFolder("b/prog"), PathStyle::native()),
               tmp / "a");
 }
 
 TEST(CheckWriteDrives, NoVolumesGiveEmptyText) {
     FaultyFileSystem fs;
     FakeVolumes volumes;
-    EXPECT_EQ(CheckWriteDrives(fs, volumes, "/opt/tidecopy", PathStyle::posix()), "");
+    EXPECT_EQ(CheckWriteDrives(fs, volumes, "/opt/tidecopy", PathStyle::native()), "");
 }
 
 TEST(CheckWriteDrives, ProbeThatCannotBeDeletedStillCounts) {
@@ -96,7 +96,7 @@ TEST(CheckWriteDrives, ProbeThatCannotBeDeletedStillCounts) {
     FakeVolumes volumes;
     volumes.add(tmp.makeFolder("usb"));
     fs.failOn(FsOperation::RemoveFile, "tmp.tmp", std::make_error_code(std::errc::io_error));
-    EXPECT_EQ(CheckWriteDrives(fs, volumes, "/elsewhere", PathStyle::posix()), tmp / "usb");
+    EXPECT_EQ(CheckWriteDrives(fs, volumes, "/elsewhere", PathStyle::native()), tmp / "usb");
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "RecordingSettingsView.h"
 #include "config/LoadINI.h"
 #include "config/SettingsContext.h"
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/NativeFileSystem.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 
@@ -21,7 +21,7 @@ protected:
         clock.setLocal({2016, 6, 21, 10, 0, 0});
     }
     test::TempFolder m_temp;
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     test::FakePlatform fake{fs};
     Environment& environment = fake.environment;
     test::FakeClock& clock = fake.clock;

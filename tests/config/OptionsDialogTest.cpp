@@ -191,7 +191,7 @@ TEST_F(OptionsConfirmationTest, OkAppliesAllOrNothing) {
                                                        std::to_string(TIDECOPY_VERSION_MINOR) +
                                                        "." + std::to_string(TIDECOPY_VERSION_PATCH)
                                                  : "-");
-        EXPECT_EQ(stored("EXE"), withProfile ? "tidecopy" : "-");
+        EXPECT_EQ(stored("EXE"), withProfile ? programFileName : "-");
     }
     OptionsDialogValues values = dialogValuesOf(options, true);
     ASSERT_TRUE(ConfirmOptions(context, prompts, values));

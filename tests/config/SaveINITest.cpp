@@ -138,7 +138,11 @@ TEST_F(SaveINITest, CommaAndLeadingBlanksSurviveInFields) {
 }
 
 TEST_F(SaveINITest, LineBreakInsideAValueDoesNotShiftTheLinesAfterIt) {
-    const std::string oddFolder = tmp.makeFolder("two\nlines");
+    // Windows refuses such a name; the history entry alone carries the break there.
+    const std::string oddFolder = tmp / "two\nlines";
+#ifndef _WIN32
+    tmp.makeFolder("two\nlines");
+#endif
     changeEverything();
     state.cmbSourceHistory = {{oddFolder, sourceFolder}, 0};
     state.Dir1 = sourceFolder;

@@ -67,7 +67,7 @@ protected:
     OptionSet options;
     MainState state;
     RecordingSettingsView view;
-    SettingsContext context{fake.platform, options, state, view, PathStyle::posix()};
+    SettingsContext context{fake.platform, options, state, view, PathStyle::native()};
     std::string sourceFolder;
     std::string destinationFolder;
 };

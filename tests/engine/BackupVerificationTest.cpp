@@ -1,6 +1,6 @@
 #include "engine/BackupVerification.h"
 
-#include "EngineFiles.h"
+#include "support/SystemFiles.h"
 #include "RunFixture.h"
 
 #include <filesystem>

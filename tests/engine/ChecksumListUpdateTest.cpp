@@ -1,4 +1,4 @@
-#include "EngineFiles.h"
+#include "support/SystemFiles.h"
 #include "RunFixture.h"
 #include "engine/ChecksumList.h"
 

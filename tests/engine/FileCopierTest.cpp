@@ -1,19 +1,24 @@
 #include "engine/FileCopier.h"
 
-#include "EngineFiles.h"
 #include "support/FaultyFileSystem.h"
+#include "support/SystemFiles.h"
 #include "support/TempFolder.h"
 
-#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace tidecopy::test {
 namespace {
 
-constexpr std::int64_t someTimeNs = 1'234'567'890'123'456'789;
+// Windows keeps times in steps of 100 ns.
+constexpr std::int64_t someTimeNs = 1'234'567'890'123'456'700;
+constexpr std::int64_t timeStepNs = 100;
 
 std::error_code errorOf(std::errc e) {
     return std::make_error_code(e);
@@ -33,7 +38,7 @@ protected:
     FileCopier copier(CopyOptions options = {}) {
         options.destinationFolder = m_temp / "dst";
         return FileCopier(
-            m_fs, PathStyle::posix(), std::move(options),
+            m_fs, PathStyle::native(), std::move(options),
             [this](std::string_view text) { m_log += text; }, RunControl{&m_cancel, {}});
     }
     static CopyOptions preserving(int naming = 0, std::string extension = "bak") {
@@ -58,30 +63,30 @@ protected:
     std::atomic<bool> m_cancel{false};
 };
 
-// What a run holds open while copying; every descriptor it opens must go again.
-std::size_t openDescriptors() {
-    const std::filesystem::directory_iterator entries("/proc/self/fd");
-    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
-}
-
 TEST_F(FileCopierTest, CopiesDataTimeAndPermissionsIntoNewFolders) {
-    const std::size_t descriptorsBefore = openDescriptors();
+    const std::size_t handlesBefore = openHandles();
     const std::string source = m_temp.writeFile("src/a.txt", "hello");
     setModifiedNs(source, someTimeNs);
+#ifdef _WIN32
+    // Windows has no permission bits to carry: a file is read-only or not.
+    const std::uint32_t expectedPermissions = 0666;
+#else
     ASSERT_EQ(::chmod(source.c_str(), 04750), 0);
+    const std::uint32_t expectedPermissions = 0750; // set-user-ID is not carried to a new owner
+#endif
     const std::string target = dst("x/y/a.txt");
 
     EXPECT_EQ(copier(CopyOptions{true, false, 0, "", {}}).GoAndCopyTheFile(source, target),
               CopyOutcome::Copied);
     EXPECT_EQ(read("x/y/a.txt"), "hello");
     EXPECT_EQ(modifiedNs(target), someTimeNs);
-    EXPECT_EQ(permissionsOf(target), 0750u) << "set-user-ID is not carried to a new owner";
+    EXPECT_EQ(permissionsOf(target), expectedPermissions);
     EXPECT_EQ(m_log, "");
     EXPECT_TRUE(temporariesIn(dst("x/y")).empty());
     EXPECT_EQ(m_fs.callCount(FsOperation::FlushBeforeReplacing), 0)
         << "a new file replaces nothing";
     EXPECT_EQ(m_fs.callCount(FsOperation::RemoveFile), 0) << "nothing to tidy after a copy";
-    EXPECT_EQ(openDescriptors(), descriptorsBefore);
+    EXPECT_EQ(openHandles(), handlesBefore);
 }
 
 TEST_F(FileCopierTest, OverwritesWithoutPreservingWhenPreservationIsOff) {
@@ -112,6 +117,9 @@ TEST_F(FileCopierTest, PreservedNameFollowsTheNamingOptionWhicheverWayItIsKept) 
         {1, "old", "README", "README.bak", "bak"}, {2, "old", "r.doc", "r.doc.old", "old"},
         {2, "", "r.doc", "r.doc.bak", "bak"},
     };
+    // Windows cannot exchange two names: there only a link keeps the name in place.
+    const int keepsTheName =
+        PathStyle::native().flavor() == PathStyle::Flavor::Windows ? ByLink : ByLink | ByExchange;
     const Case* current = nullptr;
     bool everMissing = false;
     for (FsOperation step :
@@ -136,7 +144,7 @@ TEST_F(FileCopierTest, PreservedNameFollowsTheNamingOptionWhicheverWayItIsKept) 
                                  c.logged + ")\r\n");
             EXPECT_EQ(fc.PreservedCount(), 1u);
             EXPECT_TRUE(temporariesIn(dst("")).empty());
-            EXPECT_EQ(everMissing, way == ByRenames);
+            EXPECT_EQ(everMissing, (way & keepsTheName) == 0);
             ::unlink(dst(c.preserved).c_str());
         }
     }
@@ -147,7 +155,7 @@ TEST_F(FileCopierTest, MissingOrHiddenTargetIsNotPreserved) {
         SCOPED_TRACE(name);
         m_temp.writeFile(std::string("src/") + name, "new");
         if (name[0] == '.')
-            m_temp.writeFile(std::string("dst/") + name, "old");
+            makeHidden(m_temp.writeFile(std::string("dst/") + name, "old"));
         FileCopier c = copier(preserving());
         EXPECT_EQ(c.GoAndCopyTheFile(src(name), dst(name)), CopyOutcome::Copied);
         EXPECT_EQ(read(name), "new");
@@ -175,7 +183,7 @@ TEST_F(FileCopierTest, PreservedChainStopsAtTheFourthStepWithAnError) {
         preserveBy(way);
         FileCopier c = copier(preserving());
         EXPECT_EQ(c.GoAndCopyTheFile(src("r.doc"), dst("r.doc")), CopyOutcome::Failed);
-        EXPECT_EQ(m_log, "File 'r.doc' Error Occured: File exists\r\n");
+        EXPECT_TRUE(namesSystemError(m_log, "r.doc", "File exists")) << m_log;
         EXPECT_EQ(read("r.doc"), "v3");
         EXPECT_EQ(read("r.doc.bak"), "v0");
         EXPECT_EQ(read("r.doc.bak.bak.bak"), "v2");
@@ -297,7 +305,7 @@ TEST_F(FileCopierTest, SourceChangingWhileCopiedIsCopiedAgainOnceThenFails) {
             return;
         ++rewrites;
         m_temp.writeFile("src/a.txt", current->text);
-        setModifiedNs(source, someTimeNs + rewrites);
+        setModifiedNs(source, someTimeNs + rewrites * timeStepNs);
     });
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -311,7 +319,7 @@ TEST_F(FileCopierTest, SourceChangingWhileCopiedIsCopiedAgainOnceThenFails) {
         EXPECT_EQ(m_fs.callCount(FsOperation::CopyFileData) - copiesBefore, 2);
         if (c.outcome == CopyOutcome::Copied) {
             EXPECT_EQ(read("a.txt"), c.text);
-            EXPECT_EQ(modifiedNs(dst("a.txt")), someTimeNs + 1);
+            EXPECT_EQ(modifiedNs(dst("a.txt")), someTimeNs + timeStepNs);
             EXPECT_EQ(m_log, "");
         } else {
             EXPECT_EQ(read("a.txt"), "backup");
@@ -321,6 +329,8 @@ TEST_F(FileCopierTest, SourceChangingWhileCopiedIsCopiedAgainOnceThenFails) {
     }
 }
 
+#ifndef _WIN32
+// Symbolic links as POSIX makes them (Wine makes none; Windows only with a right).
 TEST_F(FileCopierTest, LinksAreRecreatedWithTheirTextAndTime) {
     ASSERT_EQ(::symlink("../some/where", src("link").c_str()), 0);
     setModifiedNs(src("link"), someTimeNs);
@@ -330,19 +340,19 @@ TEST_F(FileCopierTest, LinksAreRecreatedWithTheirTextAndTime) {
     EXPECT_STREQ(text, "../some/where");
     EXPECT_EQ(modifiedNs(dst("link")), someTimeNs);
 }
+#endif
 
 TEST_F(FileCopierTest, UnusualNamesCopy) {
-    const std::string longName(255, 'n');
-    for (const std::string& name : {std::string("line\nbreak"), std::string("\x1b[31mred"),
-                                    std::string("bad\xff\xfe"), longName}) {
+    for (const std::string& name : unusualNames()) {
         m_temp.writeFile("src/" + name, name);
         EXPECT_EQ(copier().GoAndCopyTheFile(src(name), dst(name)), CopyOutcome::Copied);
         EXPECT_EQ(read(name), name);
     }
     // Its preserved name would pass the limit: a failure, and the old file stays.
+    const std::string longName = unusualNames().back();
     EXPECT_EQ(copier(preserving()).GoAndCopyTheFile(src(longName), dst(longName)),
               CopyOutcome::Failed);
-    EXPECT_EQ(m_log, "File '" + longName + "' Error Occured: File name too long\r\n");
+    EXPECT_TRUE(namesSystemError(m_log, longName, "File name too long")) << m_log;
     EXPECT_TRUE(temporariesIn(dst("")).empty());
 }
 
@@ -369,7 +379,11 @@ TEST_F(FileCopierTest, FolderThatCannotBeMadeOrUsedIsReportedWithItsOwnError) {
         EXPECT_EQ(copier(CopyOptions{true, false, 0, "", {}})
                       .GoAndCopyTheFile(src("r.doc"), dst(c.target)),
                   CopyOutcome::Failed);
-        EXPECT_EQ(m_log, "File 'r.doc' Error Occured: " + c.text + "\r\n");
+        if (c.planted == std::errc{}) {
+            EXPECT_TRUE(namesSystemError(m_log, "r.doc", c.text)) << m_log;
+        } else {
+            EXPECT_EQ(m_log, "File 'r.doc' Error Occured: " + c.text + "\r\n");
+        }
     }
     EXPECT_FALSE(m_temp.exists("dst/new"));
     EXPECT_FALSE(m_temp.exists("escape"));
@@ -378,6 +392,7 @@ TEST_F(FileCopierTest, FolderThatCannotBeMadeOrUsedIsReportedWithItsOwnError) {
 
 // Whoever can write the destination plants links to elsewhere: at whatever level, no step
 // of the run (preparing folders, clearing leftovers, copying, preserving) writes there.
+#ifndef _WIN32
 TEST_F(FileCopierTest, LinkPlantedInTheDestinationIsNeverFollowed) {
     const std::string elsewhere = m_temp.makeFolder("elsewhere");
     m_temp.writeFile("elsewhere/.tidecopy-0123456789abcdef.tmp", "theirs");
@@ -426,7 +441,7 @@ TEST_F(FileCopierTest, TheDestinationFolderItselfMayBeALinkOrMissing) {
                           Case{"made/here", true, "made/here/a.txt"}, Case{"missing", false, ""}}) {
         SCOPED_TRACE(c.destination);
         m_log.clear();
-        FileCopier copier(m_fs, PathStyle::posix(),
+        FileCopier copier(m_fs, PathStyle::native(),
                           CopyOptions{c.chkSubFolders, false, 0, "", m_temp / c.destination},
                           [this](std::string_view text) { m_log += text; });
         EXPECT_EQ(copier.GoAndCopyTheFile(src("a.txt"), m_temp / (c.destination + "/a.txt")),
@@ -437,12 +452,13 @@ TEST_F(FileCopierTest, TheDestinationFolderItselfMayBeALinkOrMissing) {
     }
     EXPECT_EQ(m_log, "File 'a.txt' Error Occured: No such file or directory\r\n");
 }
+#endif
 
 // No data reaches the end of these files: only the size itself gives them their length.
 TEST_F(FileCopierTest, TrailingHoleKeepsTheSize) {
     for (const std::string_view data : {"head", ""}) {
         const std::string source = m_temp.writeFile("src/holes", data);
-        ASSERT_EQ(::truncate(source.c_str(), 1 << 20), 0);
+        std::filesystem::resize_file(source, 1 << 20);
         EXPECT_EQ(copier().GoAndCopyTheFile(source, dst("holes")), CopyOutcome::Copied);
         std::string expected(data);
         expected.resize(1 << 20, '\0');
@@ -450,6 +466,7 @@ TEST_F(FileCopierTest, TrailingHoleKeepsTheSize) {
     }
 }
 
+#ifndef _WIN32
 TEST_F(FileCopierTest, SparseFileOfFiveGibibytesKeepsItsDataAndHoles) {
     const std::uint64_t size = std::uint64_t{5} << 30;
     const std::string source = m_temp.writeFile("src/sparse", "head");
@@ -478,6 +495,7 @@ TEST_F(FileCopierTest, SparseFileOfFiveGibibytesKeepsItsDataAndHoles) {
     EXPECT_STREQ(buffer, "tail");
     ::close(fd);
 }
+#endif
 
 } // namespace
 } // namespace tidecopy::test

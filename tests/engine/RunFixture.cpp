@@ -4,7 +4,7 @@ namespace tidecopy::test {
 
 RunFixture::RunFixture()
     : context{fake.platform, prompts, host, options, state, runLog, flags} {
-    volumes.add("/", "", {37'000'000'000, 120'000'000'000});
+    volumes.add(volumeRoot(), "", {37'000'000'000, 120'000'000'000});
     temp.makeFolder("src");
     temp.makeFolder("dst");
     temp.makeFolder("program/Logs");

@@ -27,6 +27,14 @@ protected:
     std::string destination(std::string_view relative) const {
         return temp / ("dst/" + std::string(relative));
     }
+    // The one volume, holding the temporary folder: "/" on POSIX, a drive on Windows.
+    std::string volumeRoot() const { return PathStyle::native().rootOf(temp.path()); }
+    // That volume as the free-space text names it: a drive by its letter and colon.
+    std::string driveText() const {
+        const std::string root = volumeRoot();
+        return PathStyle::native().flavor() == PathStyle::Flavor::Windows ? root.substr(0, 2)
+                                                                          : root;
+    }
 
     TempFolder temp;
     FaultyFileSystem fs;

@@ -1,6 +1,6 @@
 #include "log/DailyLog.h"
 
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/NativeFileSystem.h"
 #include "support/FakeClock.h"
 #include "support/TempFolder.h"
 
@@ -18,7 +18,7 @@ protected:
     void SetUp() override { logs = temp.makeFolder("Logs"); }
 
     void save(std::string_view text, bool chkLog = true) {
-        SaveDailyLog(fs, PathStyle::posix(), clock, logs, chkLog, text);
+        SaveDailyLog(fs, PathStyle::native(), clock, logs, chkLog, text);
     }
     std::size_t fileCount() const {
         return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(logs),
@@ -26,7 +26,7 @@ protected:
     }
 
     test::TempFolder temp;
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     test::FakeClock clock{june21st2016};
     std::string logs;
 };
@@ -50,10 +50,11 @@ TEST_F(DailyLog, SavingTwiceOnOneDayNumbersTheFilesButNeverWritesOneTextTwice) {
 TEST_F(DailyLog, TakesTheFirstFreeNumber) {
     temp.writeFile("Logs/Log 16-06-21 01.log", "kept");
     temp.writeFile("Logs/Log 16-06-21 03.log", "kept");
-    EXPECT_EQ(UniqueLogFileName(fs, PathStyle::posix(), "Log 16-06-21.log", logs),
-              logs + "/Log 16-06-21 02.log");
-    EXPECT_EQ(UniqueLogFileName(fs, PathStyle::posix(), "Log 16-06-21.log", logs + "/"),
-              logs + "/Log 16-06-21 02.log");
+    const PathStyle style = PathStyle::native();
+    EXPECT_EQ(UniqueLogFileName(fs, style, "Log 16-06-21.log", logs),
+              temp / "Logs/Log 16-06-21 02.log");
+    EXPECT_EQ(UniqueLogFileName(fs, style, "Log 16-06-21.log", logs + style.separator()),
+              temp / "Logs/Log 16-06-21 02.log");
 }
 
 TEST_F(DailyLog, WhenAllNumbersAreTakenTheLastIsOverwritten) {

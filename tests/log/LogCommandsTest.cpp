@@ -71,7 +71,7 @@ protected:
     ActivityLog log;
     ScriptedPrompts prompts;
     FakePrinter printer;
-    LogCommands commands{{log, prompts, fs, clock, environment, printer, PathStyle::posix()}};
+    LogCommands commands{{log, prompts, fs, clock, environment, printer, PathStyle::native()}};
 };
 
 TEST_F(LogCommandsTest, OpeningNamesTheLogAndItsFrame) {

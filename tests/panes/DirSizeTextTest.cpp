@@ -1,6 +1,6 @@
 #include "panes/DirSizeText.h"
 
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/NativeFileSystem.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -39,10 +39,10 @@ TEST(GetDirSize, CountsFilesOfTheFolderItselfHiddenOnesIncluded) {
     temp.writeFile("a/one.bin", std::string(1'000'000, 'x'));
     temp.writeFile("a/.hidden", std::string(600'000, 'x'));
     temp.writeFile("a/sub/big.bin", std::string(3'000'000, 'x'));
-    PosixFileSystem fs;
-    EXPECT_EQ(GetDirSize(fs, PathStyle::posix(), temp / "a", ","), "2Mb");
-    EXPECT_EQ(GetDirSize(fs, PathStyle::posix(), temp / "a/", ","), "2Mb");
-    EXPECT_EQ(GetDirSize(fs, PathStyle::posix(), temp / "missing", ","), "0Mb");
+    NativeFileSystem fs;
+    EXPECT_EQ(GetDirSize(fs, PathStyle::native(), temp / "a", ","), "2Mb");
+    EXPECT_EQ(GetDirSize(fs, PathStyle::native(), temp / "a/", ","), "2Mb");
+    EXPECT_EQ(GetDirSize(fs, PathStyle::native(), temp / "missing", ","), "0Mb");
 }
 
 } // namespace

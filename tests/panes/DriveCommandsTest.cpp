@@ -2,7 +2,7 @@
 
 #include "config/MainState.h"
 #include "panes/Panes.h"
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/NativeFileSystem.h"
 #include "support/FakeDisks.h"
 #include "support/FakePlatform.h"
 #include "support/ScriptedPrompts.h"
@@ -50,7 +50,7 @@ protected:
     }
 
     test::TempFolder temp;
-    PosixFileSystem fsys;
+    NativeFileSystem fsys;
     test::FakePlatform fake{fsys};
     test::FakeDisks disks;
     test::ScriptedPrompts prompts;

@@ -6,12 +6,17 @@
 #include "support/FakePlatform.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScriptedPrompts.h"
+#include "support/SystemFiles.h"
 #include "support/TempFolder.h"
 
-#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace tidecopy {
 namespace {
@@ -32,12 +37,12 @@ protected:
     FileCommandsTest() {
         temp.writeFile("disk/a/a.txt", "aaa");
         temp.writeFile("disk/a/b.txt", "bbb");
-        temp.writeFile("disk/a/.env", "new env");
+        test::makeHidden(temp.writeFile("disk/a/.env", "new env"));
         temp.writeFile("disk/a/sub/inner.txt", "inner");
         temp.writeFile("disk/outside.txt", "target of a link");
-        fs::create_symlink(temp / "disk/outside.txt", temp / "disk/a/link.txt");
+        test::makeSymlink(temp / "disk/outside.txt", temp / "disk/a/link.txt");
         temp.writeFile("disk/b/b.txt", "old");
-        temp.writeFile("disk/b/.env", "old env");
+        test::makeHidden(temp.writeFile("disk/b/.env", "old env"));
         fake.volumes.add(temp / "disk", "", {1'000'000, 2'000'000});
         EXPECT_FALSE(panes.setFolder(Pane::Destination, path("disk/b")));
         EXPECT_FALSE(panes.setFolder(Pane::Source, path("disk/a")));
@@ -45,7 +50,7 @@ protected:
 
     std::string path(std::string_view relative) const { return temp / relative; }
     PaneActionContext context() {
-        return {fsys, PathStyle::posix(), prompts, [this](std::string_view text) { log += text; },
+        return {fsys, PathStyle::native(), prompts, [this](std::string_view text) { log += text; },
                 RunControl{&cancel, {}}};
     }
     // A command as the window runs it: its first part, its work, then the refresh.
@@ -76,7 +81,7 @@ protected:
     test::FakePlatform fake{fsys};
     test::ScriptedPrompts prompts;
     MainState state;
-    Panes panes{fake.platform, prompts, state, PathStyle::posix()};
+    Panes panes{fake.platform, prompts, state, PathStyle::native()};
     FileCommands commands{panes, fake.platform, prompts};
     std::string log;
     std::atomic<bool> cancel{false};
@@ -119,6 +124,8 @@ TEST_F(FileCommandsTest, FileCommandsWithoutASelectedFileSayPleaseSelectAFileFir
     EXPECT_TRUE(fake.shell.requests.empty());
 }
 
+#ifndef _WIN32
+// The fallback box shows POSIX permission bits.
 TEST_F(FileCommandsTest, ShellCommandsGoToTheDesktopAndPropertiesHaveAFallback) {
     const std::error_code none = errorOf(std::errc::function_not_supported);
     fake.shell.propertiesAnswer = none;
@@ -147,6 +154,7 @@ TEST_F(FileCommandsTest, ShellCommandsGoToTheDesktopAndPropertiesHaveAFallback) 
     EXPECT_EQ(fake.shell.opened, std::vector<std::string>{a + "/a.txt"});
     EXPECT_EQ(log, "");
 }
+#endif
 
 // Paste asks before replacing anything of that name (a hidden one too), never destroys
 // the marked file by copying it onto itself and keeps the old file on a failed copy.
@@ -182,7 +190,7 @@ TEST_F(FileCommandsTest, PasteCopiesTheMarkedFileFailSafe) {
         if (c.fault)
             fsys.failOn(FsOperation::CopyFileData, "disk/b", c.fault);
         panes.setCopiedFile(path("disk/a/") + c.marked);
-        const std::string target = path(c.intoPane) + "/" + c.marked;
+        const std::string target = path(std::string(c.intoPane) + "/" + c.marked);
         const bool exists = fs::exists(target);
         ASSERT_FALSE(panes.setFolder(Pane::Destination, path(c.intoPane)));
         if (exists)
@@ -262,6 +270,8 @@ TEST_F(FileCommandsTest, RenameAsksForAPlainNameAndReplacesOnlyWhenAllowed) {
 // Full paths, as the folder commands give them: a move to another volume goes by the
 // fail-safe copy, then the old name goes; two names of one file stay as they are; every
 // failure keeps the source and is named.
+#ifndef _WIN32
+// POSIX permission bits, hard links and symbolic links in the tree.
 TEST_F(FileCommandsTest, RenameFileOrDirMovesSafelyAndNamesEveryFailure) {
     struct Fault {
         FsOperation operation;
@@ -333,6 +343,7 @@ TEST_F(FileCommandsTest, RenameFileOrDirMovesSafelyAndNamesEveryFailure) {
         << "a link moves as a link";
     EXPECT_EQ(temp.readFile("disk/a/a.txt"), "aaa");
 }
+#endif
 
 TEST_F(FileCommandsTest, DeleteAsksAndClearsTheMarkOnlyWhenTheFileWent) {
     struct Case {
@@ -350,6 +361,8 @@ TEST_F(FileCommandsTest, DeleteAsksAndClearsTheMarkOnlyWhenTheFileWent) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        if (!temp.exists(std::string("disk/a/") + c.name))
+            continue; // a link this system made none of
         fsys.clearFaults();
         if (c.fault != std::errc{})
             fsys.failOn(FsOperation::RemoveFile, c.name, errorOf(c.fault));
@@ -380,7 +393,7 @@ TEST_F(FileCommandsTest, DeleteAllFilesRefusesTheSystemFoldersWhateverLeadsToThe
     temp.writeFile("disk/WINDOWS/kept.txt", "k");
     temp.writeFile("disk/Windows/System32/kept.txt", "k");
     temp.writeFile("disk/Windows/SYSTEM32/kept.txt", "k");
-    fs::create_directory_symlink(path("disk/Windows/System32"), path("disk/tools"));
+    const bool linked = test::makeSymlink(path("disk/Windows/System32"), path("disk/tools"));
     const std::string windows = "Sorry, but deleting files of the Windows folder is not permitted.";
     const std::string system =
         "Sorry, but deleting files of the Windows\\System folder is not permitted.";
@@ -388,6 +401,8 @@ TEST_F(FileCommandsTest, DeleteAllFilesRefusesTheSystemFoldersWhateverLeadsToThe
          {std::pair{"disk/WINDOWS", windows}, std::pair{"disk/Windows/SYSTEM32", system},
           std::pair{"disk/tools", system}}) {
         SCOPED_TRACE(folder);
+        if (!linked && std::string_view(folder) == "disk/tools")
+            continue;
         ASSERT_FALSE(panes.setFolder(Pane::Source, path(folder)));
         prompts.expectMessage("Delete files", refusal, PromptButtons::Ok);
         EXPECT_FALSE(perform(DeleteAllFiles));
@@ -497,6 +512,16 @@ TEST_F(FileCommandsTest, ACancelledJobStopsBeforeTheNextFile) {
     EXPECT_FALSE(temp.exists("disk/b/a.txt"));
     EXPECT_FALSE(panes.CopiedFile().empty());
     EXPECT_EQ(log, "");
+}
+
+TEST(IsPlainName, RefusesEverySeparatorOfTheSystem) {
+    const PathStyle posix = PathStyle::posix();
+    const PathStyle windows = PathStyle::windows();
+    for (const auto& [style, name, plain] :
+         {std::tuple{posix, "a b.txt", true}, std::tuple{posix, "a\\b", true},
+          std::tuple{posix, "a/b", false}, std::tuple{windows, "a\\b", false},
+          std::tuple{windows, "a/b", false}, std::tuple{windows, "..", false}})
+        EXPECT_EQ(isPlainName(style, name), plain) << name;
 }
 
 } // namespace

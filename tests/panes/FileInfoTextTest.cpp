@@ -1,13 +1,12 @@
 #include "panes/FileInfoText.h"
 #include "panes/FileProperties.h"
 
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/NativeFileSystem.h"
 #include "support/FakeClock.h"
+#include "support/SystemFiles.h"
 #include "support/TempFolder.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace tidecopy {
 namespace {
@@ -49,19 +48,18 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(GetFileSizeDateTime, ReadsTheFileOfTheFolder) {
     test::TempFolder temp;
     const std::string file = temp.writeFile("f/report.txt", std::string(12'900, 'x'));
-    PosixFileSystem fs;
-    const timespec times[2] = {{0, UTIME_OMIT}, {1'466'517'787, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+    NativeFileSystem fs;
+    test::setModifiedNs(file, 1'466'517'787'000'000'000);
     const test::FakeClock utc;
     for (const std::string& folder : {temp / "f", temp / "f/"})
-        EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), folder, "report.txt", 40, utc, {}),
+        EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::native(), folder, "report.txt", 40, utc, {}),
                   "report.txt 2016-06-21 14:03:07 - 13kB");
 }
 
 TEST(GetFileSizeDateTime, AFileGoneSinceTheListingShowsItsNameAlone) {
     test::TempFolder temp;
-    PosixFileSystem fs;
-    EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::posix(), temp.path(), "gone.txt", 40,
+    NativeFileSystem fs;
+    EXPECT_EQ(GetFileSizeDateTime(fs, PathStyle::native(), temp.path(), "gone.txt", 40,
                                   test::FakeClock(), {}),
               "gone.txt");
 }

@@ -2,7 +2,8 @@
 
 #include "config/MainState.h"
 #include "panes/Panes.h"
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/Errors.h"
+#include "platform/NativeFileSystem.h"
 #include "support/FakePlatform.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
@@ -23,13 +24,13 @@ protected:
     }
 
     test::TempFolder m_temp;
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     test::FakePlatform fake{fs};
     test::FakeVolumes& volumes = fake.volumes;
     test::FakeShell& shell = fake.shell;
     test::ScriptedPrompts prompts;
     MainState state;
-    Panes panes{fake.platform, prompts, state, PathStyle::posix()};
+    Panes panes{fake.platform, prompts, state, PathStyle::native()};
 };
 
 TEST_F(FolderChoiceTest, AHistoryEntryMovesItsPane) {
@@ -41,12 +42,19 @@ TEST_F(FolderChoiceTest, AHistoryEntryMovesItsPane) {
 
 TEST_F(FolderChoiceTest, AMissingHistoryFolderIsReportedWithTheWordingOfThePhase) {
     state.cmbSourceHistory = {{m_temp / "gone"}, 0};
-    const std::string drive = "Could not access drive " + m_temp.path();
+    // A POSIX drive is the volume's mount point; a Windows one the path's drive letter, and
+    // Windows reports a missing folder as its path not found (3).
+    const bool windows = PathStyle::native().flavor() == PathStyle::Flavor::Windows;
+    const std::string drive = "Could not access drive " +
+                              (windows ? PathStyle::native().rootOf(m_temp.path()) : m_temp.path());
+    const int missing = windows ? 3 : 2;
     for (const auto& [phase, text] :
          {std::pair{StartUpPhase::Loading, drive + " during recall of last used folders.\r\n\r\n"
                                                    "Please select another drive."},
-          std::pair{StartUpPhase::Done, drive + "\r\n\r\nNo such file or directory"}}) {
-        prompts.expectMessage("Error reading drive. Err Nr:2", text, PromptButtons::Ok);
+          std::pair{StartUpPhase::Done,
+                    drive + "\r\n\r\n" + describeError(errorFromNative(missing))}}) {
+        prompts.expectMessage("Error reading drive. Err Nr:" + std::to_string(missing), text,
+                              PromptButtons::Ok);
         EXPECT_TRUE(chooseHistoryEntry(panes, state, prompts, Pane::Source, phase));
         EXPECT_EQ(state.Dir1, m_temp / "home/start");
     }

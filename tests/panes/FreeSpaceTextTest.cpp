@@ -35,12 +35,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GetFreeSpace, StartsWithTheMountPointOnPosixAndTheDriveOnWindows) {
     test::FakeVolumes volumes;
+    EXPECT_EQ(GetFreeSpace(volumes, PathStyle::windows(), "e:\\backup"), "E: 0 Mb free of 0 Mb");
+    // Mount points are found the system's own way.
+    if (PathStyle::native().flavor() == PathStyle::Flavor::Windows)
+        return;
     volumes.add("/");
     volumes.add("/media/usb", "STICK", {2'000'000'000, 8'000'000'000});
     EXPECT_EQ(GetFreeSpace(volumes, PathStyle::posix(), "/media/usb/backup"),
               "/media/usb 2 Gb free of 8 Gb");
     EXPECT_EQ(GetFreeSpace(volumes, PathStyle::posix(), "/home"), "/ 0 Mb free of 0 Mb");
-    EXPECT_EQ(GetFreeSpace(volumes, PathStyle::windows(), "e:\\backup"), "E: 0 Mb free of 0 Mb");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "panes/Panes.h"
 
 #include "config/MainState.h"
+#include "panes/DriveTexts.h"
 #include "support/FakePlatform.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScriptedPrompts.h"
@@ -33,6 +34,13 @@ protected:
     }
 
     std::string path(std::string_view relative) const { return m_temp / relative; }
+    // The free-space text's name for the volume of a folder: its mount point on POSIX,
+    // the drive's letter and colon on Windows.
+    std::string freeSpaceDrive(std::string_view relative) const {
+        return PathStyle::native().flavor() == PathStyle::Flavor::Windows
+                   ? driveTextInMessages(PathStyle::native(), path(relative).substr(0, 2))
+                   : path(relative);
+    }
 
     test::TempFolder m_temp;
     test::FaultyFileSystem fs;
@@ -41,7 +49,7 @@ protected:
     test::FakeShell& shell = fake.shell;
     test::ScriptedPrompts prompts;
     MainState state;
-    Panes panes{fake.platform, prompts, state, PathStyle::posix()};
+    Panes panes{fake.platform, prompts, state, PathStyle::native()};
     std::vector<PaneChange> changes;
 };
 
@@ -92,7 +100,7 @@ TEST_F(PanesTest, RenameAndDeleteOfTheFolderAreOffAtADriveRootOnly) {
     EXPECT_FALSE(panes.pane(Pane::Destination).folderRenameDeleteEnabled);
     ASSERT_FALSE(panes.setFolder(Pane::Destination, path("usb/photos")));
     EXPECT_TRUE(panes.pane(Pane::Destination).folderRenameDeleteEnabled);
-    ASSERT_FALSE(panes.setFolder(Pane::Destination, "/"));
+    ASSERT_FALSE(panes.setFolder(Pane::Destination, PathStyle::native().rootOf(path(""))));
     EXPECT_FALSE(panes.pane(Pane::Destination).folderRenameDeleteEnabled);
 }
 
@@ -131,7 +139,7 @@ TEST_F(PanesTest, ChoosingADriveShowsItsFreeSpaceAndReturnsToItsLastFolder) {
 
     EXPECT_EQ(panes.pane(Pane::Destination).folder, path("usb/photos"));
     EXPECT_EQ(panes.ActiveDrive(), Pane::Destination);
-    EXPECT_EQ(panes.labels().lblFreeSpace, path("usb") + " 2 Gb free of 8 Gb");
+    EXPECT_EQ(panes.labels().lblFreeSpace, freeSpaceDrive("usb") + " 2 Gb free of 8 Gb");
 }
 
 TEST_F(PanesTest, ADriveThatCannotBeReadIsReportedAndTheDriveListGoesBack) {
@@ -142,7 +150,10 @@ TEST_F(PanesTest, ADriveThatCannotBeReadIsReportedAndTheDriveListGoesBack) {
           std::pair{Pane::Destination, "Error reading drive. Error Nr:19"}}) {
         ASSERT_FALSE(panes.setFolder(side, path("disk/data")));
         prompts.expectMessage(
-            title, "Could not access drive " + path("usb") + " [STICK]\r\n\r\nNo such device",
+            title,
+            "Could not access drive " +
+                driveTextInMessages(PathStyle::native(), path("usb") + " [STICK]") +
+                "\r\n\r\nNo such device",
             PromptButtons::Ok);
 
         EXPECT_TRUE(panes.chooseDrive(side, path("usb")));
@@ -174,12 +185,18 @@ TEST_F(PanesTest, StartUpLabelsComeFromTheSourcePane) {
     ASSERT_FALSE(panes.setFolder(Pane::Source, path("usb/photos")));
     ASSERT_FALSE(panes.setFolder(Pane::Destination, path("disk/data")));
     panes.fillStartUpLabels();
-    EXPECT_EQ(panes.labels().lblFreeSpace, path("usb") + " 2 Gb free of 8 Gb");
+    EXPECT_EQ(panes.labels().lblFreeSpace, freeSpaceDrive("usb") + " 2 Gb free of 8 Gb");
     EXPECT_EQ(panes.pane(Pane::Source).lblTotalFiles, "Total file count = 0");
     EXPECT_EQ(panes.pane(Pane::Destination).lblTotalFiles, "Total file count = 2");
 }
 
 TEST_F(PanesTest, TheFolderListShowsTheAncestorsFromTheRoot) {
+    if (PathStyle::native().flavor() == PathStyle::Flavor::Windows) {
+        EXPECT_EQ(panes.ancestorsOf("D:\\home\\user\\"),
+                  (std::vector<std::string>{"D:\\", "D:\\home", "D:\\home\\user"}));
+        EXPECT_EQ(panes.ancestorsOf("D:\\"), std::vector<std::string>{"D:\\"});
+        return;
+    }
     EXPECT_EQ(panes.ancestorsOf("/home/user/"),
               (std::vector<std::string>{"/", "/home", "/home/user"}));
     EXPECT_EQ(panes.ancestorsOf("/"), std::vector<std::string>{"/"});

@@ -16,7 +16,7 @@ public:
     explicit ReadOnlyInstallation(std::string folder)
         : m_folder(std::move(folder)) {}
     bool isWritableFolder(const std::string& folder) override {
-        return folder != m_folder && PosixFileSystem::isWritableFolder(folder);
+        return folder != m_folder && NativeFileSystem::isWritableFolder(folder);
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "platform/IniSettingsStore.h"
 
+#include "SettingsStoreRoundTrip.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 
@@ -12,21 +13,8 @@ TEST(IniSettingsStore, SavesGetsAndRemovesByApplicationSectionAndKey) {
     test::TempFolder temp;
     test::FaultyFileSystem fs;
     IniSettingsStore store(fs, temp / "config");
-
-    EXPECT_EQ(store.get("OrnCaldrix", "Tidecopy", "NoURLupdate", "No"), "No");
-    ASSERT_FALSE(store.save("OrnCaldrix", "Tidecopy", "NoURLupdate", "Yes"));
-    ASSERT_FALSE(store.save("OrnCaldrix", "Tidecopy", "Path", "/opt/tide copy=1"));
-    ASSERT_FALSE(store.save("OrnCaldrix", "Other", "Path", "line\nbreak\\"));
-
     IniSettingsStore reopened(fs, temp / "config");
-    EXPECT_EQ(reopened.get("OrnCaldrix", "Tidecopy", "NoURLupdate", ""), "Yes");
-    EXPECT_EQ(reopened.get("OrnCaldrix", "Tidecopy", "Path", ""), "/opt/tide copy=1");
-    EXPECT_EQ(reopened.get("OrnCaldrix", "Other", "Path", ""), "line\nbreak\\");
-    EXPECT_EQ(reopened.get("Elsewhere", "Tidecopy", "Path", "none"), "none");
-
-    ASSERT_FALSE(reopened.remove("OrnCaldrix", "Tidecopy", "Path"));
-    EXPECT_EQ(store.get("OrnCaldrix", "Tidecopy", "Path", "gone"), "gone");
-    EXPECT_EQ(store.get("OrnCaldrix", "Tidecopy", "NoURLupdate", ""), "Yes");
+    test::expectSettingsStoreRoundTrip(store, reopened);
 }
 
 TEST(IniSettingsStore, FailedSaveKeepsEarlierValues) {

@@ -1,5 +1,9 @@
 #include "support/FaultyFileSystem.h"
 
+#include "platform/PathStyle.h"
+
+#include <algorithm>
+
 namespace tidecopy::test {
 
 namespace {
@@ -28,6 +32,8 @@ FsOperation operationOf(FileSystem::RenameMode mode) {
 
 void FaultyFileSystem::failOn(FsOperation operation, std::string pathContains,
                               std::error_code error) {
+    // Tests name parts of paths with slashes, whatever the system's separator.
+    std::replace(pathContains.begin(), pathContains.end(), '/', PathStyle::native().separator());
     m_faults.push_back({operation, std::move(pathContains), error});
 }
 
@@ -59,110 +65,111 @@ std::error_code FaultyFileSystem::fault(FsOperation operation, const std::string
 std::error_code FaultyFileSystem::listFolder(const std::string& folder,
                                              std::vector<FolderEntry>& entries) {
     return unlessPlanted(fault(FsOperation::ListFolder, folder),
-                         [&] { return PosixFileSystem::listFolder(folder, entries); });
+                         [&] { return NativeFileSystem::listFolder(folder, entries); });
 }
 
 Result<EntryInfo> FaultyFileSystem::entryInfo(const std::string& path) {
     return unlessPlanted(fault(FsOperation::EntryInfo, path),
-                         [&] { return PosixFileSystem::entryInfo(path); });
+                         [&] { return NativeFileSystem::entryInfo(path); });
 }
 
 Result<FileIdentity> FaultyFileSystem::identityOf(const std::string& path) {
     return unlessPlanted(fault(FsOperation::IdentityOf, path),
-                         [&] { return PosixFileSystem::identityOf(path); });
+                         [&] { return NativeFileSystem::identityOf(path); });
 }
 
 Result<std::string> FaultyFileSystem::canonicalPath(const std::string& path) {
     return unlessPlanted(fault(FsOperation::CanonicalPath, path),
-                         [&] { return PosixFileSystem::canonicalPath(path); });
+                         [&] { return NativeFileSystem::canonicalPath(path); });
 }
 
 std::error_code FaultyFileSystem::createFolder(const std::string& path) {
     return unlessPlanted(fault(FsOperation::CreateFolder, path),
-                         [&] { return PosixFileSystem::createFolder(path); });
+                         [&] { return NativeFileSystem::createFolder(path); });
 }
 
 std::error_code FaultyFileSystem::removeFile(const std::string& path) {
     return unlessPlanted(fault(FsOperation::RemoveFile, path),
-                         [&] { return PosixFileSystem::removeFile(path); });
+                         [&] { return NativeFileSystem::removeFile(path); });
 }
 
 Result<std::string> FaultyFileSystem::readWholeFile(const std::string& path) {
     return unlessPlanted(fault(FsOperation::ReadWholeFile, path),
-                         [&] { return PosixFileSystem::readWholeFile(path); });
+                         [&] { return NativeFileSystem::readWholeFile(path); });
 }
 
 std::error_code FaultyFileSystem::writeWholeFileAtomically(const std::string& path,
                                                            const std::string& contents) {
-    return unlessPlanted(fault(FsOperation::WriteWholeFileAtomically, path),
-                         [&] { return PosixFileSystem::writeWholeFileAtomically(path, contents); });
+    return unlessPlanted(fault(FsOperation::WriteWholeFileAtomically, path), [&] {
+        return NativeFileSystem::writeWholeFileAtomically(path, contents);
+    });
 }
 
 std::error_code FaultyFileSystem::createNewFile(const std::string& path,
                                                 const std::string& contents) {
     return unlessPlanted(fault(FsOperation::CreateNewFile, path),
-                         [&] { return PosixFileSystem::createNewFile(path, contents); });
+                         [&] { return NativeFileSystem::createNewFile(path, contents); });
 }
 
 Result<std::string> FaultyFileSystem::readSymlink(const std::string& path) {
     return unlessPlanted(fault(FsOperation::ReadSymlink, path),
-                         [&] { return PosixFileSystem::readSymlink(path); });
+                         [&] { return NativeFileSystem::readSymlink(path); });
 }
 
 Result<std::int64_t> FaultyFileSystem::timestampResolutionNs(const std::string& path) {
     return unlessPlanted(fault(FsOperation::TimestampResolution, path),
-                         [&] { return PosixFileSystem::timestampResolutionNs(path); });
+                         [&] { return NativeFileSystem::timestampResolutionNs(path); });
 }
 
 std::error_code FaultyFileSystem::flushAndDropCache(const std::string& path) {
     return unlessPlanted(fault(FsOperation::FlushAndDropCache, path),
-                         [&] { return PosixFileSystem::flushAndDropCache(path); });
+                         [&] { return NativeFileSystem::flushAndDropCache(path); });
 }
 
 Result<bool> FaultyFileSystem::compareContents(const std::string& first, const std::string& second,
                                                const CancelCheck& cancelled,
                                                const ByteSink& secondBytes) {
     return unlessPlanted(fault(FsOperation::CompareContents, second), [&] {
-        return PosixFileSystem::compareContents(first, second, cancelled, secondBytes);
+        return NativeFileSystem::compareContents(first, second, cancelled, secondBytes);
     });
 }
 
 std::error_code FaultyFileSystem::readContents(const std::string& path, const ByteSink& sink,
                                                const CancelCheck& cancelled) {
     return unlessPlanted(fault(FsOperation::ReadContents, path),
-                         [&] { return PosixFileSystem::readContents(path, sink, cancelled); });
+                         [&] { return NativeFileSystem::readContents(path, sink, cancelled); });
 }
 
 std::error_code FaultyFileSystem::flushVolume(const std::string& path) {
     return unlessPlanted(fault(FsOperation::FlushVolume, path),
-                         [&] { return PosixFileSystem::flushVolume(path); });
+                         [&] { return NativeFileSystem::flushVolume(path); });
 }
 
 Result<OpenFolder> FaultyFileSystem::openFolder(const std::string& path) {
     return unlessPlanted(fault(FsOperation::OpenFolder, path),
-                         [&] { return PosixFileSystem::openFolder(path); });
+                         [&] { return NativeFileSystem::openFolder(path); });
 }
 
 Result<OpenFolder> FaultyFileSystem::openSubfolder(const OpenFolder& base,
                                                    const std::string& relative) {
     return unlessPlanted(fault(FsOperation::OpenFolder, base.path + relative),
-                         [&] { return PosixFileSystem::openSubfolder(base, relative); });
+                         [&] { return NativeFileSystem::openSubfolder(base, relative); });
 }
 
 std::error_code FaultyFileSystem::createSubfolder(const OpenFolder& base, const std::string& name) {
     return unlessPlanted(fault(FsOperation::CreateFolder, base.path + name),
-                         [&] { return PosixFileSystem::createSubfolder(base, name); });
+                         [&] { return NativeFileSystem::createSubfolder(base, name); });
 }
 
 Result<EntryInfo> FaultyFileSystem::entryInfoIn(const OpenFolder& folder, const std::string& name) {
     return unlessPlanted(fault(FsOperation::EntryInfo, folder.path + name),
-                         [&] { return PosixFileSystem::entryInfoIn(folder, name); });
+                         [&] { return NativeFileSystem::entryInfoIn(folder, name); });
 }
 
 std::error_code FaultyFileSystem::listOpenFolder(const OpenFolder& folder,
                                                  std::vector<FolderEntry>& entries) {
     return unlessPlanted(fault(FsOperation::ListFolder, folder.path),
-                         [&] { return PosixFileSystem::listOpenFolder(folder, entries); });
+                         [&] { return NativeFileSystem::listOpenFolder(folder, entries); });
 }
 
 Result<TemporaryFile> FaultyFileSystem::createTemporaryCopy(const OpenFolder& folder,
@@ -173,88 +180,88 @@ Result<TemporaryFile> FaultyFileSystem::createTemporaryCopy(const OpenFolder& fo
         return cancelled && cancelled(bytesDone);
     };
     Result<TemporaryFile> copy =
-        PosixFileSystem::createTemporaryCopy(folder, source, checkWithHooks);
+        NativeFileSystem::createTemporaryCopy(folder, source, checkWithHooks);
     const std::error_code planted =
         fault(FsOperation::CopyFileData, copy ? copy->path() : folder.path);
     if (!planted)
         return copy;
     if (copy)
-        PosixFileSystem::removeIn(folder, copy->name);
+        NativeFileSystem::removeIn(folder, copy->name);
     return planted;
 }
 
 std::error_code FaultyFileSystem::setTemporaryTime(TemporaryFile& file, std::int64_t modifiedNs) {
     return unlessPlanted(fault(FsOperation::SetModifiedTime, file.path()),
-                         [&] { return PosixFileSystem::setTemporaryTime(file, modifiedNs); });
+                         [&] { return NativeFileSystem::setTemporaryTime(file, modifiedNs); });
 }
 
 std::error_code FaultyFileSystem::setTemporaryPermissions(TemporaryFile& file,
                                                           std::uint32_t permissions) {
     return unlessPlanted(fault(FsOperation::SetPermissions, file.path()), [&] {
-        return PosixFileSystem::setTemporaryPermissions(file, permissions);
+        return NativeFileSystem::setTemporaryPermissions(file, permissions);
     });
 }
 
 std::error_code FaultyFileSystem::flushBeforeReplacing(TemporaryFile& file) {
     return unlessPlanted(fault(FsOperation::FlushBeforeReplacing, file.path()),
-                         [&] { return PosixFileSystem::flushBeforeReplacing(file); });
+                         [&] { return NativeFileSystem::flushBeforeReplacing(file); });
 }
 
 Result<std::string> FaultyFileSystem::createTemporaryLink(const OpenFolder& folder,
                                                           const std::string& targetText) {
     return unlessPlanted(fault(FsOperation::CreateSymlink, folder.path),
-                         [&] { return PosixFileSystem::createTemporaryLink(folder, targetText); });
+                         [&] { return NativeFileSystem::createTemporaryLink(folder, targetText); });
 }
 
 std::error_code FaultyFileSystem::setLinkTime(const OpenFolder& folder, const std::string& name,
                                               std::int64_t modifiedNs) {
     return unlessPlanted(fault(FsOperation::SetModifiedTime, folder.path + name),
-                         [&] { return PosixFileSystem::setLinkTime(folder, name, modifiedNs); });
+                         [&] { return NativeFileSystem::setLinkTime(folder, name, modifiedNs); });
 }
 
 std::error_code FaultyFileSystem::linkIn(const OpenFolder& folder, const std::string& existing,
                                          const std::string& newName) {
     return unlessPlanted(fault(FsOperation::HardLink, folder.path + newName),
-                         [&] { return PosixFileSystem::linkIn(folder, existing, newName); });
+                         [&] { return NativeFileSystem::linkIn(folder, existing, newName); });
 }
 
 std::error_code FaultyFileSystem::renameIn(const OpenFolder& folder, const std::string& from,
                                            const std::string& to, RenameMode mode) {
     return unlessPlanted(fault(operationOf(mode), folder.path + to),
-                         [&] { return PosixFileSystem::renameIn(folder, from, to, mode); });
+                         [&] { return NativeFileSystem::renameIn(folder, from, to, mode); });
 }
 
 std::error_code FaultyFileSystem::renamePath(const std::string& from, const std::string& to,
                                              RenameMode mode) {
     return unlessPlanted(fault(operationOf(mode), to),
-                         [&] { return PosixFileSystem::renamePath(from, to, mode); });
+                         [&] { return NativeFileSystem::renamePath(from, to, mode); });
 }
 
 std::error_code FaultyFileSystem::removeIn(const OpenFolder& folder, const std::string& name) {
     return unlessPlanted(fault(FsOperation::RemoveFile, folder.path + name),
-                         [&] { return PosixFileSystem::removeIn(folder, name); });
+                         [&] { return NativeFileSystem::removeIn(folder, name); });
 }
 
 std::error_code FaultyFileSystem::removeFolderIn(const OpenFolder& folder,
                                                  const std::string& name) {
     return unlessPlanted(fault(FsOperation::RemoveFolder, folder.path + name),
-                         [&] { return PosixFileSystem::removeFolderIn(folder, name); });
+                         [&] { return NativeFileSystem::removeFolderIn(folder, name); });
 }
 
 std::error_code FaultyFileSystem::allowRemovingFrom(const OpenFolder& folder) {
     return unlessPlanted(fault(FsOperation::SetPermissions, folder.path),
-                         [&] { return PosixFileSystem::allowRemovingFrom(folder); });
+                         [&] { return NativeFileSystem::allowRemovingFrom(folder); });
 }
 
 Result<FileIdentity> FaultyFileSystem::identityOfOpen(const OpenFolder& folder) {
     return unlessPlanted(fault(FsOperation::IdentityOf, folder.path),
-                         [&] { return PosixFileSystem::identityOfOpen(folder); });
+                         [&] { return NativeFileSystem::identityOfOpen(folder); });
 }
 
 std::error_code FaultyFileSystem::removeUnusedTemporary(const OpenFolder& folder,
                                                         const std::string& name) {
     return unlessPlanted(fault(FsOperation::RemoveTemporary, folder.path + name),
-                         [&] { return PosixFileSystem::removeUnusedTemporary(folder, name); });
+                         [&] { return NativeFileSystem::removeUnusedTemporary(folder, name); });
 }
 
 } // namespace tidecopy::test

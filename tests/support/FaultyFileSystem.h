@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/NativeFileSystem.h"
 
 #include <array>
 #include <atomic>
@@ -46,7 +46,7 @@ enum class FsOperation {
 // bits cannot produce these failures. Operations inside an open folder are matched on the
 // folder's path followed by the name. A hook runs a test's own code when an operation is
 // called: two runs at once, a file rewritten while it is copied, a look at every step.
-class FaultyFileSystem : public PosixFileSystem {
+class FaultyFileSystem : public NativeFileSystem {
 public:
     void failOn(FsOperation operation, std::string pathContains, std::error_code error);
     void clearFaults() { m_faults.clear(); }

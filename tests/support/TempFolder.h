@@ -15,8 +15,10 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::string& path() const { return m_path; }
-    // path() + "/" + relative
+    // path() + separator + relative; the slashes of relative become the system's separator.
     std::string operator/(std::string_view relative) const;
+    // The part of a path below the folder, with slashes: the reverse of operator/.
+    std::string relative(std::string_view path) const;
 
     // Creates the file (and its missing folders) with the given contents.
     std::string writeFile(std::string_view relative, std::string_view contents) const;

@@ -4,7 +4,7 @@
 #include "config/SaveINI.h"
 #include "log/ui/QtLogPrinter.h"
 #include "panes/SplitTheText.h"
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/NativeFileSystem.h"
 #include "support/FakeDisks.h"
 #include "support/FakePlatform.h"
 #include "support/FakeWeb.h"
@@ -26,7 +26,7 @@ namespace test {
 
 // The real file system, except that copying a file whose path holds the gate's text
 // waits until the test opens the gate: a run held in the middle of its files.
-class GatedFileSystem : public PosixFileSystem {
+class GatedFileSystem : public NativeFileSystem {
 public:
     void closeGate(std::string pathContains) {
         std::lock_guard lock(m_mutex);
@@ -49,7 +49,7 @@ public:
                 m_changed.wait(lock, [this] { return m_open; });
             }
         }
-        return PosixFileSystem::createTemporaryCopy(folder, source, cancelled);
+        return NativeFileSystem::createTemporaryCopy(folder, source, cancelled);
     }
 
 private:

@@ -35,16 +35,7 @@ Environment makeEnvironment(FileSystem& fs, const std::string& programFolder,
         installedResourceFolder(fs, environment.programFolder);
     environment.resourceFolder = installed.value_or(environment.programFolder);
     // Root may write to /usr/bin; an installed copy still never keeps user files there.
-    if (!installed && fs.isWritableFolder(environment.programFolder)) {
-        environment.dataFolder = environment.programFolder;
-    } else {
-        fs.createFolder(configHome);
-        environment.dataFolder = style.join(configHome, "Tidecopy");
-        fs.createFolder(environment.dataFolder);
-    }
-    // Existing folders answer file_exists, which is what we want.
-    fs.createFolder(environment.profilesFolder());
-    fs.createFolder(environment.logsFolder());
+    placeDataFolder(fs, environment, !installed && fs.isWritableFolder(environment.programFolder));
     return environment;
 }
 

@@ -8,26 +8,6 @@
 
 namespace tidecopy {
 
-namespace {
-
-std::tm calendarTimeOf(const LocalDateTime& moment) {
-    std::tm time{};
-    time.tm_year = moment.year - 1900;
-    time.tm_mon = moment.month - 1;
-    time.tm_mday = moment.day;
-    time.tm_hour = moment.hour;
-    time.tm_min = moment.minute;
-    time.tm_sec = moment.second;
-    time.tm_isdst = -1;
-    // Fills in the weekday a locale's date may name.
-    std::tm normalised = time;
-    if (std::mktime(&normalised) != static_cast<std::time_t>(-1))
-        return normalised;
-    return time;
-}
-
-} // namespace
-
 DisplayFormats localeDisplayFormats(const char* localeName) {
     DisplayFormats formats;
     const locale_t opened = ::newlocale(LC_TIME_MASK | LC_NUMERIC_MASK, localeName, locale_t{});

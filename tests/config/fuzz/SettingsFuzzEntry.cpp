@@ -5,7 +5,7 @@
 #include "config/SaveINI.h"
 #include "config/SettingsFormat.h"
 #include "config/TextEncoding.h"
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/NativeFileSystem.h"
 #include "support/FakePlatform.h"
 
 namespace tidecopy::fuzz {
@@ -14,7 +14,7 @@ namespace {
 
 // The real file system class with every call loading can make answering that nothing
 // exists and nothing can be written, so fuzzing never touches the machine's files.
-class EmptyFileSystem : public PosixFileSystem {
+class EmptyFileSystem : public NativeFileSystem {
 public:
     std::error_code listFolder(const std::string&, std::vector<FolderEntry>&) override {
         return missing();
