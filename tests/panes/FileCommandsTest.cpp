@@ -304,6 +304,13 @@ TEST_F(FileCommandsTest, RenameFileOrDirMovesSafelyAndNamesEveryFailure) {
          "RenameFileOrDir",
          "Error: 28. No space left on device",
          false},
+        // Cancel during the copy: no box, the source stays.
+        {"disk/a/b.txt",
+         "disk/b/moved.txt",
+         {otherVolume, {FsOperation::CopyFileData, "disk/b", std::errc::operation_canceled}},
+         nullptr,
+         nullptr,
+         false},
         {"disk/a/b.txt",
          "disk/b/moved.txt",
          {otherVolume, {FsOperation::RemoveFile, "a/b.txt", std::errc::io_error}},
