@@ -1,5 +1,6 @@
 #include "platform/Errors.h"
 #include "platform/FileSystemError.h"
+#include "platform/posix/CloneMemory.h"
 #include "platform/posix/FileDescriptor.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixTemporaries.h"
@@ -48,13 +49,25 @@ bool meansUnsupported(int error) {
            error == ENOSYS || error == EBADF;
 }
 
+// The two file systems of one copy and what cloning between them has answered before.
+struct ClonePair {
+    CloneMemory& memory;
+    dev_t source;
+    dev_t destination;
+};
+
 // Fast path: FICLONE shares the source's extents (btrfs, XFS, bcachefs). It copies
-// nothing when it fails, so any "not supported" answer falls back to copying bytes.
-bool tryClone(const CopyJob& job, std::error_code& error) {
+// nothing when it fails, so any "not supported" answer falls back to copying bytes; the
+// copy_file_range that follows still shares extents where the kernel can.
+bool tryClone(const CopyJob& job, const ClonePair& pair, std::error_code& error) {
+    if (!pair.memory.worthTrying(pair.source, pair.destination))
+        return false;
     if (::ioctl(job.out, FICLONE, job.in) == 0)
         return true;
-    if (!meansUnsupported(errno) && errno != EPERM)
-        error = lastNativeError();
+    const int failure = errno;
+    pair.memory.learn(pair.source, pair.destination, failure);
+    if (!meansUnsupported(failure) && failure != EPERM)
+        error = errorFromNative(failure);
     return false;
 }
 
@@ -214,13 +227,13 @@ std::size_t readFully(int fd, char* buffer, std::size_t length, std::error_code&
     return total;
 }
 
-std::error_code copyBytes(int in, int out, const struct stat& st,
+std::error_code copyBytes(int in, int out, const struct stat& st, const ClonePair& clone,
                           const FileSystem::CancelCheck& cancelled) {
     CopyJob job{in, out, static_cast<std::uint64_t>(st.st_size), 0, cancelled};
     if (isCancelled(job))
         return canceledError();
     std::error_code error;
-    if (job.size > 0 && !tryClone(job, error) && !error)
+    if (job.size > 0 && !tryClone(job, clone, error) && !error)
         error = copyData(job, mayHaveHoles(st));
     // Some network file systems report a failed write only when a descriptor is closed. A
     // duplicate is closed, so the lock, which belongs to the original, stays.
@@ -277,11 +290,14 @@ Result<TemporaryFile> PosixFileSystem::createTemporaryCopy(const OpenFolder& fol
     struct stat before {};
     if (auto error = checkRegularFile(in, before))
         return error;
-    Result<TemporaryFile> temporary = createLockedTemporary(folder);
+    dev_t destination = 0;
+    Result<TemporaryFile> temporary = createLockedTemporary(folder, destination);
     if (!temporary)
         return temporary;
     TemporaryFile& file = temporary.value();
-    std::error_code error = copyBytes(in.get(), descriptorOf(file.handle), before, cancelled);
+    const ClonePair clone{m_clones, before.st_dev, destination};
+    std::error_code error =
+        copyBytes(in.get(), descriptorOf(file.handle), before, clone, cancelled);
     if (!error)
         error = unchangedSince(in.get(), before);
     if (error) {

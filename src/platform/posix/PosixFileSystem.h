@@ -1,12 +1,14 @@
 #pragma once
 
 #include "platform/FileSystem.h"
+#include "platform/posix/CloneMemory.h"
 
 #include <string_view>
 
 namespace tidecopy {
 
-// The POSIX backend of FileSystem. Holds no state; one instance may serve every thread.
+// The POSIX backend of FileSystem. Its only state, where cloning does not work, is
+// shared safely: one instance may serve every thread.
 class PosixFileSystem : public FileSystem {
 public:
     std::error_code listFolder(const std::string& folder,
@@ -66,6 +68,9 @@ public:
                                 std::int64_t modifiedNs) override;
     Result<std::string> readSymlink(const std::string& path) override;
     Result<std::int64_t> timestampResolutionNs(const std::string& path) override;
+
+private:
+    CloneMemory m_clones;
 };
 
 // Hidden = leading dot; system = neither regular file, directory nor symbolic link.

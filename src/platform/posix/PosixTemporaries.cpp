@@ -24,6 +24,12 @@ bool nameLeadsTo(int folderFd, const std::string& name, int fd) {
            ::fstat(fd, &held) == 0 && byName.st_ino == held.st_ino && byName.st_dev == held.st_dev;
 }
 
+// Created with O_EXCL, the name was ours; a clean-up that took the file before our lock
+// has removed it, which leaves it without links.
+bool stillNamed(int fd, struct stat& held) {
+    return ::fstat(fd, &held) == 0 && held.st_nlink > 0;
+}
+
 // Where locks are unsupported (ENOLCK, EOPNOTSUPP on some network file systems) the file
 // goes unlocked; no clean-up there can take a lock either, so it removes nothing.
 void lockWhileWritten(int fd) {
@@ -34,8 +40,8 @@ void lockWhileWritten(int fd) {
 } // namespace
 
 // The lock comes just after the file: another run's clean-up may take the new file in
-// between and remove it. The name is then checked to still lead to our file.
-Result<TemporaryFile> createLockedTemporary(const OpenFolder& folder) {
+// between and remove it. The file is then checked to still have its name.
+Result<TemporaryFile> createLockedTemporary(const OpenFolder& folder, dev_t& device) {
     const int folderFd = descriptorOf(folder.handle);
     std::error_code error;
     for (int attempt = 0; attempt < attemptsForName; ++attempt) {
@@ -50,8 +56,11 @@ Result<TemporaryFile> createLockedTemporary(const OpenFolder& folder) {
             return error;
         }
         lockWhileWritten(fd.get());
-        if (nameLeadsTo(folderFd, name, fd.get()))
+        struct stat held {};
+        if (stillNamed(fd.get(), held)) {
+            device = held.st_dev;
             return TemporaryFile{NativeHandle(fd.release()), folder.path, std::move(name), {}};
+        }
         error = std::make_error_code(std::errc::no_such_file_or_directory);
     }
     return error;
