@@ -3,10 +3,12 @@
 #include "config/FolderHistory.h"
 #include "engine/ChecksumListUpdate.h"
 #include "engine/CopyDecision.h"
+#include "engine/CopyLanes.h"
 #include "engine/DestinationPath.h"
 #include "engine/FileCopier.h"
 #include "engine/FolderCreation.h"
 #include "engine/FolderWalk.h"
+#include "engine/InOrderWorkers.h"
 #include "engine/IntegrityCheck.h"
 #include "engine/NestedDestination.h"
 #include "engine/PreRunChecks.h"
@@ -23,6 +25,9 @@
 namespace tidecopy {
 
 namespace {
+
+// How far the workers may run ahead of the file being reported.
+constexpr std::size_t filesAhead = 256;
 
 // Names the volume by its mount point where one is known.
 std::string flushFailureText(Volumes& volumes, const std::string& destination,
@@ -191,7 +196,8 @@ bool BackupRun::confirmDestinationFolder(Progress& progress) {
     return answer == PromptAnswer::Yes;
 }
 
-// The decision and the copy, file by file.
+// The decision and the copy, file by file: the workers look at the files (and copy the
+// small ones) ahead, and the run's own thread reports each file in list order.
 void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome) {
     RunContext& c = m_context;
     // A cancel while the folders were read ends the run before its first file.
@@ -202,12 +208,19 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
     if (count > 1)
         append("* Copying files at " + nowText() +
                (progress.detailedLog ? "\r\n" : "... Please wait...\r\n"));
+    // Asked before anything is created in the destination, so the question is about what
+    // was there before the run.
+    if (count >= 1 && !confirmDestinationFolder(progress)) {
+        progress.declined = true;
+        append("Target folder exists. User canceled backup.\r\n");
+        return;
+    }
 
     const RunControl copyControl{&c.flags.CancelRequested, [this] { step(); },
                                  [this, kind, &progress](std::uint64_t done, std::uint64_t bytes) {
                                      showCopyProgress(kind, done, bytes, progress);
                                  }};
-    CopyDecision decision(
+    const CopyDecision decision(
         c.platform.fs, c.style,
         CopyDecisionOptions{c.state.optSelectiveCopy(), c.state.chkOnlyNewFiles.checked,
                             c.state.chkChangedFiles.checked, c.options.DateCondition,
@@ -228,44 +241,66 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
     if (kind == RunKind::Backup && c.options.chkChecksumList != 0)
         progress.checksums.emplace(c.platform.fs, c.style, progress.paths->strTarget());
 
-    RunCounts& counts = progress.counts;
-    const bool verifyLater = kind == RunKind::Backup && c.options.chkIntegrity != 0;
-    for (std::size_t i = 1; i <= count && !c.flags.CancelRequested; ++i) {
-        const std::string& s = progress.list.Items[i - 1];
-        const std::string TargetFile = progress.paths->TargetFile(s);
-        if (i == 1 && !confirmDestinationFolder(progress)) {
-            counts.selected = 0;
-            progress.declined = true;
-            append("Target folder exists. User canceled backup.\r\n");
-            break;
-        }
-        showProgress(kind, i, s, progress);
-        if (kind == RunKind::Backup)
-            copier.removeLeftoversBeside(TargetFile);
+    CopyLanes lanes(c.platform.fs, decision, copier, &c.flags.CancelRequested,
+                    c.workers ? *c.workers
+                              : runWorkersFor(c.platform.volumes, progress.paths->strTarget()),
+                    kind == RunKind::Backup);
+    const std::vector<std::string>& files = progress.list.Items;
+    // Each file is shown as the one under way while the run waits for it.
+    if (count >= 1)
+        showProgress(kind, 1, files.front(), progress);
+    forEachInOrder<FileStep>(
+        count, lanes.threads(),
+        [&](std::size_t i, unsigned lane) {
+            return lanes.look(lane, files[i], progress.paths->TargetFile(files[i]));
+        },
+        // After a cancel a worker may still finish a file taken just before a file that was
+        // never started: every finished file is reported.
+        [&](std::size_t i, FileStep& file) {
+            if (file.started)
+                reportFile(kind, i + 1, file, copier, progress);
+            return true;
+        },
+        filesAhead);
+    progress.counts.existing = lanes.existingCount();
+    progress.counts.preserved = lanes.preservedCount();
+    outcome.failedFiles += progress.counts.failed;
+}
 
-        std::optional<CopyOutcome> copy;
-        if (decision.shouldCopy(s, TargetFile)) {
-            if (progress.detailedLog)
-                appendFromTo(s, TargetFile);
-            ++counts.selected;
-            if (kind == RunKind::Backup) {
-                copy = copier.GoAndCopyTheFile(s, TargetFile);
-                countCopy(*copy, {s, TargetFile}, verifyLater, progress);
-            }
-        }
-        if (progress.checksums) {
-            if (copy == CopyOutcome::Copied)
-                progress.checksums->copied(TargetFile, copier.lastPreservedName());
-            else
-                progress.checksums->notCopied(s, TargetFile);
-        }
-        if (i == 1)
-            c.host.paneChanged(Pane::Destination);
-        step();
+// One file's lines, counts and checksum entry; a copy left to this thread is made here.
+void BackupRun::reportFile(RunKind kind, std::size_t i, FileStep& file, FileCopier& copier,
+                           Progress& progress) {
+    RunContext& c = m_context;
+    const std::string& s = progress.list.Items[i - 1];
+    if (file.selected) {
+        if (progress.detailedLog)
+            appendFromTo(s, file.target);
+        ++progress.counts.selected;
     }
-    counts.existing = decision.ExistingCount();
-    counts.preserved = copier.PreservedCount();
-    outcome.failedFiles += counts.failed;
+    if (file.copyLater) {
+        // A cancel before the file's turn leaves it uncopied, as a cancel during its copy.
+        file.copy = c.flags.CancelRequested
+                        ? CopyOutcome::Cancelled
+                        : copier.GoAndCopyTheFile(s, file.target,
+                                                  file.source ? &*file.source : nullptr);
+        file.preservedName = copier.lastPreservedName();
+    } else if (!file.log.empty()) {
+        append(file.log);
+    }
+    const bool verifyLater = kind == RunKind::Backup && c.options.chkIntegrity != 0;
+    if (file.copy)
+        countCopy(*file.copy, {s, file.target}, verifyLater, progress);
+    if (progress.checksums) {
+        if (file.copy == CopyOutcome::Copied)
+            progress.checksums->copied(file.target, file.preservedName);
+        else
+            progress.checksums->notCopied(s, file.target);
+    }
+    if (i == 1)
+        c.host.paneChanged(Pane::Destination);
+    step();
+    if (i < progress.list.Count && !c.flags.CancelRequested)
+        showProgress(kind, i + 1, progress.list.Items[i], progress);
 }
 
 void BackupRun::countCopy(CopyOutcome copy, CopiedFile file, bool verifyLater, Progress& progress) {

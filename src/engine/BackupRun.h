@@ -12,6 +12,8 @@ namespace tidecopy {
 enum class CopyOutcome;
 enum class CopiesRead;
 struct CopiedFile;
+struct FileStep;
+class FileCopier;
 struct RunControl;
 
 // One backup or preview from the button press to the report and the after-backup
@@ -32,6 +34,8 @@ private:
     void prepare(RunKind kind, Progress& progress);
     void listFiles(Progress& progress);
     void copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome);
+    void reportFile(RunKind kind, std::size_t i, FileStep& file, FileCopier& copier,
+                    Progress& progress);
     static void countCopy(CopyOutcome copy, CopiedFile file, bool verifyLater, Progress& progress);
     void report(RunKind kind, Progress& progress, RunOutcome& outcome);
     void checkIntegrityOfCopies(RunKind kind, Progress& progress, RunOutcome& outcome);

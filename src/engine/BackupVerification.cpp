@@ -4,6 +4,7 @@
 #include "engine/FolderWalk.h"
 #include "engine/InOrderWorkers.h"
 #include "engine/RunReport.h"
+#include "engine/RunWorkers.h"
 #include "platform/Errors.h"
 
 #include <algorithm>
@@ -217,9 +218,7 @@ VerifyReport verifyBackup(VerifyContext& context, const std::string& destination
 }
 
 unsigned verifyWorkersFor(Volumes& volumes, const std::string& folder) {
-    const std::vector<Volume> all = volumes.list();
-    const Volume* volume = volumeHolding(all, folder);
-    if (volume && volume->rotational)
+    if (onSpinningDisk(volumes, folder))
         return 1;
     return std::clamp(std::thread::hardware_concurrency(), 2u, fewReaders);
 }

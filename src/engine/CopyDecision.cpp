@@ -40,7 +40,8 @@ CopyDecision::CopyDecision(FileSystem& fs, const PathStyle& style, CopyDecisionO
 
 // One look at the target and at most one at the source serve all three rules, in their
 // order: a run with nothing to copy costs two lookups per file, not five.
-bool CopyDecision::shouldCopy(const std::string& sourceFile, const std::string& targetFile) {
+bool CopyDecision::shouldCopy(const std::string& sourceFile, const std::string& targetFile,
+                              std::optional<EntryInfo>* sourceSeen) {
     if (!m_options.optSelectiveCopy)
         return true;
     const bool dateRule = m_options.chkChangedFiles && m_options.DateCondition != 0;
@@ -58,6 +59,8 @@ bool CopyDecision::shouldCopy(const std::string& sourceFile, const std::string& 
     const Result<EntryInfo> sourceInfo = m_fs.entryInfo(sourceFile);
     if (!sourceInfo)
         return false;
+    if (sourceSeen)
+        *sourceSeen = *sourceInfo;
     if (dateRule && dateRuleHolds(m_options.DateCondition, sourceInfo->modifiedNs,
                                   target->modifiedNs, resolutionOfFolderOf(targetFile)))
         return true;

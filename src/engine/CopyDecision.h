@@ -38,7 +38,9 @@ class CopyDecision {
 public:
     CopyDecision(FileSystem& fs, const PathStyle& style, CopyDecisionOptions options);
 
-    bool shouldCopy(const std::string& sourceFile, const std::string& targetFile);
+    // sourceSeen, when given, receives what a look at the source found, if one was needed.
+    bool shouldCopy(const std::string& sourceFile, const std::string& targetFile,
+                    std::optional<EntryInfo>* sourceSeen = nullptr);
     std::size_t ExistingCount() const { return m_existingCount; }
 
     // Any error, a missing file in particular, answers false.

@@ -39,17 +39,33 @@ bool exchangeUnsupported(std::error_code error) {
 
 } // namespace
 
+bool ClearedFolders::claim(const std::string& folder) {
+    const std::lock_guard lock(m_mutex);
+    return m_folders.insert(folder).second;
+}
+
 FileCopier::FileCopier(FileSystem& fs, const PathStyle& style, CopyOptions options, LogSink log,
                        RunControl control)
+    : FileCopier(fs, style, std::move(options), std::move(log), std::move(control),
+                 std::make_shared<ClearedFolders>()) {}
+
+FileCopier::FileCopier(FileSystem& fs, const PathStyle& style, CopyOptions options, LogSink log,
+                       RunControl control, std::shared_ptr<ClearedFolders> cleared)
     : m_fs(fs)
     , m_style(style)
     , m_options(std::move(options))
     , m_log(std::move(log))
     , m_control(std::move(control))
-    , m_folders(fs, style, m_options.destinationFolder) {}
+    , m_folders(fs, style, m_options.destinationFolder)
+    , m_clearedFolders(std::move(cleared)) {}
+
+FileCopier FileCopier::forAnotherThread(LogSink log, RunControl control) const {
+    return FileCopier(m_fs, m_style, m_options, std::move(log), std::move(control),
+                      m_clearedFolders);
+}
 
 CopyOutcome FileCopier::GoAndCopyTheFile(const std::string& strSource,
-                                         const std::string& strTarget) {
+                                         const std::string& strTarget, const EntryInfo* source) {
     m_lastPreservedName.clear();
     const auto opening =
         m_folders.open(ExtractPath(m_style, strTarget),
@@ -59,7 +75,7 @@ CopyOutcome FileCopier::GoAndCopyTheFile(const std::string& strSource,
         return CopyOutcome::Failed;
     }
     const OpenFolder& folder = *opening.folder;
-    if (m_clearedFolders.insert(folder.path).second)
+    if (m_clearedFolders->claim(folder.path))
         removeLeftovers(folder);
 
     const std::string name(m_style.fileNameOf(strTarget));
@@ -72,7 +88,7 @@ CopyOutcome FileCopier::GoAndCopyTheFile(const std::string& strSource,
     }
 
     m_control.processEvents();
-    const std::error_code error = replaceSafely(folder, strSource, name, preservedName);
+    const std::error_code error = replaceSafely(folder, strSource, name, preservedName, source);
     m_control.processEvents();
     // A file the user cancelled half-way did not fail: the run reports the cancel.
     if (error == std::errc::operation_canceled)
@@ -94,7 +110,7 @@ CopyOutcome FileCopier::GoAndCopyTheFile(const std::string& strSource,
 // it, nothing can be left over in it.
 void FileCopier::removeLeftoversBeside(const std::string& strTarget) {
     const std::string folder = ExtractPath(m_style, strTarget);
-    if (!m_clearedFolders.insert(folder).second)
+    if (!m_clearedFolders->claim(folder))
         return;
     const auto opening = m_folders.open(folder, MissingFolders::Fail);
     if (opening.folder)
@@ -142,8 +158,9 @@ std::error_code FileCopier::copyOneFile(const std::string& strSource,
 // the last one touches the destination's name. Undoing removes what the steps added.
 std::error_code FileCopier::replaceSafely(const OpenFolder& folder, const std::string& source,
                                           const std::string& name,
-                                          const std::string& preservedName) {
-    const auto info = m_fs.entryInfo(source);
+                                          const std::string& preservedName,
+                                          const EntryInfo* known) {
+    const Result<EntryInfo> info = known ? Result<EntryInfo>(*known) : m_fs.entryInfo(source);
     if (!info)
         return info.error();
     // Replacing a file is safe only once the new data is on the disk.

@@ -7,6 +7,8 @@
 #include "platform/PathStyle.h"
 
 #include <cstddef>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
@@ -29,6 +31,18 @@ struct CopyOptions {
 
 enum class CopyOutcome { Copied, Failed, Cancelled };
 
+// The destination folders already cleared of a killed run's temporaries, shared by the
+// copiers of one run so that each folder is cleared once, by whichever thread meets it first.
+class ClearedFolders {
+public:
+    // True the first time a folder is named.
+    bool claim(const std::string& folder);
+
+private:
+    std::mutex m_mutex;
+    std::set<std::string> m_folders;
+};
+
 // Copies the selected files of one run into their destinations, one at a time, so that a
 // destination is never missing, destroyed or half-written: the data goes into a temporary
 // file beside it, which replaces it only when complete. Preserves an existing destination
@@ -39,8 +53,14 @@ public:
     FileCopier(FileSystem& fs, const PathStyle& style, CopyOptions options, LogSink log,
                RunControl control = {});
 
-    // Never fails as a call: a failed file is logged and reported in the outcome.
-    CopyOutcome GoAndCopyTheFile(const std::string& strSource, const std::string& strTarget);
+    // A copier for another thread of the same run: the same options and folders cleared
+    // once for both; its own log, control and counts.
+    FileCopier forAnotherThread(LogSink log, RunControl control) const;
+
+    // Never fails as a call: a failed file is logged and reported in the outcome. source
+    // is what a look at strSource just found, when the caller made one.
+    CopyOutcome GoAndCopyTheFile(const std::string& strSource, const std::string& strTarget,
+                                 const EntryInfo* source = nullptr);
     // One file onto a given target outside a run (the panes' copies): the same fail-safe
     // steps without preservation, the error returned instead of logged.
     std::error_code copyOneFile(const std::string& strSource, const std::string& strTarget);
@@ -59,6 +79,9 @@ public:
     const std::string& lastPreservedName() const { return m_lastPreservedName; }
 
 private:
+    FileCopier(FileSystem& fs, const PathStyle& style, CopyOptions options, LogSink log,
+               RunControl control, std::shared_ptr<ClearedFolders> cleared);
+
     // The new version under a temporary name, locked while it is a regular file.
     struct Staged {
         std::optional<TemporaryFile> file;
@@ -67,7 +90,8 @@ private:
 
     std::string PreserveName(const OpenFolder& folder, const std::string& name, std::string& ext);
     std::error_code replaceSafely(const OpenFolder& folder, const std::string& source,
-                                  const std::string& name, const std::string& preservedName);
+                                  const std::string& name, const std::string& preservedName,
+                                  const EntryInfo* known = nullptr);
     std::error_code stageFile(const OpenFolder& folder, const std::string& source,
                               const EntryInfo& info, bool replacing, Staged& staged);
     std::error_code stageLink(const OpenFolder& folder, const std::string& source,
@@ -88,7 +112,7 @@ private:
     DestinationFolders m_folders;
     std::size_t m_preservedCount = 0;
     std::string m_lastPreservedName;
-    std::set<std::string> m_clearedFolders;
+    std::shared_ptr<ClearedFolders> m_clearedFolders;
 };
 
 } // namespace tidecopy

@@ -5,11 +5,13 @@
 #include "engine/RunFlags.h"
 #include "engine/RunHost.h"
 #include "engine/RunLog.h"
+#include "engine/RunWorkers.h"
 #include "platform/PathStyle.h"
 #include "platform/Platform.h"
 #include "platform/Prompts.h"
 
 #include <functional>
+#include <optional>
 
 namespace tidecopy {
 
@@ -28,6 +30,8 @@ struct RunContext {
     // one): a front end running the run on its own thread may let its events run there,
     // a test acts at a chosen moment.
     std::function<void()> betweenSteps = {};
+    // Replaces the threads chosen from the cores and the destination's disk.
+    std::optional<RunWorkers> workers = {};
 };
 
 } // namespace tidecopy

@@ -1,8 +1,11 @@
 #include "RunFixture.h"
 #include "support/SystemFiles.h"
 
+#include "engine/CopyLanes.h"
+
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <sstream>
 
 namespace tidecopy::test {
@@ -428,6 +431,7 @@ TEST_P(Cancels, EndTheRunWithWhatWasDone) {
         temp.writeFile("src/" + file, file);
     options.chkLogDetails = 1;
     options.ShutdownMode = 2;
+    context.workers = RunWorkers{1, false};
     const std::string copyingB = "To-> " + destination("src/b");
     context.betweenSteps = [&] {
         const int foldersRead = fs.callCount(FsOperation::ListFolder);
@@ -464,6 +468,114 @@ INSTANTIATE_TEST_SUITE_P(
                     CancelCase{"BetweenFiles", CancelMoment::BetweenFiles,
                                "* Backup Canceled - 1 of the 5 Files Copied.", "sub1/x"}),
     caseName<CancelCase>);
+
+// With workers busy a cancel stops what has not started: the files the summary counts are
+// the ones in the destination, and the file being copied when Cancel came is not among them.
+TEST_F(BackupRunTest, CancelWithWorkersBusyCountsWhatIsInTheDestination) {
+    const std::vector<std::string> files = words("a b c d e f g h i j k l m n o p");
+    for (const std::string& file : files)
+        temp.writeFile("src/" + file, file);
+    fs.onCall(FsOperation::CopyFileData, [&](const std::string& copied) {
+        if (copied == source("e"))
+            flags.CancelRequested = true;
+    });
+
+    const RunOutcome outcome = run();
+
+    EXPECT_EQ(outcome.ending, RunEnding::Cancelled);
+    std::size_t inDestination = 0;
+    for (const std::string& file : files)
+        inDestination += temp.exists("dst/src/" + file) ? 1 : 0;
+    EXPECT_FALSE(temp.exists("dst/src/e"));
+    EXPECT_EQ(outcome.counts.copied, inDestination);
+    EXPECT_NE(logText().find("* Backup Canceled - " + std::to_string(inDestination) +
+                             " of the 16 Files Copied.\r\n"),
+              std::string::npos)
+        << logText();
+    EXPECT_EQ(logText().find("Error Occured"), std::string::npos);
+}
+
+struct WorkersCase {
+    const char* name;
+    RunKind kind;
+    bool conditional;
+    bool preserve;
+};
+
+class SharedRuns : public BackupRunTest, public testing::WithParamInterface<WorkersCase> {};
+
+// However the files are shared among threads, a run logs, counts and copies exactly what a
+// run on one thread does: failures, preserved files and a file too large for the workers
+// included.
+TEST_P(SharedRuns, DoWhatOneThreadDoes) {
+    const WorkersCase& c = GetParam();
+    std::vector<std::string> sources;
+    for (const char* folder : {"", "one/", "one/two/", "three/"})
+        for (int i = 0; i < 12; ++i)
+            sources.push_back(folder + std::string("f") + std::to_string(i));
+    for (const std::string& file : sources)
+        temp.writeFile("src/" + file, file);
+    temp.writeFile("src/one/large", std::string(CopyLanes::smallFileLimit + 1, 'L'));
+    fs.failOn(FsOperation::RenameReplacing, "dst/src/one/f3",
+              std::make_error_code(std::errc::no_space_on_device));
+    fs.failOn(FsOperation::CopyFileData, "src/three/f7", std::make_error_code(std::errc::io_error));
+    state.copyMode = c.conditional ? CopyMode::SelectiveCopy : CopyMode::AllCopy;
+    state.chkOnlyNewFiles.checked = true;
+    state.chkChangedFiles.checked = true;
+    options.chkSizeFiles = 1;
+    state.chkPreserveFiles.checked = c.preserve;
+    options.chkLogDetails = 1;
+    const auto destinationBefore = [&] {
+        std::filesystem::remove_all(temp / "dst");
+        temp.writeFile("dst/src/f1", "f1");                 // the same
+        temp.writeFile("dst/src/one/f2", "an older version"); // changed
+        temp.writeFile("dst/src/one/f3", "an older version"); // its replacement fails
+    };
+    struct Seen {
+        std::string log;
+        RunCounts counts;
+        std::size_t failedFiles;
+        std::map<std::string, std::string> destination;
+    };
+    const auto runWith = [&](RunWorkers workers) {
+        destinationBefore();
+        log.replaceText({});
+        context.workers = workers;
+        const RunOutcome outcome = run(c.kind);
+        Seen seen{logText(), outcome.counts, outcome.failedFiles, {}};
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(temp / "dst"))
+            if (entry.is_regular_file())
+                seen.destination[entry.path().string()] =
+                    temp.readFile(std::filesystem::relative(entry.path(), temp.path()).string());
+        return seen;
+    };
+
+    const Seen one = runWith({1, false});
+    EXPECT_EQ(one.log.find("File 'f3' Error Occured: No space left on device") != std::string::npos,
+              c.kind == RunKind::Backup)
+        << one.log;
+    for (const RunWorkers workers : {RunWorkers{4, true}, RunWorkers{4, false}, RunWorkers{2, true}}) {
+        SCOPED_TRACE(testing::Message() << workers.threads << " threads, copying "
+                                        << workers.copySmallFiles);
+        const Seen shared = runWith(workers);
+        EXPECT_EQ(shared.log, one.log);
+        EXPECT_EQ(shared.counts.selected, one.counts.selected);
+        EXPECT_EQ(shared.counts.copied, one.counts.copied);
+        EXPECT_EQ(shared.counts.failed, one.counts.failed);
+        EXPECT_EQ(shared.counts.existing, one.counts.existing);
+        EXPECT_EQ(shared.counts.preserved, one.counts.preserved);
+        EXPECT_EQ(shared.failedFiles, one.failedFiles);
+        EXPECT_EQ(shared.destination, one.destination);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SharedRuns,
+    testing::Values(WorkersCase{"Always", RunKind::Backup, false, false},
+                    WorkersCase{"Conditional", RunKind::Backup, true, false},
+                    WorkersCase{"ConditionalPreserving", RunKind::Backup, true, true},
+                    WorkersCase{"Preview", RunKind::Preview, true, false}),
+    caseName<WorkersCase>);
 
 TEST_F(BackupRunTest, UnreadableFoldersAreNamedNotMistakenForAnUpToDateBackup) {
     temp.writeFile("src/sub/a.txt", "alpha");

@@ -17,6 +17,9 @@ RunFixture::RunFixture()
     state.Dir2 = temp / "dst";
     state.chkRelative.checked = true;
     options.chkConfirmationBackup = 0;
+    // Runs share their files among workers, as on a machine with a few cores; a test of one
+    // moment between two files asks for one.
+    context.workers = RunWorkers{3, true};
 }
 
 RunOutcome RunFixture::run(RunKind kind) {

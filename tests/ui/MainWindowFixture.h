@@ -75,6 +75,8 @@ protected:
         temp.makeFolder("program/Logs");
         temp.makeFolder("program/Profiles");
         volumes.add(temp / "disk", "", {2'000'000'000, 8'000'000'000});
+        // A spinning disk: a run copies one file at a time, so a test can hold it at one.
+        volumes.volumes.back().rotational = true;
         volumes.add(temp / "usb", "STICK");
         environment.programFolder = temp / "program";
         environment.resourceFolder = temp / "share";
