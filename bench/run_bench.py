@@ -2,8 +2,9 @@
 """Times whole backup runs of tidecopy-cli against cp -a and rsync -a on generated trees
 and prints medians and ratios:
 
-  1. full backup (Copy Files Always) against cp -a;
-  2. re-run with nothing changed (Copy Files Conditionally) against rsync -a;
+  1. full backup (Copy Files Always) against cp -a; 1b. the same for small files on tmpfs;
+  2. re-run with nothing changed (Copy Files Conditionally) against rsync -a; 2b. the same
+     with the caches dropped before every run (root only);
   3. 1 % of the files changed against rsync -a;
   4. per-file cost of the no-change run at two tree sizes;
   5. detailed log on against off for the full backup, and peak memory of the largest run.
@@ -28,6 +29,8 @@ sys.path.insert(0, HERE)
 import gen_tree  # noqa: E402
 
 SMALL_MAX = 16 * 1024
+SMALL_TMPFS_MAX = 4 * 1024
+FIGURES = ("full", "tmpfs", "no-change", "cold", "changed", "scaling")
 LARGE_SIZE = 64 * 2**20
 
 
@@ -82,10 +85,10 @@ class Bench:
     def tidecopy(self, profile, capture=False):
         return run([self.cli, "run", profile], capture)
 
-    def generate(self, name, files, folders, large_files):
-        root = self.path(name)
+    def generate(self, name, files, folders, large_files, max_size=SMALL_MAX, root=None):
+        root = root or self.path(name)
         started = time.perf_counter()
-        _, total = gen_tree.generate_flat(root, files, folders, SMALL_MAX, large_files,
+        _, total = gen_tree.generate_flat(root, files, folders, max_size, large_files,
                                           LARGE_SIZE, self.args.seed)
         print("tree %s: %d files in %d folders (+%d of 64 MiB), %.1f MiB, made in %.0f s"
               % (name, files + large_files, folders, large_files, total / 2**20,
@@ -130,6 +133,32 @@ def full_backup(b, tree):
     return times
 
 
+def small_files_in_memory(b):
+    """Figure 1b: the full backup of small files on tmpfs, where no disk hides the cost of
+    each file, against cp -a and rsync -a."""
+    work = tempfile.mkdtemp(prefix="tidecopy-run-bench-", dir=b.args.tmpfs)
+    try:
+        tree = b.generate("small", b.args.files, b.args.folders, 0, SMALL_TMPFS_MAX,
+                          os.path.join(work, "small"))
+        dest = os.path.join(work, "dest")
+        always = b.profile("small-always", tree, dest, "--always")
+        tools = {
+            "tidecopy-cli": lambda: b.tidecopy(always),
+            "cp -a": lambda: run(["cp", "-a", tree, dest + "/"]),
+            "rsync -a": lambda: run(["rsync", "-a", tree, dest + "/"]),
+        }
+        times = {name: [] for name in tools}
+        for round_number in range(b.args.runs + 1):
+            for name, tool in tools.items():
+                emptied(dest)
+                measure = tool()
+                if round_number > 0:
+                    times[name].append(measure)
+        return times
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+
 def rsync_copy(tree, dest_rs):
     run(["rsync", "-a", tree, emptied(dest_rs) + "/"])
     return dest_rs
@@ -145,16 +174,28 @@ def prepared_pair(b, tree, name):
     return conditional, dest_tc, dest_rs
 
 
-def no_change(b, tree, conditional, dest_rs):
-    """Figure 2 (and 4): both destinations complete; nothing to copy."""
+def drop_caches():
+    """Syncs and empties the page, inode and folder caches (root only), so that the next run
+    reads its metadata from the disk."""
+    os.sync()
+    with open("/proc/sys/vm/drop_caches", "w") as handle:
+        handle.write("3\n")
+
+
+def no_change(b, tree, conditional, dest_rs, cold=False):
+    """Figure 2 (and 4): both destinations complete; nothing to copy. Cold: every run starts
+    with empty caches."""
     rsync = ["rsync", "-a", tree, dest_rs + "/"]
-    print("  no-change run says: %s" % summary_line(b.tidecopy(conditional, capture=True).output))
+    if not cold:
+        print("  no-change run says: %s"
+              % summary_line(b.tidecopy(conditional, capture=True).output))
     run(rsync)
     times = {"tidecopy-cli": [], "rsync -a": []}
+    prepare = drop_caches if cold else os.sync
     for _ in range(b.args.runs):
-        os.sync()
+        prepare()
         times["tidecopy-cli"].append(b.tidecopy(conditional))
-        os.sync()
+        prepare()
         times["rsync -a"].append(run(rsync))
     return times
 
@@ -239,60 +280,97 @@ def main():
     parser.add_argument("--files", type=int, default=20000)
     parser.add_argument("--folders", type=int, default=200)
     parser.add_argument("--large-files", type=int, default=4)
-    parser.add_argument("--scale-files", type=int, nargs=2, default=[10000, 80000])
+    parser.add_argument("--scale-files", type=int, nargs=2, default=[10000, 100000])
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--work", default=None, help="where the temporary folder goes")
+    parser.add_argument("--tmpfs", default="/dev/shm", help="a folder on tmpfs")
+    parser.add_argument("--only", nargs="+", choices=FIGURES, default=list(FIGURES),
+                        help="measure only these figures")
     args = parser.parse_args()
+    wanted = set(args.only)
+    if "cold" in wanted and os.geteuid() != 0:
+        print("cold-cache figure left out: dropping the caches needs root")
+        wanted.discard("cold")
+    if "tmpfs" in wanted and not os.path.isdir(args.tmpfs):
+        print("tmpfs figure left out: %s is not there" % args.tmpfs)
+        wanted.discard("tmpfs")
 
     work = tempfile.mkdtemp(prefix="tidecopy-run-bench-", dir=args.work)
+    rows = []
     try:
         b = Bench(args, work)
-        tree = b.generate("tree", args.files, args.folders, args.large_files)
-
-        full = full_backup(b, tree)
-        report_runs("full backup (Copy Files Always):", full)
-        conditional, dest_tc, dest_rs = prepared_pair(b, tree, "dest")
-        unchanged = no_change(b, tree, conditional, dest_rs)
-        report_runs("no-change run (conditional):", unchanged)
-        changed = one_percent(b, tree, conditional, dest_rs)
-        report_runs("1 % of the files changed:", changed)
-        for folder in (tree, dest_tc, dest_rs):
-            shutil.rmtree(folder, ignore_errors=True)
-        os.sync()
-        scaled = scaling(b)
-        small, large = args.scale_files
-        for files in (small, large):
-            report_runs("no-change run, %d files:" % files, scaled[files][1])
+        if "tmpfs" in wanted:
+            small = small_files_in_memory(b)
+            report_runs("full backup of small files on tmpfs:", small)
+            rows.append(lambda: ratio_row("1b. full, small files, tmpfs, vs cp -a",
+                                          median(small["tidecopy-cli"]), median(small["cp -a"]),
+                                          0.8))
+        if wanted & {"full", "no-change", "cold", "changed"}:
+            tree = b.generate("tree", args.files, args.folders, args.large_files)
+        if "full" in wanted:
+            full = full_backup(b, tree)
+            report_runs("full backup (Copy Files Always):", full)
+            rows.append(lambda: ratio_row("1. full backup vs cp -a", median(full["tidecopy-cli"]),
+                                          median(full["cp -a"]), 1.0))
+            rows.append(lambda: print("%-46s %11s %9.3f s  (cp -a followed by sync)"
+                                      % ("", "", median(full["cp -a; sync"]))))
+            rows.append(lambda: ratio_row("5. full backup, detailed log on vs off",
+                                          median(full["tidecopy-cli details"]),
+                                          median(full["tidecopy-cli"]), 1.10))
+        if wanted & {"no-change", "cold", "changed"}:
+            conditional, dest_tc, dest_rs = prepared_pair(b, tree, "dest")
+            if "no-change" in wanted:
+                unchanged = no_change(b, tree, conditional, dest_rs)
+                report_runs("no-change run (conditional):", unchanged)
+                rows.append(lambda: ratio_row("2. no change vs rsync -a",
+                                              median(unchanged["tidecopy-cli"]),
+                                              median(unchanged["rsync -a"]), 0.4))
+            if "cold" in wanted:
+                cold = no_change(b, tree, conditional, dest_rs, cold=True)
+                report_runs("no-change run, caches dropped before each run:", cold)
+                rows.append(lambda: ratio_row("2b. no change, cold cache, vs rsync -a",
+                                              median(cold["tidecopy-cli"]),
+                                              median(cold["rsync -a"]), 0.5))
+            if "changed" in wanted:
+                changed = one_percent(b, tree, conditional, dest_rs)
+                report_runs("1 % of the files changed:", changed)
+                rows.append(lambda: ratio_row("3. 1 % changed vs rsync -a",
+                                              median(changed["tidecopy-cli"]),
+                                              median(changed["rsync -a"]), 0.5))
+            for folder in (tree, dest_tc, dest_rs):
+                shutil.rmtree(folder, ignore_errors=True)
+            os.sync()
+        if "scaling" in wanted:
+            scaled = scaling(b)
+            for files in args.scale_files:
+                report_runs("no-change run, %d files:" % files, scaled[files][1])
+            rows.append(lambda: scaling_rows(args, scaled))
 
         print()
         print("%-46s %11s %11s %8s" % ("figure", "tidecopy", "baseline", "ratio"))
-        ratio_row("1. full backup vs cp -a", median(full["tidecopy-cli"]),
-                  median(full["cp -a"]), 1.0)
-        print("%-46s %11s %9.3f s  (cp -a followed by sync, for reference)"
-              % ("", "", median(full["cp -a; sync"])))
-        ratio_row("2. no change vs rsync -a", median(unchanged["tidecopy-cli"]),
-                  median(unchanged["rsync -a"]), 0.5)
-        ratio_row("3. 1 % changed vs rsync -a", median(changed["tidecopy-cli"]),
-                  median(changed["rsync -a"]), 0.5)
-        per_file = {files: median(scaled[files][1]["tidecopy-cli"]) / files * 1e6
-                    for files in (small, large)}
-        rsync_per_file = {files: median(scaled[files][1]["rsync -a"]) / files * 1e6
-                          for files in (small, large)}
-        print("%-46s %8.2f us %8.2f us %7.2fx  (target <= 1.30x)"
-              % ("4. per file, no change, %d vs %d files" % (large, small), per_file[large],
-                 per_file[small], per_file[large] / per_file[small]))
-        print("%-46s %8.2f us %8.2f us %7.2fx  (rsync -a, for reference)"
-              % ("", rsync_per_file[large], rsync_per_file[small],
-                 rsync_per_file[large] / rsync_per_file[small]))
-        ratio_row("5. full backup, detailed log on vs off", median(full["tidecopy-cli details"]),
-                  median(full["tidecopy-cli"]), 1.10)
-        full_large, times_large = scaled[large]
-        peak_no_change = max(m.max_rss_kib for m in times_large["tidecopy-cli"])
-        print("%-46s %8.1f MiB (full backup, detailed log), %.1f MiB (no change)  "
-              "(target <= 100 MiB)" % ("   peak memory, %d files" % large,
-                                       full_large.max_rss_kib / 1024, peak_no_change / 1024))
+        for row in rows:
+            row()
     finally:
         shutil.rmtree(work, ignore_errors=True)
+
+
+def scaling_rows(args, scaled):
+    small, large = args.scale_files
+    per_file = {files: median(scaled[files][1]["tidecopy-cli"]) / files * 1e6
+                for files in (small, large)}
+    rsync_per_file = {files: median(scaled[files][1]["rsync -a"]) / files * 1e6
+                      for files in (small, large)}
+    print("%-46s %8.2f us %8.2f us %7.2fx  (target <= 1.30x)"
+          % ("4. per file, no change, %d vs %d files" % (large, small), per_file[large],
+             per_file[small], per_file[large] / per_file[small]))
+    print("%-46s %8.2f us %8.2f us %7.2fx  (rsync -a, for reference)"
+          % ("", rsync_per_file[large], rsync_per_file[small],
+             rsync_per_file[large] / rsync_per_file[small]))
+    full_large, times_large = scaled[large]
+    peak_no_change = max(m.max_rss_kib for m in times_large["tidecopy-cli"])
+    print("%-46s %8.1f MiB (full backup, detailed log), %.1f MiB (no change)  "
+          "(target <= 100 MiB)" % ("   peak memory, %d files" % large,
+                                   full_large.max_rss_kib / 1024, peak_no_change / 1024))
 
 
 if __name__ == "__main__":

@@ -26,8 +26,24 @@ namespace tidecopy {
 
 namespace {
 
-// How far the workers may run ahead of the file being reported.
-constexpr std::size_t filesAhead = 256;
+// Files go to the workers in batches of one source folder's consecutive files, so that
+// threads seldom wait for each other or write into the same folder at once.
+constexpr std::size_t filesPerBatch = 64;
+// How far the workers may run ahead of the batch being reported.
+constexpr std::size_t batchesAhead = 16;
+
+// Where each batch of the list starts, and its end last.
+std::vector<std::size_t> batchStarts(const std::vector<std::string>& files,
+                                     const PathStyle& style) {
+    std::vector<std::size_t> starts{0};
+    for (std::size_t i = 1; i < files.size(); ++i)
+        if (i - starts.back() == filesPerBatch ||
+            style.folderPartOf(files[i]) != style.folderPartOf(files[i - 1]))
+            starts.push_back(i);
+    if (!files.empty())
+        starts.push_back(files.size());
+    return starts;
+}
 
 // Names the volume by its mount point where one is known.
 std::string flushFailureText(Volumes& volumes, const std::string& destination,
@@ -249,19 +265,25 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
     // Each file is shown as the one under way while the run waits for it.
     if (count >= 1)
         showProgress(kind, 1, files.front(), progress);
-    forEachInOrder<FileStep>(
-        count, lanes.threads(),
-        [&](std::size_t i, unsigned lane) {
-            return lanes.look(lane, files[i], progress.paths->TargetFile(files[i]));
+    const std::vector<std::size_t> batches = batchStarts(files, c.style);
+    forEachInOrder<std::vector<FileStep>>(
+        batches.size() - 1, lanes.threads(),
+        [&](std::size_t batch, unsigned lane) {
+            std::vector<FileStep> steps;
+            steps.reserve(batches[batch + 1] - batches[batch]);
+            for (std::size_t i = batches[batch]; i < batches[batch + 1]; ++i)
+                steps.push_back(lanes.look(lane, files[i], progress.paths->TargetFile(files[i])));
+            return steps;
         },
         // After a cancel a worker may still finish a file taken just before a file that was
         // never started: every finished file is reported.
-        [&](std::size_t i, FileStep& file) {
-            if (file.started)
-                reportFile(kind, i + 1, file, copier, progress);
+        [&](std::size_t batch, std::vector<FileStep>& steps) {
+            for (std::size_t i = 0; i < steps.size(); ++i)
+                if (steps[i].started)
+                    reportFile(kind, batches[batch] + i + 1, steps[i], copier, progress);
             return true;
         },
-        filesAhead);
+        batchesAhead);
     progress.counts.existing = lanes.existingCount();
     progress.counts.preserved = lanes.preservedCount();
     outcome.failedFiles += progress.counts.failed;
@@ -279,10 +301,10 @@ void BackupRun::reportFile(RunKind kind, std::size_t i, FileStep& file, FileCopi
     }
     if (file.copyLater) {
         // A cancel before the file's turn leaves it uncopied, as a cancel during its copy.
-        file.copy = c.flags.CancelRequested
-                        ? CopyOutcome::Cancelled
-                        : copier.GoAndCopyTheFile(s, file.target,
-                                                  file.source ? &*file.source : nullptr);
+        file.copy =
+            c.flags.CancelRequested
+                ? CopyOutcome::Cancelled
+                : copier.GoAndCopyTheFile(s, file.target, file.source ? &*file.source : nullptr);
         file.preservedName = copier.lastPreservedName();
     } else if (!file.log.empty()) {
         append(file.log);

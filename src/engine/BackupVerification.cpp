@@ -54,8 +54,8 @@ private:
 VerifyReport Verification::run() {
     m_c.host.phaseChanged(RunPhase::Preparing, RunKind::Verify);
     append("\r\n*** Verify Backup Started at " +
-           m_c.platform.formats.generalDate(m_c.platform.clock.localNow()) + "\r\n- Checksum List-> " +
-           m_folder + checksumListName + "\r\n");
+           m_c.platform.formats.generalDate(m_c.platform.clock.localNow()) +
+           "\r\n- Checksum List-> " + m_folder + checksumListName + "\r\n");
     if (const std::optional<ChecksumList> list = readList()) {
         VerifyCounts& counts = m_report.counts;
         counts.listed = list->size();
@@ -70,8 +70,9 @@ VerifyReport Verification::run() {
                 if (result.state == FileState::Cancelled)
                     return false;
                 report(entries[i]->first, result);
-                progress.advance(RunKind::Verify,
-                                 RunPace{i + 1, entries.size(), m_c.platform.clock.steadyNow() - m_start});
+                progress.advance(
+                    RunKind::Verify,
+                    RunPace{i + 1, entries.size(), m_c.platform.clock.steadyNow() - m_start});
                 m_c.host.progressChanged(progress);
                 step();
                 return !cancelled();
@@ -140,7 +141,8 @@ FileCheck Verification::check(const std::string& path, const ChecksumEntry& entr
     }
     if (info->type != EntryType::File)
         return {FileState::Missing, {}};
-    const Result<Sha256Digest> digest = digestOfFile(fs, file, [this](std::uint64_t) { return cancelled(); });
+    const Result<Sha256Digest> digest =
+        digestOfFile(fs, file, [this](std::uint64_t) { return cancelled(); });
     if (!digest)
         return {digest.error() == std::errc::operation_canceled ? FileState::Cancelled
                                                                 : FileState::Unreadable,

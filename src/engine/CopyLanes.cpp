@@ -16,9 +16,9 @@ CopyLanes::CopyLanes(FileSystem& fs, const CopyDecision& decision, FileCopier& r
         // A worker's copy neither draws progress nor lets events run: the run's own thread
         // does both as it reports the file.
         if (i > 0)
-            lane.ownCopier.emplace(runCopier.forAnotherThread(
-                [&lane](std::string_view text) { lane.pending += text; },
-                RunControl{cancelRequested, {}}));
+            lane.ownCopier.emplace(
+                runCopier.forAnotherThread([&lane](std::string_view text) { lane.pending += text; },
+                                           RunControl{cancelRequested, {}}));
     }
 }
 

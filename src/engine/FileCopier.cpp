@@ -64,8 +64,8 @@ FileCopier FileCopier::forAnotherThread(LogSink log, RunControl control) const {
                       m_clearedFolders);
 }
 
-CopyOutcome FileCopier::GoAndCopyTheFile(const std::string& strSource,
-                                         const std::string& strTarget, const EntryInfo* source) {
+CopyOutcome FileCopier::GoAndCopyTheFile(const std::string& strSource, const std::string& strTarget,
+                                         const EntryInfo* source) {
     m_lastPreservedName.clear();
     const auto opening =
         m_folders.open(ExtractPath(m_style, strTarget),
@@ -157,27 +157,24 @@ std::error_code FileCopier::copyOneFile(const std::string& strSource,
 // The whole file or nothing: every step works on the temporary or on a new name, and only
 // the last one touches the destination's name. Undoing removes what the steps added.
 std::error_code FileCopier::replaceSafely(const OpenFolder& folder, const std::string& source,
-                                          const std::string& name,
-                                          const std::string& preservedName,
+                                          const std::string& name, const std::string& preservedName,
                                           const EntryInfo* known) {
     const Result<EntryInfo> info = known ? Result<EntryInfo>(*known) : m_fs.entryInfo(source);
     if (!info)
         return info.error();
-    // Replacing a file is safe only once the new data is on the disk.
-    const bool replacing = m_fs.entryInfoIn(folder, name).ok();
     Staged staged;
     std::error_code error = info->type == EntryType::Symlink
                                 ? stageLink(folder, source, *info, staged)
-                                : stageFile(folder, source, *info, replacing, staged);
+                                : stageFile(folder, source, *info, staged);
     if (!error)
-        error = commit(folder, staged.name, name, preservedName);
+        error = commit(folder, staged, name, preservedName);
     if (error && !staged.name.empty())
         m_fs.removeIn(folder, staged.name);
     return error;
 }
 
 std::error_code FileCopier::stageFile(const OpenFolder& folder, const std::string& source,
-                                      const EntryInfo& info, bool replacing, Staged& staged) {
+                                      const EntryInfo& info, Staged& staged) {
     // Between chunks the run hears how far a large file has got and may draw it.
     const auto cancelled = [this, fileBytes = info.size](std::uint64_t bytesDone) {
         if (m_control.copied)
@@ -197,8 +194,6 @@ std::error_code FileCopier::stageFile(const OpenFolder& folder, const std::strin
     std::error_code error = m_fs.setTemporaryTime(file, file.source.modifiedNs);
     if (!error)
         error = m_fs.setTemporaryPermissions(file, file.source.permissions & keptPermissionBits);
-    if (!error && replacing)
-        error = m_fs.flushBeforeReplacing(file);
     return error;
 }
 
@@ -217,10 +212,14 @@ std::error_code FileCopier::stageLink(const OpenFolder& folder, const std::strin
 // A second name (hard link) keeps the old version in place until the new one takes the
 // destination's name; where links are unsupported the two trade places instead. Neither
 // ever replaces an existing preserved copy.
-std::error_code FileCopier::commit(const OpenFolder& folder, const std::string& temporary,
+std::error_code FileCopier::commit(const OpenFolder& folder, Staged& staged,
                                    const std::string& name, const std::string& preservedName) {
     if (preservedName.empty())
-        return m_fs.renameIn(folder, temporary, name, RenameMode::Replace);
+        return moveIntoPlace(folder, staged, name);
+    // A preserved name is given only to a file that is there: it is replaced.
+    if (auto error = flushBeforeReplacing(staged))
+        return error;
+    const std::string& temporary = staged.name;
     std::error_code error = m_fs.linkIn(folder, name, preservedName);
     if (linksUnsupported(error))
         return preserveByExchange(folder, temporary, name, preservedName);
@@ -230,6 +229,26 @@ std::error_code FileCopier::commit(const OpenFolder& folder, const std::string& 
             m_fs.removeIn(folder, preservedName);
     }
     return error;
+}
+
+// A new name costs no look first: the rename refuses to replace, and only a file that is
+// there already waits for the new data to reach the disk before it is replaced.
+std::error_code FileCopier::moveIntoPlace(const OpenFolder& folder, Staged& staged,
+                                          const std::string& name) {
+    std::error_code error = m_fs.renameIn(folder, staged.name, name, RenameMode::NoReplace);
+    if (!error)
+        return {};
+    // Where a file system cannot refuse, a look says whether anything is there to replace.
+    if (error != std::errc::file_exists && !m_fs.entryInfoIn(folder, name).ok())
+        return m_fs.renameIn(folder, staged.name, name, RenameMode::Replace);
+    if ((error = flushBeforeReplacing(staged)))
+        return error;
+    return m_fs.renameIn(folder, staged.name, name, RenameMode::Replace);
+}
+
+// Replacing a file is safe only once the new data is on the disk; a link has no data.
+std::error_code FileCopier::flushBeforeReplacing(Staged& staged) {
+    return staged.file ? m_fs.flushBeforeReplacing(*staged.file) : std::error_code{};
 }
 
 // The new version takes the preserved name first and then trades places with the old one

@@ -93,11 +93,14 @@ private:
                                   const std::string& name, const std::string& preservedName,
                                   const EntryInfo* known = nullptr);
     std::error_code stageFile(const OpenFolder& folder, const std::string& source,
-                              const EntryInfo& info, bool replacing, Staged& staged);
+                              const EntryInfo& info, Staged& staged);
     std::error_code stageLink(const OpenFolder& folder, const std::string& source,
                               const EntryInfo& info, Staged& staged);
-    std::error_code commit(const OpenFolder& folder, const std::string& temporary,
-                           const std::string& name, const std::string& preservedName);
+    std::error_code commit(const OpenFolder& folder, Staged& staged, const std::string& name,
+                           const std::string& preservedName);
+    std::error_code moveIntoPlace(const OpenFolder& folder, Staged& staged,
+                                  const std::string& name);
+    std::error_code flushBeforeReplacing(Staged& staged);
     std::error_code preserveByExchange(const OpenFolder& folder, const std::string& temporary,
                                        const std::string& name, const std::string& preservedName);
     void removeLeftovers(const OpenFolder& folder);

@@ -53,7 +53,8 @@ void forEachInOrder(std::size_t count, unsigned workers, Work work, Done done,
         threads.emplace_back([&, w] {
             std::unique_lock lock(mutex);
             for (;;) {
-                room.wait(lock, [&] { return stopped || next >= count || next < handedOver + ahead; });
+                room.wait(lock,
+                          [&] { return stopped || next >= count || next < handedOver + ahead; });
                 if (stopped || next >= count)
                     return;
                 const std::size_t i = next++;

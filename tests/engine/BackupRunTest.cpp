@@ -1,7 +1,6 @@
 #include "RunFixture.h"
-#include "support/SystemFiles.h"
-
 #include "engine/CopyLanes.h"
+#include "support/SystemFiles.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -116,8 +115,10 @@ TEST_P(EdgeRuns, ReportWhatHappened) {
         if (marks.find('~') != std::string_view::npos)
             temp.writeFile("dst/src/" + file, "an older version");
         if (marks.find('!') != std::string_view::npos)
-            fs.failOn(FsOperation::RenameReplacing, "dst/src/" + file,
-                      std::make_error_code(std::errc::no_space_on_device));
+            for (const FsOperation rename :
+                 {FsOperation::RenameNoReplace, FsOperation::RenameReplacing})
+                fs.failOn(rename, "dst/src/" + file,
+                          std::make_error_code(std::errc::no_space_on_device));
         if (marks.find('*') != std::string_view::npos)
             fs.onCall(FsOperation::CopyFileData, [this, file](const std::string& copied) {
                 if (copied == source(file))
@@ -527,7 +528,7 @@ TEST_P(SharedRuns, DoWhatOneThreadDoes) {
     options.chkLogDetails = 1;
     const auto destinationBefore = [&] {
         std::filesystem::remove_all(temp / "dst");
-        temp.writeFile("dst/src/f1", "f1");                 // the same
+        temp.writeFile("dst/src/f1", "f1");                   // the same
         temp.writeFile("dst/src/one/f2", "an older version"); // changed
         temp.writeFile("dst/src/one/f3", "an older version"); // its replacement fails
     };
@@ -554,9 +555,10 @@ TEST_P(SharedRuns, DoWhatOneThreadDoes) {
     EXPECT_EQ(one.log.find("File 'f3' Error Occured: No space left on device") != std::string::npos,
               c.kind == RunKind::Backup)
         << one.log;
-    for (const RunWorkers workers : {RunWorkers{4, true}, RunWorkers{4, false}, RunWorkers{2, true}}) {
-        SCOPED_TRACE(testing::Message() << workers.threads << " threads, copying "
-                                        << workers.copySmallFiles);
+    for (const RunWorkers workers :
+         {RunWorkers{4, true}, RunWorkers{4, false}, RunWorkers{2, true}}) {
+        SCOPED_TRACE(testing::Message()
+                     << workers.threads << " threads, copying " << workers.copySmallFiles);
         const Seen shared = runWith(workers);
         EXPECT_EQ(shared.log, one.log);
         EXPECT_EQ(shared.counts.selected, one.counts.selected);
@@ -569,13 +571,13 @@ TEST_P(SharedRuns, DoWhatOneThreadDoes) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SharedRuns,
-    testing::Values(WorkersCase{"Always", RunKind::Backup, false, false},
-                    WorkersCase{"Conditional", RunKind::Backup, true, false},
-                    WorkersCase{"ConditionalPreserving", RunKind::Backup, true, true},
-                    WorkersCase{"Preview", RunKind::Preview, true, false}),
-    caseName<WorkersCase>);
+INSTANTIATE_TEST_SUITE_P(Table, SharedRuns,
+                         testing::Values(WorkersCase{"Always", RunKind::Backup, false, false},
+                                         WorkersCase{"Conditional", RunKind::Backup, true, false},
+                                         WorkersCase{"ConditionalPreserving", RunKind::Backup, true,
+                                                     true},
+                                         WorkersCase{"Preview", RunKind::Preview, true, false}),
+                         caseName<WorkersCase>);
 
 TEST_F(BackupRunTest, UnreadableFoldersAreNamedNotMistakenForAnUpToDateBackup) {
     temp.writeFile("src/sub/a.txt", "alpha");

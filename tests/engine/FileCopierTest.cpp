@@ -102,6 +102,76 @@ TEST_F(FileCopierTest, OverwritesWithoutPreservingWhenPreservationIsOff) {
         << "on the disk before it replaces";
 }
 
+// Without a preserved copy the new version takes its name by a rename that refuses to
+// replace, so a new file needs no look first. Where that rename fails for another reason a
+// look decides; any failure keeps what was there and leaves no temporary.
+TEST_F(FileCopierTest, TakingTheNameWorksWhereRenamesCannotRefuseAndFailsSafely) {
+    struct Case {
+        const char* name;
+        bool existing;
+        std::vector<FsOperation> failing;
+        std::errc error;
+        CopyOutcome outcome;
+        int flushes;
+    };
+    const Case cases[] = {
+        {"NewWhereRefusingIsUnsupported",
+         false,
+         {FsOperation::RenameNoReplace},
+         std::errc::invalid_argument,
+         CopyOutcome::Copied,
+         0},
+        {"OldWhereRefusingIsUnsupported",
+         true,
+         {FsOperation::RenameNoReplace},
+         std::errc::invalid_argument,
+         CopyOutcome::Copied,
+         1},
+        {"NewThatCannotBeNamed",
+         false,
+         {FsOperation::RenameNoReplace, FsOperation::RenameReplacing},
+         std::errc::io_error,
+         CopyOutcome::Failed,
+         0},
+        {"OldThatCannotBeReplaced",
+         true,
+         {FsOperation::RenameReplacing},
+         std::errc::permission_denied,
+         CopyOutcome::Failed,
+         1},
+        {"OldWhoseReplacementCannotBeFlushed",
+         true,
+         {FsOperation::FlushBeforeReplacing},
+         std::errc::io_error,
+         CopyOutcome::Failed,
+         1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_log.clear();
+        m_fs.clearFaults();
+        for (const FsOperation operation : c.failing)
+            m_fs.failOn(operation, "", errorOf(c.error));
+        ::unlink(dst("r.doc").c_str());
+        if (c.existing)
+            m_temp.writeFile("dst/r.doc", "old");
+        m_temp.writeFile("src/r.doc", "new");
+        const int flushesBefore = m_fs.callCount(FsOperation::FlushBeforeReplacing);
+
+        EXPECT_EQ(copier().GoAndCopyTheFile(src("r.doc"), dst("r.doc")), c.outcome);
+        EXPECT_EQ(m_fs.callCount(FsOperation::FlushBeforeReplacing) - flushesBefore, c.flushes);
+        EXPECT_TRUE(temporariesIn(dst("")).empty());
+        if (c.outcome == CopyOutcome::Copied) {
+            EXPECT_EQ(read("r.doc"), "new");
+            EXPECT_EQ(m_log, "");
+        } else {
+            EXPECT_EQ(m_temp.exists("dst/r.doc") ? read("r.doc") : "", c.existing ? "old" : "");
+            EXPECT_EQ(m_log, "File 'r.doc' Error Occured: " +
+                                 std::make_error_code(c.error).message() + "\r\n");
+        }
+    }
+}
+
 // Whichever way the old version is kept, the destination's name is never missing, except
 // for a moment where names can neither be linked nor exchanged.
 TEST_F(FileCopierTest, PreservedNameFollowsTheNamingOptionWhicheverWayItIsKept) {

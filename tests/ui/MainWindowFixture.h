@@ -89,11 +89,13 @@ protected:
     }
 
     std::unique_ptr<MainWindow> makeWindow(const std::string& folder = "disk/start") {
-        return std::make_unique<MainWindow>(
-            fake.platform,
-            FrontEnd{prompts, RunPauses::Skipped, web.services, printer, disks,
-                     [this] { ++programEnds; }},
-            temp / folder);
+        return std::make_unique<MainWindow>(fake.platform,
+                                            FrontEnd{prompts, RunPauses::Skipped, web.services,
+                                                     printer, disks,
+                                                     [this] {
+                                                         ++programEnds;
+                                                     }},
+                                            temp / folder);
     }
     std::unique_ptr<MainWindow> loadedWindow(const std::string& folder = "disk/start") {
         auto window = makeWindow(folder);

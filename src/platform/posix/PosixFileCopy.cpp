@@ -228,7 +228,7 @@ std::size_t readFully(int fd, char* buffer, std::size_t length, std::error_code&
 }
 
 std::error_code copyBytes(int in, int out, const struct stat& st, const ClonePair& clone,
-                          const FileSystem::CancelCheck& cancelled) {
+                          bool closeMayFail, const FileSystem::CancelCheck& cancelled) {
     CopyJob job{in, out, static_cast<std::uint64_t>(st.st_size), 0, cancelled};
     if (isCancelled(job))
         return canceledError();
@@ -237,7 +237,7 @@ std::error_code copyBytes(int in, int out, const struct stat& st, const ClonePai
         error = copyData(job, mayHaveHoles(st));
     // Some network file systems report a failed write only when a descriptor is closed. A
     // duplicate is closed, so the lock, which belongs to the original, stays.
-    if (!error) {
+    if (!error && closeMayFail) {
         const int duplicate = ::fcntl(out, F_DUPFD_CLOEXEC, 0);
         if (duplicate < 0 || ::close(duplicate) != 0)
             error = lastNativeError();
@@ -296,8 +296,9 @@ Result<TemporaryFile> PosixFileSystem::createTemporaryCopy(const OpenFolder& fol
         return temporary;
     TemporaryFile& file = temporary.value();
     const ClonePair clone{m_clones, before.st_dev, destination};
-    std::error_code error =
-        copyBytes(in.get(), descriptorOf(file.handle), before, clone, cancelled);
+    const int out = descriptorOf(file.handle);
+    std::error_code error = copyBytes(in.get(), out, before, clone,
+                                      m_closeErrors.closeMayFail(out, destination), cancelled);
     if (!error)
         error = unchangedSince(in.get(), before);
     if (error) {

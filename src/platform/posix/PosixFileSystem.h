@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/posix/CloneMemory.h"
+#include "platform/posix/CloseErrorMemory.h"
 
 #include <string_view>
 
@@ -71,6 +72,7 @@ public:
 
 private:
     CloneMemory m_clones;
+    CloseErrorMemory m_closeErrors;
 };
 
 // Hidden = leading dot; system = neither regular file, directory nor symbolic link.
