@@ -59,6 +59,7 @@ std::string flushFailureText(Volumes& volumes, const std::string& destination,
 // What one run carries from step to step.
 struct BackupRun::Progress {
     std::optional<DestinationPath> paths;
+    RunWorkers workers;
     std::optional<FolderWalk> walk;
     std::string pattern;
     FileList list;
@@ -170,7 +171,10 @@ void BackupRun::prepare(RunKind kind, Progress& progress) {
 // The source files to consider, the destination left out when it lies inside the source.
 void BackupRun::listFiles(Progress& progress) {
     RunContext& c = m_context;
+    progress.workers =
+        c.workers ? *c.workers : runWorkersFor(c.platform.volumes, progress.paths->strTarget());
     FolderWalk& walk = progress.walk.emplace(c.platform.fs, c.style, control());
+    walk.readAhead(progress.workers.threads);
     const std::string& strSource = progress.paths->strSource();
     if (c.state.chkSubFolders.checked) {
         if (const auto inside = destinationInsideSource(c.platform.fs, c.style, strSource,
@@ -257,9 +261,7 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
     if (kind == RunKind::Backup && c.options.chkChecksumList != 0)
         progress.checksums.emplace(c.platform.fs, c.style, progress.paths->strTarget());
 
-    CopyLanes lanes(c.platform.fs, decision, copier, &c.flags.CancelRequested,
-                    c.workers ? *c.workers
-                              : runWorkersFor(c.platform.volumes, progress.paths->strTarget()),
+    CopyLanes lanes(decision, copier, &c.flags.CancelRequested, progress.workers,
                     kind == RunKind::Backup);
     const std::vector<std::string>& files = progress.list.Items;
     // Each file is shown as the one under way while the run waits for it.

@@ -36,7 +36,13 @@ bool dateRuleHolds(int dateCondition, std::int64_t sourceNs, std::int64_t target
 CopyDecision::CopyDecision(FileSystem& fs, const PathStyle& style, CopyDecisionOptions options)
     : m_fs(fs)
     , m_style(style)
-    , m_options(options) {}
+    , m_options(options)
+    , m_sources(fs, style)
+    , m_targets(fs, style) {}
+
+Result<EntryInfo> CopyDecision::sourceInfo(const std::string& sourceFile) {
+    return m_sources.entryInfo(sourceFile);
+}
 
 // One look at the target and at most one at the source serve all three rules, in their
 // order: a run with nothing to copy costs two lookups per file, not five.
@@ -48,7 +54,7 @@ bool CopyDecision::shouldCopy(const std::string& sourceFile, const std::string& 
     const bool sizeRule = m_options.chkChangedFiles && m_options.chkSizeFiles;
     if (!m_options.chkOnlyNewFiles && !dateRule && !sizeRule)
         return false;
-    const Result<EntryInfo> target = m_fs.entryInfo(targetFile);
+    const Result<EntryInfo> target = m_targets.entryInfo(targetFile);
     if (m_options.chkOnlyNewFiles) {
         if (!isExistingFile(targetFile, target))
             return true;
@@ -56,7 +62,7 @@ bool CopyDecision::shouldCopy(const std::string& sourceFile, const std::string& 
     }
     if ((!dateRule && !sizeRule) || !target)
         return false;
-    const Result<EntryInfo> sourceInfo = m_fs.entryInfo(sourceFile);
+    const Result<EntryInfo> sourceInfo = m_sources.entryInfo(sourceFile);
     if (!sourceInfo)
         return false;
     if (sourceSeen)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/FolderLookup.h"
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
 
@@ -41,6 +42,8 @@ public:
     // sourceSeen, when given, receives what a look at the source found, if one was needed.
     bool shouldCopy(const std::string& sourceFile, const std::string& targetFile,
                     std::optional<EntryInfo>* sourceSeen = nullptr);
+    // A look at a source file the way the decision looks, for a copy that needs one.
+    Result<EntryInfo> sourceInfo(const std::string& sourceFile);
     std::size_t ExistingCount() const { return m_existingCount; }
 
     // Any error, a missing file in particular, answers false.
@@ -54,6 +57,8 @@ private:
     FileSystem& m_fs;
     PathStyle m_style;
     CopyDecisionOptions m_options;
+    FolderLookup m_sources;
+    FolderLookup m_targets;
     std::size_t m_existingCount = 0;
     std::map<std::string, std::int64_t, std::less<>> m_resolutions;
     std::optional<std::pair<std::string, std::int64_t>> m_lastFolder;

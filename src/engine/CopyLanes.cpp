@@ -2,10 +2,9 @@
 
 namespace tidecopy {
 
-CopyLanes::CopyLanes(FileSystem& fs, const CopyDecision& decision, FileCopier& runCopier,
+CopyLanes::CopyLanes(const CopyDecision& decision, FileCopier& runCopier,
                      const std::atomic<bool>* cancelRequested, RunWorkers workers, bool backup)
-    : m_fs(fs)
-    , m_runCopier(runCopier)
+    : m_runCopier(runCopier)
     , m_cancelRequested(cancelRequested)
     , m_workers(workers)
     , m_backup(backup) {
@@ -49,7 +48,7 @@ FileStep CopyLanes::look(unsigned laneNumber, const std::string& source, std::st
 // A source that cannot be looked at is left to the run's thread, which names the error.
 void CopyLanes::copySmallFile(Lane& lane, const std::string& source, FileStep& step) {
     if (!step.source)
-        if (const Result<EntryInfo> info = m_fs.entryInfo(source))
+        if (const Result<EntryInfo> info = lane.decision.sourceInfo(source))
             step.source = *info;
     if (!step.source || step.source->size > smallFileLimit) {
         step.copyLater = true;

@@ -36,7 +36,7 @@ public:
     // Files up to this size are copied by the workers, when they copy.
     static constexpr std::uint64_t smallFileLimit = 1 << 20;
 
-    CopyLanes(FileSystem& fs, const CopyDecision& decision, FileCopier& runCopier,
+    CopyLanes(const CopyDecision& decision, FileCopier& runCopier,
               const std::atomic<bool>* cancelRequested, RunWorkers workers, bool backup);
 
     unsigned threads() const { return m_workers.threads; }
@@ -56,7 +56,6 @@ private:
     FileCopier& copierOf(unsigned lane);
     void copySmallFile(Lane& lane, const std::string& source, FileStep& step);
 
-    FileSystem& m_fs;
     FileCopier& m_runCopier;
     const std::atomic<bool>* m_cancelRequested;
     RunWorkers m_workers;

@@ -1,9 +1,11 @@
 #include "engine/FolderWalk.h"
 
+#include "engine/FolderReadAhead.h"
 #include "platform/Enumeration.h"
 #include "platform/TemporaryName.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace tidecopy {
@@ -20,6 +22,7 @@ struct FolderWalk::TreeRequest {
     std::string_view pattern;
     NameForm form;
     FileList& list;
+    FolderReadAhead* ahead; // null when the walk reads each folder itself
 };
 
 namespace {
@@ -128,18 +131,24 @@ std::error_code FolderWalk::ListFilesInFolder(const std::string& folder, std::ui
 
 void FolderWalk::walkFilesBelow(const std::string& folder, const FolderContents& contents,
                                 const TreeRequest& request, std::vector<FolderError>& errors) {
+    std::vector<std::string> subfolders;
     for (const FolderEntry& entry : contents.entries) {
-        if (m_control.cancelled())
-            return;
         if (!isWalkedFolder(entry, request.folderMask))
             continue;
-        m_control.processEvents();
         std::string sub = joined(folder, entry.name);
-        if (isLeftOut(sub))
-            continue;
-        sub += m_style.separator();
+        if (!isLeftOut(sub))
+            subfolders.push_back(sub + m_style.separator());
+    }
+    if (request.ahead)
+        request.ahead->expect(subfolders);
+    for (const std::string& sub : subfolders) {
+        if (m_control.cancelled())
+            return;
+        m_control.processEvents();
         FolderContents subContents;
-        if (auto error = readFolder(sub, subContents)) {
+        const std::error_code error = request.ahead ? request.ahead->take(sub, subContents.entries)
+                                                    : readFolder(sub, subContents);
+        if (error) {
             errors.push_back({sub, error});
             continue;
         }
@@ -161,8 +170,18 @@ std::vector<FolderError> FolderWalk::ListFilesInTree(const std::string& root,
         return {{base, error}};
     m_control.processEvents();
     std::vector<FolderError> errors;
-    walkFilesBelow(base, rootContents, TreeRequest{folderMask, fileMask, pattern, form, list},
-                   errors);
+    std::optional<FolderReadAhead> ahead;
+    if (m_readAhead > 1)
+        ahead.emplace(m_readAhead,
+                      [this](const std::string& folder, std::vector<FolderEntry>& entries) {
+                          FolderContents contents;
+                          const std::error_code error = readFolder(folder, contents);
+                          entries = std::move(contents.entries);
+                          return error;
+                      });
+    walkFilesBelow(
+        base, rootContents,
+        TreeRequest{folderMask, fileMask, pattern, form, list, ahead ? &*ahead : nullptr}, errors);
     if (!m_control.cancelled())
         appendFiles(base, rootContents, fileMask, pattern, form, list);
     list.Count = list.Items.size();

@@ -32,6 +32,9 @@ public:
     // A folder below the walked one that is neither listed nor walked into (the
     // destination of a run when it lies inside the source), named as the walk meets it.
     void leaveOut(const std::string& folder);
+    // Threads that read the folders of a tree ahead of the walk; with 1 the walk reads each
+    // folder itself when it comes to it. The list is the same either way.
+    void readAhead(unsigned threads) { m_readAhead = threads; }
 
     // Immediate subfolders. Errors are ignored: an unreadable folder has no subfolders.
     void ListSubFolders(const std::string& folder, std::uint32_t mask, FileList& list);
@@ -63,6 +66,7 @@ private:
     PathStyle m_style;
     RunControl m_control;
     std::string m_leftOut;
+    unsigned m_readAhead = 1;
 };
 
 } // namespace tidecopy

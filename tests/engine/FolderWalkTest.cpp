@@ -122,16 +122,48 @@ TEST_F(FolderWalkTest, UnreadableFoldersAreSkippedAndNamed) {
     m_fs.failOn(FsOperation::ListFolder, m_temp / "src/C",
                 std::make_error_code(std::errc::permission_denied));
 
-    FileList list;
-    const std::vector<FolderError> errors =
-        m_walk.ListFilesInTree(m_temp / "src", AttributeMask::Folders, AttributeMask::Files, list,
-                               "*.*", NameForm::FullPath);
-    ASSERT_EQ(errors.size(), 2u);
-    EXPECT_EQ(errors[0].folder, m_temp / "src/A/");
-    EXPECT_EQ(errors[0].error, std::errc::io_error);
-    EXPECT_EQ(errors[1].folder, m_temp / "src/C/");
-    EXPECT_EQ(errors[1].error, std::errc::permission_denied);
-    EXPECT_EQ(relative(list), (Names{"src/B/b.txt", "src/r.txt"}));
+    for (const unsigned readers : {1u, 3u}) {
+        SCOPED_TRACE(readers);
+        m_walk.readAhead(readers);
+        FileList list;
+        const std::vector<FolderError> errors =
+            m_walk.ListFilesInTree(m_temp / "src", AttributeMask::Folders, AttributeMask::Files,
+                                   list, "*.*", NameForm::FullPath);
+        ASSERT_EQ(errors.size(), 2u);
+        EXPECT_EQ(errors[0].folder, m_temp / "src/A/");
+        EXPECT_EQ(errors[0].error, std::errc::io_error);
+        EXPECT_EQ(errors[1].folder, m_temp / "src/C/");
+        EXPECT_EQ(errors[1].error, std::errc::permission_denied);
+        EXPECT_EQ(relative(list), (Names{"src/B/b.txt", "src/r.txt"}));
+    }
+}
+
+// Folders read ahead on several threads make the same list as one thread reading each in
+// turn; a cancel among them ends the walk with a part of that list.
+TEST_F(FolderWalkTest, ReadingAheadMakesTheSameListAndStopsOnCancel) {
+    for (int a = 0; a < 6; ++a)
+        for (int b = 0; b < 5; ++b)
+            for (const char* leaf : {"x", "y/z"})
+                m_temp.writeFile("src/" + std::to_string(a) + "/" + std::to_string(b) + "/" + leaf,
+                                 "x");
+    m_temp.writeFile("src/r.txt", "x");
+    const FileList alone = tree(m_walk);
+    ASSERT_EQ(alone.Count, 61u);
+    for (const unsigned readers : {2u, 5u}) {
+        m_walk.readAhead(readers);
+        EXPECT_EQ(tree(m_walk).Items, alone.Items) << readers;
+    }
+
+    std::atomic<bool> cancel{false};
+    FolderWalk walk(m_fs, PathStyle::native(), RunControl{&cancel, {}});
+    walk.readAhead(4);
+    m_fs.onCall(FsOperation::ListFolder, [&](const std::string& folder) {
+        if (folder == m_temp / "src/3/")
+            cancel = true;
+    });
+    const FileList part = tree(walk);
+    EXPECT_LT(part.Count, alone.Count);
+    EXPECT_TRUE(std::equal(part.Items.begin(), part.Items.end(), alone.Items.begin()));
 }
 
 #ifndef _WIN32
