@@ -403,13 +403,19 @@ TEST_F(BackupRunTest, ExistingDestinationFolderIsConfirmedOnce) {
     }
 }
 
-// Only a destination folder that is there already is questioned; the prompts fail the test
-// on any question.
+// Only a destination folder that was there before the run is questioned, also where the
+// run makes empty folders first; the prompts fail the test on any question.
 TEST_F(BackupRunTest, ADestinationFolderNotThereYetIsNotQuestioned) {
     temp.writeFile("src/a.txt", "alpha");
+    temp.makeFolder("src/empty");
     options.chkFolderExist = 1;
-    EXPECT_EQ(run().ending, RunEnding::Finished);
-    EXPECT_EQ(temp.readFile("dst/src/a.txt"), "alpha");
+    for (const bool emptyFolders : {false, true}) {
+        std::filesystem::remove_all(temp / "dst/src");
+        options.chkEmptyFolders = emptyFolders ? 1 : 0;
+        EXPECT_EQ(run().ending, RunEnding::Finished);
+        EXPECT_EQ(temp.readFile("dst/src/a.txt"), "alpha");
+        EXPECT_EQ(temp.exists("dst/src/empty"), emptyFolders);
+    }
 }
 
 enum class CancelMoment { WhileListing, AfterListing, InTheMiddleOfAFile, BetweenFiles };
