@@ -13,7 +13,7 @@ FolderLookup::FolderLookup(const FolderLookup& other)
 // which answers as it always does.
 Result<EntryInfo> FolderLookup::entryInfo(const std::string& path) {
     const std::string_view folder = m_style.folderPartOf(path);
-    if (folder.empty() || folder.size() == path.size())
+    if (folder.empty() || folder.size() == path.size() || !m_fs.looksInOpenFoldersCostLess())
         return m_fs.entryInfo(path);
     if (folder != m_folderPath) {
         m_folderPath = folder;

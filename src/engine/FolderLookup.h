@@ -8,9 +8,9 @@
 
 namespace tidecopy {
 
-// Looks at files through their folder, which stays open while the files of one folder pass:
-// a look inside an open folder walks one name instead of the whole path. A copy starts with
-// nothing open, so each thread can have its own.
+// Looks at files through their folder, which stays open while the files of one folder pass,
+// where the file system resolves a name inside an open folder for less than a whole path.
+// A copy starts with nothing open, so each thread can have its own.
 class FolderLookup {
 public:
     FolderLookup(FileSystem& fs, const PathStyle& style);

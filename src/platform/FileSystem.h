@@ -89,6 +89,9 @@ public:
     // Fails with file_exists when something of that name is there already.
     virtual std::error_code createSubfolder(const OpenFolder& base, const std::string& name) = 0;
     virtual Result<EntryInfo> entryInfoIn(const OpenFolder& folder, const std::string& name) = 0;
+    // Whether entryInfoIn costs less than entryInfo of the whole path (POSIX: one name is
+    // resolved instead of every level), so that many looks into one folder go through it.
+    virtual bool looksInOpenFoldersCostLess() const { return false; }
     virtual std::error_code listOpenFolder(const OpenFolder& folder,
                                            std::vector<FolderEntry>& entries) = 0;
 

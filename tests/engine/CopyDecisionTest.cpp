@@ -143,6 +143,10 @@ TEST_F(CopyDecisionTest, AnUnchangedFileIsLookedAtOnceOnEachSide) {
     EXPECT_FALSE(decision.shouldCopy(m_source, m_target));
     EXPECT_EQ(decision.ExistingCount(), 1u);
     EXPECT_EQ(m_fs.callCount(FsOperation::EntryInfo), 2);
+    // Where a look inside an open folder costs less, each side's folder is opened once for
+    // all its files.
+    EXPECT_FALSE(decision.shouldCopy(m_source, m_target));
+    EXPECT_EQ(m_fs.callCount(FsOperation::OpenFolder), m_fs.looksInOpenFoldersCostLess() ? 2 : 0);
 }
 
 TEST_F(CopyDecisionTest, AnUnreadableSideIsNeverCopiedByTheChangedRules) {

@@ -26,6 +26,7 @@ public:
     bool isWritableFolder(const std::string& folder) override;
     std::error_code flushVolume(const std::string& path) override;
     Result<EntryInfo> entryInfoIn(const OpenFolder& folder, const std::string& name) override;
+    bool looksInOpenFoldersCostLess() const override { return true; }
     std::error_code listOpenFolder(const OpenFolder& folder,
                                    std::vector<FolderEntry>& entries) override;
 
