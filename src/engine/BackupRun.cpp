@@ -26,24 +26,8 @@ namespace tidecopy {
 
 namespace {
 
-// Files go to the workers in batches of one source folder's consecutive files, so that
-// threads seldom wait for each other or write into the same folder at once.
-constexpr std::size_t filesPerBatch = 64;
 // How far the workers may run ahead of the batch being reported.
 constexpr std::size_t batchesAhead = 16;
-
-// Where each batch of the list starts, and its end last.
-std::vector<std::size_t> batchStarts(const std::vector<std::string>& files,
-                                     const PathStyle& style) {
-    std::vector<std::size_t> starts{0};
-    for (std::size_t i = 1; i < files.size(); ++i)
-        if (i - starts.back() == filesPerBatch ||
-            style.folderPartOf(files[i]) != style.folderPartOf(files[i - 1]))
-            starts.push_back(i);
-    if (!files.empty())
-        starts.push_back(files.size());
-    return starts;
-}
 
 // Names the volume by its mount point where one is known.
 std::string flushFailureText(Volumes& volumes, const std::string& destination,
@@ -261,21 +245,18 @@ void BackupRun::copyFiles(RunKind kind, Progress& progress, RunOutcome& outcome)
     if (kind == RunKind::Backup && c.options.chkChecksumList != 0)
         progress.checksums.emplace(c.platform.fs, c.style, progress.paths->strTarget());
 
-    CopyLanes lanes(decision, copier, &c.flags.CancelRequested, progress.workers,
+    CopyLanes lanes(decision, copier, *progress.paths, &c.flags.CancelRequested, progress.workers,
                     kind == RunKind::Backup);
     const std::vector<std::string>& files = progress.list.Items;
     // Each file is shown as the one under way while the run waits for it.
     if (count >= 1)
         showProgress(kind, 1, files.front(), progress);
-    const std::vector<std::size_t> batches = batchStarts(files, c.style);
+    const std::vector<std::size_t> batches = fileBatches(files, c.style);
     forEachInOrder<std::vector<FileStep>>(
         batches.size() - 1, lanes.threads(),
         [&](std::size_t batch, unsigned lane) {
-            std::vector<FileStep> steps;
-            steps.reserve(batches[batch + 1] - batches[batch]);
-            for (std::size_t i = batches[batch]; i < batches[batch + 1]; ++i)
-                steps.push_back(lanes.look(lane, files[i], progress.paths->TargetFile(files[i])));
-            return steps;
+            return lanes.look(lane, std::span(files).subspan(batches[batch],
+                                                             batches[batch + 1] - batches[batch]));
         },
         // After a cancel a worker may still finish a file taken just before a file that was
         // never started: every finished file is reported.

@@ -2,9 +2,23 @@
 
 namespace tidecopy {
 
+std::vector<std::size_t> fileBatches(const std::vector<std::string>& files,
+                                     const PathStyle& style) {
+    std::vector<std::size_t> starts{0};
+    for (std::size_t i = 1; i < files.size(); ++i)
+        if (i - starts.back() == CopyLanes::filesPerBatch ||
+            style.folderPartOf(files[i]) != style.folderPartOf(files[i - 1]))
+            starts.push_back(i);
+    if (!files.empty())
+        starts.push_back(files.size());
+    return starts;
+}
+
 CopyLanes::CopyLanes(const CopyDecision& decision, FileCopier& runCopier,
-                     const std::atomic<bool>* cancelRequested, RunWorkers workers, bool backup)
+                     const DestinationPath& paths, const std::atomic<bool>* cancelRequested,
+                     RunWorkers workers, bool backup)
     : m_runCopier(runCopier)
+    , m_paths(paths)
     , m_cancelRequested(cancelRequested)
     , m_workers(workers)
     , m_backup(backup) {
@@ -25,12 +39,20 @@ FileCopier& CopyLanes::copierOf(unsigned lane) {
     return lane == 0 ? m_runCopier : *m_lanes[lane]->ownCopier;
 }
 
-FileStep CopyLanes::look(unsigned laneNumber, const std::string& source, std::string target) {
+std::vector<FileStep> CopyLanes::look(unsigned lane, std::span<const std::string> sources) {
+    std::vector<FileStep> steps;
+    steps.reserve(sources.size());
+    for (const std::string& source : sources)
+        steps.push_back(lookAt(lane, source));
+    return steps;
+}
+
+FileStep CopyLanes::lookAt(unsigned laneNumber, const std::string& source) {
     FileStep step;
     if (m_cancelRequested && m_cancelRequested->load(std::memory_order_relaxed))
         return step;
     step.started = true;
-    step.target = std::move(target);
+    step.target = m_paths.TargetFile(source);
     Lane& lane = *m_lanes[laneNumber];
     if (m_backup)
         copierOf(laneNumber).removeLeftoversBeside(step.target);

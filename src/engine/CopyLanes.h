@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CopyDecision.h"
+#include "engine/DestinationPath.h"
 #include "engine/FileCopier.h"
 #include "engine/RunWorkers.h"
 
@@ -8,6 +9,7 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,11 @@ struct FileStep {
     std::string preservedName;
 };
 
+// Where each batch of a run's list starts, and the list's end last. A batch is up to
+// filesPerBatch consecutive files of one folder: threads then seldom wait for each other or
+// write into one folder at once.
+std::vector<std::size_t> fileBatches(const std::vector<std::string>& files, const PathStyle& style);
+
 // The decisions and copies of one run, one lane per thread: lane 0 is the run's own thread,
 // with the run's copier; lanes 1 to threads are the workers', each with a decision and a
 // copier of its own that share the run's record of cleared folders.
@@ -35,12 +42,14 @@ class CopyLanes {
 public:
     // Files up to this size are copied by the workers, when they copy.
     static constexpr std::uint64_t smallFileLimit = 1 << 20;
+    static constexpr std::size_t filesPerBatch = 64;
 
-    CopyLanes(const CopyDecision& decision, FileCopier& runCopier,
+    CopyLanes(const CopyDecision& decision, FileCopier& runCopier, const DestinationPath& paths,
               const std::atomic<bool>* cancelRequested, RunWorkers workers, bool backup);
 
     unsigned threads() const { return m_workers.threads; }
-    FileStep look(unsigned lane, const std::string& source, std::string target);
+    // The files of one batch, on the thread of the given lane.
+    std::vector<FileStep> look(unsigned lane, std::span<const std::string> sources);
 
     std::size_t existingCount() const;
     std::size_t preservedCount() const;
@@ -54,9 +63,11 @@ private:
         std::string pending; // what ownCopier logged for the file in hand
     };
     FileCopier& copierOf(unsigned lane);
+    FileStep lookAt(unsigned lane, const std::string& source);
     void copySmallFile(Lane& lane, const std::string& source, FileStep& step);
 
     FileCopier& m_runCopier;
+    const DestinationPath& m_paths;
     const std::atomic<bool>* m_cancelRequested;
     RunWorkers m_workers;
     bool m_backup;
