@@ -4,7 +4,10 @@
 #include "support/SystemFiles.h"
 #include "support/TempFolder.h"
 
+#include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
 
 #ifndef _WIN32
 #include <climits>
@@ -149,9 +152,21 @@ TEST_F(FolderWalkTest, ReadingAheadMakesTheSameListAndStopsOnCancel) {
     m_temp.writeFile("src/r.txt", "x");
     const FileList alone = tree(m_walk);
     ASSERT_EQ(alone.Count, 61u);
+    // The walk waits at its first subfolder until another thread has read one.
+    const std::thread::id walker = std::this_thread::get_id();
+    std::atomic<int> readElsewhere{0};
+    m_fs.onCall(FsOperation::ListFolder, [&](const std::string& folder) {
+        if (std::this_thread::get_id() != walker)
+            ++readElsewhere;
+        else if (folder == m_temp / "src/0/")
+            for (int wait = 0; wait < 2000 && readElsewhere == 0; ++wait)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    });
     for (const unsigned readers : {2u, 5u}) {
+        readElsewhere = 0;
         m_walk.readAhead(readers);
         EXPECT_EQ(tree(m_walk).Items, alone.Items) << readers;
+        EXPECT_GT(readElsewhere, 0) << readers;
     }
 
     std::atomic<bool> cancel{false};

@@ -3,11 +3,35 @@
 #include "platform/Errors.h"
 #include "platform/win32/WideText.h"
 
+#include <string>
 #include <windows.h>
+#include <winioctl.h>
 
 namespace tidecopy {
 
 namespace {
+
+// What the storage driver says of the drive's seek penalty; false where it cannot tell
+// (no medium, a network drive, an old driver).
+bool incursSeekPenalty(const wchar_t* root) {
+    std::wstring device = L"\\\\.\\";
+    device.append(root, 2); // "C:"
+    const HANDLE drive = ::CreateFileW(device.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                       nullptr, OPEN_EXISTING, 0, nullptr);
+    if (drive == INVALID_HANDLE_VALUE)
+        return false;
+    STORAGE_PROPERTY_QUERY query{};
+    query.PropertyId = StorageDeviceSeekPenaltyProperty;
+    query.QueryType = PropertyStandardQuery;
+    DEVICE_SEEK_PENALTY_DESCRIPTOR penalty{};
+    DWORD returned = 0;
+    const bool known =
+        ::DeviceIoControl(drive, IOCTL_STORAGE_QUERY_PROPERTY, &query, sizeof query, &penalty,
+                          sizeof penalty, &returned, nullptr) != 0 &&
+        returned >= sizeof penalty;
+    ::CloseHandle(drive);
+    return known && penalty.IncursSeekPenalty;
+}
 
 Volume volumeOf(const wchar_t* root) {
     Volume volume;
@@ -28,6 +52,7 @@ Volume volumeOf(const wchar_t* root) {
     if (::GetVolumeNameForVolumeMountPointW(root, device, MAX_PATH))
         volume.device = narrowed(device);
     volume.readOnly = (flags & FILE_READ_ONLY_VOLUME) != 0 || type == DRIVE_CDROM;
+    volume.rotational = type == DRIVE_FIXED && incursSeekPenalty(root);
     return volume;
 }
 
