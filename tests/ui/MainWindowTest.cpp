@@ -97,21 +97,22 @@ TEST_F(MainWindowTest, FirstStartShowsTheDefaultsCentredOnTheStartFolder) {
     EXPECT_NEAR(window->x(), screen.x() + std::max(centred, 0), 5);
 }
 
-TEST_F(MainWindowTest, RecallOnRestoresTheFoldersAndThePosition) {
-    writeSettings(true);
-    auto window = loadedWindow();
-    EXPECT_EQ(window->state().Dir1, temp / "disk/other");
-    EXPECT_EQ(window->state().Dir2, temp / "disk/start/sub");
-    EXPECT_EQ(labelText(*window, "lblTotalFiles(1)"), "Total file count = 0");
-    EXPECT_EQ(window->pos() - window->screen()->availableGeometry().topLeft(), QPoint(100, 200));
-    EXPECT_EQ(find<QComboBox>(*window, "cmbSourceHistory")->count(), 1);
-}
-
-TEST_F(MainWindowTest, RecallOffKeepsTheStartFolders) {
-    writeSettings(false);
-    auto window = loadedWindow();
-    EXPECT_EQ(window->state().Dir1, temp / "disk/start");
-    EXPECT_EQ(window->state().Dir2, temp / "disk/start");
+// Recall on brings back the folders, the position and the histories; off keeps the start
+// folders.
+TEST_F(MainWindowTest, RecallRestoresTheFoldersAndThePositionOnlyWhenOn) {
+    for (const bool recall : {true, false}) {
+        SCOPED_TRACE(recall);
+        writeSettings(recall);
+        auto window = loadedWindow();
+        EXPECT_EQ(window->state().Dir1, temp / (recall ? "disk/other" : "disk/start"));
+        EXPECT_EQ(window->state().Dir2, temp / (recall ? "disk/start/sub" : "disk/start"));
+        if (recall) {
+            EXPECT_EQ(labelText(*window, "lblTotalFiles(1)"), "Total file count = 0");
+            EXPECT_EQ(window->pos() - window->screen()->availableGeometry().topLeft(),
+                      QPoint(100, 200));
+            EXPECT_EQ(find<QComboBox>(*window, "cmbSourceHistory")->count(), 1);
+        }
+    }
 }
 
 TEST_F(MainWindowTest, ClickingAFolderUpdatesOnlyThatPanesLabels) {
@@ -148,7 +149,8 @@ TEST_F(MainWindowTest, ADriveThatIsNotThereIsReportedAndTheDriveListGoesBack) {
     EXPECT_EQ(window->state().Dir1, temp / "disk/start");
 }
 
-TEST_F(MainWindowTest, DoubleClickingAFileOpensIt) {
+// A double-clicked file and the manual (from the resource folder) open on the desktop.
+TEST_F(MainWindowTest, DoubleClickingAFileAndHelpOpenThemOnTheDesktop) {
     auto window = loadedWindow();
     auto* file2 = find<QListView>(*window, "File2");
     const QModelIndex second = file2->model()->index(1, 0);
@@ -158,7 +160,9 @@ TEST_F(MainWindowTest, DoubleClickingAFileOpensIt) {
     QTest::mouseRelease(file2->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(file2->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(spy.count(), 1);
-    EXPECT_EQ(shell.opened, std::vector<std::string>{temp / "disk/start/b.txt"});
+    QTest::mouseClick(find<QWidget>(*window, "cmdHelp"), Qt::LeftButton);
+    EXPECT_EQ(shell.opened,
+              (std::vector<std::string>{temp / "disk/start/b.txt", temp / "share/Manual.pdf"}));
 }
 
 TEST_F(MainWindowTest, HistoriesAddOnlyNewFoldersAndTheMenuClearsAndRemoves) {
@@ -185,7 +189,7 @@ TEST_F(MainWindowTest, HistoriesAddOnlyNewFoldersAndTheMenuClearsAndRemoves) {
     EXPECT_EQ(source->count(), 0);
 }
 
-TEST_F(MainWindowTest, ChoosingAHistoryEntryMovesThePane) {
+TEST_F(MainWindowTest, HistoryEntriesAndPresetsMoveTheirPane) {
     auto window = loadedWindow();
     window->state().cmbTargetHistory.items = {temp / "disk/other", temp / "disk/gone"};
     AddToHistory(window->state());
@@ -199,10 +203,8 @@ TEST_F(MainWindowTest, ChoosingAHistoryEntryMovesThePane) {
                           PromptButtons::Ok);
     emit target->activated(2);
     EXPECT_EQ(window->state().Dir2, temp / "disk/other");
-}
 
-TEST_F(MainWindowTest, PresetButtonsMoveTheirPaneWhenTheFolderExists) {
-    auto window = loadedWindow();
+    // Preset buttons too, when their folder exists.
     QTest::mouseClick(find<QWidget>(*window, "cmdPresetFolders(7)"), Qt::LeftButton);
     EXPECT_EQ(window->state().Dir2, temp / "disk/Pictures");
     EXPECT_EQ(window->state().Dir1, temp / "disk/start");
@@ -242,7 +244,8 @@ TEST_F(MainWindowTest, TheFilterBoxAddsNewTextsFirst) {
     EXPECT_EQ(pattern->itemText(0), "*.ods");
 }
 
-TEST_F(MainWindowTest, UncheckingBothConditionsWarnsOnce) {
+// Unchecking the second condition warns once; copying always takes the conditions away.
+TEST_F(MainWindowTest, TheConditionsWarnWhenBothGoAndAreOffForCopyingAlways) {
     auto window = loadedWindow();
     clickCheckBox(find<QCheckBox>(*window, "chkOnlyNewFiles"));
     prompts.expectMessage("Copy files Conditionally", "Enable at least one condition please.",
@@ -250,10 +253,6 @@ TEST_F(MainWindowTest, UncheckingBothConditionsWarnsOnce) {
     clickCheckBox(find<QCheckBox>(*window, "chkChangedFiles"));
     EXPECT_FALSE(window->state().chkOnlyNewFiles.checked);
     EXPECT_FALSE(window->state().chkChangedFiles.checked);
-}
-
-TEST_F(MainWindowTest, CopyFilesAlwaysDisablesTheConditions) {
-    auto window = loadedWindow();
     QTest::mouseClick(find<QWidget>(*window, "optAllCopy"), Qt::LeftButton);
     EXPECT_TRUE(window->state().optAllCopy());
     EXPECT_FALSE(find<QCheckBox>(*window, "chkChangedFiles")->isEnabled());
@@ -268,12 +267,6 @@ TEST_F(MainWindowTest, ClosingWritesTheSettingsAndTheDailyLog) {
     EXPECT_TRUE(temp.exists("program/Tidecopy.ini"));
     EXPECT_EQ(temp.readFile("program/Logs/Log 16-06-21 01.log"),
               "*** BACKUP Started at 21/06/2016\r\n");
-}
-
-TEST_F(MainWindowTest, TheManualOpensFromTheResourceFolder) {
-    auto window = loadedWindow();
-    QTest::mouseClick(find<QWidget>(*window, "cmdHelp"), Qt::LeftButton);
-    EXPECT_EQ(shell.opened, std::vector<std::string>{temp / "share/Manual.pdf"});
 }
 
 // A due check shows frmUpdateWait while it waits for the web site; a check turned off, or
@@ -713,8 +706,7 @@ TEST_F(MainWindowTest, TabFollowsTheDrawingColumnByColumn) {
     for (const auto& [from, to] :
          {std::pair{"cmdPreview", "cmdBackItUp"}, std::pair{"File1", "cmbTargetHistory"},
           std::pair{"Drive2", "Image2(1)"}, std::pair{"cmbPattern", "chkRecall"},
-          std::pair{"cmdLogoption(4)", "imgExpand"},
-          std::pair{"imgExpand", "Image11"}}) {
+          std::pair{"cmdLogoption(4)", "imgExpand"}, std::pair{"imgExpand", "Image11"}}) {
         auto* widget = find<QWidget>(*window, from);
         widget->setEnabled(true);
         widget->setFocus();
