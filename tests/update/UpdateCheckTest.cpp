@@ -63,21 +63,20 @@ TEST_F(UpdateCheckTest, AutomaticChecksWaitForTheSixthCallAndObeyTheGates) {
     const auto manual = CheckMode::Manual;
     const auto connected = Reachability::Connected;
     const auto disconnected = Reachability::Disconnected;
+    const auto notDue = UpdateCheckEnd::NotDue;
+    const auto current = UpdateCheckEnd::UpToDate;
     const Case cases[] = {
-        {"first call", nullptr, nullptr, connected, automatic, UpdateCheckEnd::NotDue, "2"},
-        {"fifth call", "5", nullptr, connected, automatic, UpdateCheckEnd::NotDue, "6"},
-        {"sixth call", "6", "No", connected, automatic, UpdateCheckEnd::UpToDate, "7"},
-        {"a leading blank", " 9x", nullptr, connected, automatic, UpdateCheckEnd::UpToDate, "10"},
-        {"damaged counter", "abc", nullptr, connected, automatic, UpdateCheckEnd::NotDue, "1"},
-        {"beyond 32 bits", "9999999999", nullptr, connected, automatic, UpdateCheckEnd::NotDue,
-         "1"},
+        {"first call", nullptr, nullptr, connected, automatic, notDue, "2"},
+        {"fifth call", "5", nullptr, connected, automatic, notDue, "6"},
+        {"sixth call", "6", "No", connected, automatic, current, "7"},
+        {"a leading blank", " 9x", nullptr, connected, automatic, current, "10"},
+        {"damaged counter", "abc", nullptr, connected, automatic, notDue, "1"},
+        {"beyond 32 bits", "9999999999", nullptr, connected, automatic, notDue, "1"},
         {"turned off", "6", "Yes", connected, automatic, UpdateCheckEnd::TurnedOff, "7"},
         {"offline", "6", nullptr, disconnected, automatic, UpdateCheckEnd::Offline, "7"},
-        {"cannot tell", "6", nullptr, Reachability::Unknown, automatic, UpdateCheckEnd::UpToDate,
-         "7"},
-        {"manual first call", nullptr, nullptr, connected, manual, UpdateCheckEnd::UpToDate, "2"},
-        {"manual, turned off, offline", "1", "Yes", disconnected, manual, UpdateCheckEnd::UpToDate,
-         "2"},
+        {"cannot tell", "6", nullptr, Reachability::Unknown, automatic, current, "7"},
+        {"manual first call", nullptr, nullptr, connected, manual, current, "2"},
+        {"manual, turned off, offline", "1", "Yes", disconnected, manual, current, "2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -117,6 +116,8 @@ TEST_F(UpdateCheckTest, ANewerVersionIsOfferedOnceAndTheFileIsKept) {
     const auto yes = PromptAnswer::Yes;
     const auto no = PromptAnswer::No;
     const auto asked = UpdateCheckEnd::Asked;
+    const auto current = UpdateCheckEnd::UpToDate;
+    const auto noAnswer = UpdateCheckEnd::NoAnswer;
     const Case cases[] = {
         {"declined", "321\r\nTidecopy 3.2.1 is out\r\n", nullptr, automatic,
          "Tidecopy 3.2.1 is out", "3.2.1", no, asked, "321"},
@@ -135,17 +136,12 @@ TEST_F(UpdateCheckTest, ANewerVersionIsOfferedOnceAndTheFileIsKept) {
         {"Windows text", "400\r\nCaf\xe9", nullptr, automatic, "Caf\xc3\xa9", "4.0.0", no, asked,
          "400"},
         {"two-digit minor", "3101\nT2", nullptr, automatic, "T2", "3.1.1", no, asked, "3101"},
-        {"100 is a version", "100\nT", nullptr, automatic, nullptr, "", no,
-         UpdateCheckEnd::UpToDate, "-"},
-        {"99 is no version", "99\r\nOld", nullptr, manual, nullptr, "", no,
-         UpdateCheckEnd::NoAnswer, "-"},
-        {"not a number", "<html>", nullptr, manual, nullptr, "", no, UpdateCheckEnd::NoAnswer, "-"},
-        {"beyond 16 bits", "40000\nBig", nullptr, manual, nullptr, "", no, UpdateCheckEnd::NoAnswer,
-         "-"},
-        {"same version", "320\nT", nullptr, automatic, nullptr, "", no, UpdateCheckEnd::UpToDate,
-         "-"},
-        {"older, manual", "310\nT", nullptr, manual, nullptr, "", no, UpdateCheckEnd::UpToDate,
-         "-"},
+        {"100 is a version", "100\nT", nullptr, automatic, nullptr, "", no, current, "-"},
+        {"99 is no version", "99\r\nOld", nullptr, manual, nullptr, "", no, noAnswer, "-"},
+        {"not a number", "<html>", nullptr, manual, nullptr, "", no, noAnswer, "-"},
+        {"beyond 16 bits", "40000\nBig", nullptr, manual, nullptr, "", no, noAnswer, "-"},
+        {"same version", "320\nT", nullptr, automatic, nullptr, "", no, current, "-"},
+        {"older, manual", "310\nT", nullptr, manual, nullptr, "", no, current, "-"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -215,49 +211,20 @@ TEST_F(UpdateCheckTest, ManualChecksWithoutAnAnswerOpenTheWebPageOrSayWhy) {
         std::vector<std::string> opened;
     };
     const char* const offline = "No internet connection detected to perform an update check.";
+    constexpr auto none = std::nullopt;
+    const auto on = Reachability::Connected;
+    const auto off = Reachability::Disconnected;
+    const auto noAnswer = UpdateCheckEnd::NoAnswer;
+    const auto current = UpdateCheckEnd::UpToDate;
+    const auto asked = UpdateCheckEnd::Asked;
     const Case cases[] = {
-        {"about box, no answer",
-         true,
-         std::nullopt,
-         Reachability::Disconnected,
-         UpdateCheckEnd::NoAnswer,
-         {page}},
-        {"about box, up to date",
-         true,
-         "320",
-         Reachability::Connected,
-         UpdateCheckEnd::UpToDate,
-         {}},
-        {"Check Now, no answer",
-         false,
-         std::nullopt,
-         Reachability::Connected,
-         UpdateCheckEnd::NoAnswer,
-         {page}},
-        {"Check Now, offline",
-         false,
-         std::nullopt,
-         Reachability::Disconnected,
-         UpdateCheckEnd::NoAnswer,
-         {}},
-        {"Check Now, up to date",
-         false,
-         "320",
-         Reachability::Disconnected,
-         UpdateCheckEnd::UpToDate,
-         {}},
-        {"Check Now, newer declined",
-         false,
-         "330\nNews",
-         Reachability::Connected,
-         UpdateCheckEnd::Asked,
-         {}},
-        {"Check Now, newer wanted: opened once",
-         false,
-         "330\nNews",
-         Reachability::Connected,
-         UpdateCheckEnd::Asked,
-         {page}},
+        {"about box, no answer", true, none, off, noAnswer, {page}},
+        {"about box, up to date", true, "320", on, current, {}},
+        {"Check Now, no answer", false, none, on, noAnswer, {page}},
+        {"Check Now, offline", false, none, off, noAnswer, {}},
+        {"Check Now, up to date", false, "320", off, current, {}},
+        {"Check Now, newer declined", false, "330\nNews", on, asked, {}},
+        {"Check Now, newer wanted: opened once", false, "330\nNews", on, asked, {page}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
