@@ -1,5 +1,6 @@
 #include "config/CheckWriteDrives.h"
 
+#include "support/CaseName.h"
 #include "support/FakeVolumes.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
@@ -59,10 +60,6 @@ TEST_P(CheckWriteDrivesTest, ProbesTheFirstTwoWritableOtherVolumes) {
     }
 }
 
-std::string caseName(const ::testing::TestParamInfo<DriveCase>& param) {
-    return param.param.name;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Probes, CheckWriteDrivesTest,
     ::testing::Values(DriveCase{"FirstCandidate", {}, {}, "usb", 1},
@@ -70,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DriveCase{"NoneWhenBothFail", {"usb", "backup"}, {}, "", 2},
                       DriveCase{"UsersProbeFileIsKept", {}, {"usb"}, "backup", 2},
                       DriveCase{"SecondJudgedOnItsOwn", {"usb"}, {"backup"}, "", 2}),
-    caseName);
+    caseName<DriveCase>);
 
 // No volumes give an empty text; a probe that cannot be deleted still counts.
 TEST(CheckWriteDrives, ProgramVolumeIsNoCandidate) {

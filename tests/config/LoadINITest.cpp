@@ -1,5 +1,6 @@
 #include "SettingsFixture.h"
 #include "config/SettingsFormat.h"
+#include "support/CaseName.h"
 
 using namespace tidecopy;
 using namespace tidecopy::test;
@@ -278,7 +279,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"TwoCharacterExtension", {{10, "gz"}}, Loaded, preserveExtension, "gz"},
         LineCase{"BlackPane", {{31, " 0 "}}, Loaded, color0, systemColor},
         LineCase{"EmptyMarkerLine", {{35, ""}}, Loaded, logUser, "1"}),
-    [](const ::testing::TestParamInfo<LineCase>& param) { return std::string(param.param.name); });
+    caseName<LineCase>);
 
 TEST_F(LoadINITest, LogLimitFromAThousandLimitsTheLogAndUnlocksIt) {
     struct Case {
