@@ -29,6 +29,8 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <sstream>
 
 namespace tidecopy {
 namespace {
@@ -639,61 +641,18 @@ TEST_F(MainWindowTest, TheSoundIconAnswersAClickAKeyAndAScreenReadersPress) {
 // Tab goes through the window as it is drawn: the source pane, the destination pane,
 // then the copy options, the run buttons and the log, each from top to bottom.
 TEST_F(MainWindowTest, TabFollowsTheDrawingColumnByColumn) {
-    const std::vector<std::string> order = {"cmbSourceHistory",
-                                            "Image9(0)",
-                                            "cmdPresetFolders(0)",
-                                            "cmdPresetFolders(1)",
-                                            "cmdPresetFolders(2)",
-                                            "cmdPresetFolders(3)",
-                                            "cmdPresetFolders(4)",
-                                            "Drive1",
-                                            "Image2(0)",
-                                            "Image3(0)",
-                                            "Dir1",
-                                            "Image4(0)",
-                                            "File1",
-                                            "cmbTargetHistory",
-                                            "Image9(1)",
-                                            "cmdPresetFolders(5)",
-                                            "cmdPresetFolders(6)",
-                                            "cmdPresetFolders(7)",
-                                            "cmdPresetFolders(8)",
-                                            "cmdPresetFolders(9)",
-                                            "Drive2",
-                                            "Image2(1)",
-                                            "Image3(1)",
-                                            "Dir2",
-                                            "Image4(1)",
-                                            "File2",
-                                            "optAllCopy",
-                                            "optSelectiveCopy",
-                                            "chkOnlyNewFiles",
-                                            "chkChangedFiles",
-                                            "chkPreserveFiles",
-                                            "chkSubFolders",
-                                            "chkOnlySubs",
-                                            "chkRelative",
-                                            "cmbPattern",
-                                            "chkRecall",
-                                            "Image7",
-                                            "cmdPreserveOptions",
-                                            "cmdPreview",
-                                            "cmdBackItUp",
-                                            "cmdCancel",
-                                            "cmdSaveOpen(0)",
-                                            "cmdSaveOpen(1)",
-                                            "cmdAbout",
-                                            "cmdSysInfo",
-                                            "cmdHelp",
-                                            "cmdLogoption(0)",
-                                            "cmdLogoption(1)",
-                                            "cmdLogoption(2)",
-                                            "cmdLogoption(3)",
-                                            "cmdLogoption(4)",
-                                            "imgExpand",
-                                            "Image11",
-                                            "txtLog",
-                                            "Image1"};
+    std::istringstream names(
+        "cmbSourceHistory Image9(0) cmdPresetFolders(0) cmdPresetFolders(1) "
+        "cmdPresetFolders(2) cmdPresetFolders(3) cmdPresetFolders(4) Drive1 Image2(0) "
+        "Image3(0) Dir1 Image4(0) File1 cmbTargetHistory Image9(1) cmdPresetFolders(5) "
+        "cmdPresetFolders(6) cmdPresetFolders(7) cmdPresetFolders(8) cmdPresetFolders(9) "
+        "Drive2 Image2(1) Image3(1) Dir2 Image4(1) File2 optAllCopy optSelectiveCopy "
+        "chkOnlyNewFiles chkChangedFiles chkPreserveFiles chkSubFolders chkOnlySubs "
+        "chkRelative cmbPattern chkRecall Image7 cmdPreserveOptions cmdPreview cmdBackItUp "
+        "cmdCancel cmdSaveOpen(0) cmdSaveOpen(1) cmdAbout cmdSysInfo cmdHelp cmdLogoption(0) "
+        "cmdLogoption(1) cmdLogoption(2) cmdLogoption(3) cmdLogoption(4) imgExpand Image11 "
+        "txtLog Image1");
+    const std::vector<std::string> order{std::istream_iterator<std::string>(names), {}};
     auto window = loadedWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     std::vector<std::string> chain;
