@@ -51,6 +51,7 @@ TEST_F(FolderWalkTest, FoldersDepthFirstThenTheRootsOwnFilesLastAndListsAccumula
     m_walk.ListFilesInTree(m_temp / "src", AttributeMask::Folders, AttributeMask::Files, list,
                            "*.*", NameForm::NameOnly);
     EXPECT_EQ(list.Count, 8u);
+    ASSERT_EQ(list.Items.size(), 8u);
     EXPECT_EQ(Names(list.Items.begin() + 4, list.Items.end()),
               (Names{"a.txt", "a1.txt", "b.txt", "r.txt"}));
 
