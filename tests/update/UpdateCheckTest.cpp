@@ -20,6 +20,18 @@ std::string newVersionText(const std::string& dotted) {
            " is available!\r\n\r\nDo you want to download the new version?";
 }
 
+// The values the tables below are made of.
+constexpr auto automatic = CheckMode::Automatic;
+constexpr auto manual = CheckMode::Manual;
+constexpr auto connected = Reachability::Connected;
+constexpr auto disconnected = Reachability::Disconnected;
+constexpr auto yes = PromptAnswer::Yes;
+constexpr auto no = PromptAnswer::No;
+constexpr auto notDue = UpdateCheckEnd::NotDue;
+constexpr auto current = UpdateCheckEnd::UpToDate;
+constexpr auto asked = UpdateCheckEnd::Asked;
+constexpr auto noAnswer = UpdateCheckEnd::NoAnswer;
+
 // A check of version 3.2.0 with its store, its web and the version file in a temporary
 // folder.
 class UpdateCheckTest : public testing::Test {
@@ -59,12 +71,6 @@ TEST_F(UpdateCheckTest, AutomaticChecksWaitForTheSixthCallAndObeyTheGates) {
         UpdateCheckEnd end;
         const char* counterAfter;
     };
-    const auto automatic = CheckMode::Automatic;
-    const auto manual = CheckMode::Manual;
-    const auto connected = Reachability::Connected;
-    const auto disconnected = Reachability::Disconnected;
-    const auto notDue = UpdateCheckEnd::NotDue;
-    const auto current = UpdateCheckEnd::UpToDate;
     const Case cases[] = {
         {"first call", nullptr, nullptr, connected, automatic, notDue, "2"},
         {"fifth call", "5", nullptr, connected, automatic, notDue, "6"},
@@ -111,13 +117,6 @@ TEST_F(UpdateCheckTest, ANewerVersionIsOfferedOnceAndTheFileIsKept) {
         UpdateCheckEnd end;
         const char* declinedAfter;
     };
-    const auto automatic = CheckMode::Automatic;
-    const auto manual = CheckMode::Manual;
-    const auto yes = PromptAnswer::Yes;
-    const auto no = PromptAnswer::No;
-    const auto asked = UpdateCheckEnd::Asked;
-    const auto current = UpdateCheckEnd::UpToDate;
-    const auto noAnswer = UpdateCheckEnd::NoAnswer;
     const Case cases[] = {
         {"declined", "321\r\nTidecopy 3.2.1 is out\r\n", nullptr, automatic,
          "Tidecopy 3.2.1 is out", "3.2.1", no, asked, "321"},
@@ -211,20 +210,14 @@ TEST_F(UpdateCheckTest, ManualChecksWithoutAnAnswerOpenTheWebPageOrSayWhy) {
         std::vector<std::string> opened;
     };
     const char* const offline = "No internet connection detected to perform an update check.";
-    constexpr auto none = std::nullopt;
-    const auto on = Reachability::Connected;
-    const auto off = Reachability::Disconnected;
-    const auto noAnswer = UpdateCheckEnd::NoAnswer;
-    const auto current = UpdateCheckEnd::UpToDate;
-    const auto asked = UpdateCheckEnd::Asked;
     const Case cases[] = {
-        {"about box, no answer", true, none, off, noAnswer, {page}},
-        {"about box, up to date", true, "320", on, current, {}},
-        {"Check Now, no answer", false, none, on, noAnswer, {page}},
-        {"Check Now, offline", false, none, off, noAnswer, {}},
-        {"Check Now, up to date", false, "320", off, current, {}},
-        {"Check Now, newer declined", false, "330\nNews", on, asked, {}},
-        {"Check Now, newer wanted: opened once", false, "330\nNews", on, asked, {page}},
+        {"about box, no answer", true, std::nullopt, disconnected, noAnswer, {page}},
+        {"about box, up to date", true, "320", connected, current, {}},
+        {"Check Now, no answer", false, std::nullopt, connected, noAnswer, {page}},
+        {"Check Now, offline", false, std::nullopt, disconnected, noAnswer, {}},
+        {"Check Now, up to date", false, "320", disconnected, current, {}},
+        {"Check Now, newer declined", false, "330\nNews", connected, asked, {}},
+        {"Check Now, newer wanted: opened once", false, "330\nNews", connected, asked, {page}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
