@@ -1,5 +1,6 @@
 #include "config/CheckWriteDrives.h"
 
+#include "support/CaseName.h"
 #include "support/FakeVolumes.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
@@ -59,10 +60,6 @@ TEST_P(CheckWriteDrivesTest, ProbesTheFirstTwoWritableOtherVolumes) {
     }
 }
 
-std::string caseName(const ::testing::TestParamInfo<DriveCase>& param) {
-    return param.param.name;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Probes, CheckWriteDrivesTest,
     ::testing::Values(DriveCase{"FirstCandidate", {}, {}, "usb", 1},
@@ -70,33 +67,21 @@ INSTANTIATE_TEST_SUITE_P(
                       DriveCase{"NoneWhenBothFail", {"usb", "backup"}, {}, "", 2},
                       DriveCase{"UsersProbeFileIsKept", {}, {"usb"}, "backup", 2},
                       DriveCase{"SecondJudgedOnItsOwn", {"usb"}, {"backup"}, "", 2}),
-    caseName);
+    caseName<DriveCase>);
 
+// No volumes give an empty text; a probe that cannot be deleted still counts.
 TEST(CheckWriteDrives, ProgramVolumeIsNoCandidate) {
     TempFolder tmp;
     FaultyFileSystem fs;
     FakeVolumes volumes;
+    EXPECT_EQ(CheckWriteDrives(fs, volumes, "/opt/tidecopy", PathStyle::native()), "");
     volumes.add(tmp.makeFolder("a"));
     volumes.add(tmp.makeFolder("b"));
     EXPECT_EQ(CheckWriteDrives(fs, volumes, tmp.makeFolder("a/prog"), PathStyle::native()),
               tmp / "b");
+    fs.failOn(FsOperation::RemoveFile, "tmp.tmp", std::make_error_code(std::errc::io_error));
     EXPECT_EQ(CheckWriteDrives(fs, volumes, tmp.makeFolder("b/prog"), PathStyle::native()),
               tmp / "a");
-}
-
-TEST(CheckWriteDrives, NoVolumesGiveEmptyText) {
-    FaultyFileSystem fs;
-    FakeVolumes volumes;
-    EXPECT_EQ(CheckWriteDrives(fs, volumes, "/opt/tidecopy", PathStyle::native()), "");
-}
-
-TEST(CheckWriteDrives, ProbeThatCannotBeDeletedStillCounts) {
-    TempFolder tmp;
-    FaultyFileSystem fs;
-    FakeVolumes volumes;
-    volumes.add(tmp.makeFolder("usb"));
-    fs.failOn(FsOperation::RemoveFile, "tmp.tmp", std::make_error_code(std::errc::io_error));
-    EXPECT_EQ(CheckWriteDrives(fs, volumes, "/elsewhere", PathStyle::native()), tmp / "usb");
 }
 
 } // namespace

@@ -25,20 +25,17 @@ TEST(HistoryCommands, ClearEmptiesOnlyTheActiveHistory) {
     EXPECT_TRUE(state.cmbTargetHistory.items.empty());
 }
 
+// Without a selection (or one past the end) nothing goes.
 TEST(HistoryCommands, RemoveTakesOutTheSelectedEntryOnly) {
     MainState state = withHistories();
+    EXPECT_FALSE(canRemoveSelectedEntry(state.cmbTargetHistory));
+    EXPECT_FALSE(canRemoveSelectedEntry({{"/x", "/y"}, 2}));
+    removeSelectedHistoryEntry(state, Pane::Destination);
+    EXPECT_EQ(state, withHistories());
     EXPECT_TRUE(canRemoveSelectedEntry(state.cmbSourceHistory));
     removeSelectedHistoryEntry(state, Pane::Source);
     EXPECT_EQ(state.cmbSourceHistory.items, (std::vector<std::string>{"/a", "/c"}));
     EXPECT_FALSE(canRemoveSelectedEntry(state.cmbSourceHistory));
-}
-
-TEST(HistoryCommands, RemoveWithoutASelectionDoesNothing) {
-    MainState state = withHistories();
-    EXPECT_FALSE(canRemoveSelectedEntry(state.cmbTargetHistory));
-    EXPECT_FALSE(canRemoveSelectedEntry({{"/x", "/y"}, 2})); // a selection past the end
-    removeSelectedHistoryEntry(state, Pane::Destination);
-    EXPECT_EQ(state, withHistories());
 }
 
 TEST(HistoryCommands, ErrorMessagesWithAndWithoutTheStartUpWording) {

@@ -1,5 +1,6 @@
 #include "SettingsFixture.h"
 #include "config/SettingsFormat.h"
+#include "support/CaseName.h"
 
 using namespace tidecopy;
 using namespace tidecopy::test;
@@ -24,59 +25,66 @@ protected:
     }
 };
 
-TEST_F(LoadINITest, HandWrittenFileLoadsIntoTheExpectedState) {
-    writeSettings();
-    ASSERT_EQ(load(), LoadOutcome::Loaded);
+// Lines ended by line feeds alone load as those ended the Windows way.
+TEST_F(LoadINITest, HandWrittenFileLoadsIntoTheExpectedStateWhateverItsLineEnds) {
+    for (const char* end : {"\r\n", "\n"}) {
+        SCOPED_TRACE(end[0] == '\r' ? "CR LF" : "LF");
+        view.events.clear();
+        options = OptionSet{};
+        state = MainState{};
+        writeSettings({}, end);
+        ASSERT_EQ(load(), LoadOutcome::Loaded);
 
-    OptionSet expected;
-    expected.PreserveNaming = 2;
-    expected.PreserveExtension = "old";
-    expected.chkCloseProg = expected.chkNoSoundEffect = expected.chkLog = 1;
-    expected.chkIntegrity = 1;
-    expected.ShutdownMode = 3;
-    expected.chkConfirmationBackup = 0;
-    expected.chkExecute = 1;
-    expected.AutoProfile = "Nightly.prof";
-    expected.chkSizeFiles = 0;
-    expected.DateCondition = 2;
-    expected.chkeditLog = expected.chkOnlyonce = expected.chkLogDetails = 1;
-    expected.LogLimit = "5000";
-    expected.chkFolderExist = expected.chkLogUser = expected.chkEmptyFolders = 1;
-    expected.PaneColors = {16711680, 65280};
-    EXPECT_EQ(options, expected);
+        OptionSet expected;
+        expected.PreserveNaming = 2;
+        expected.PreserveExtension = "old";
+        expected.chkCloseProg = expected.chkNoSoundEffect = expected.chkLog = 1;
+        expected.chkIntegrity = 1;
+        expected.ShutdownMode = 3;
+        expected.chkConfirmationBackup = 0;
+        expected.chkExecute = 1;
+        expected.AutoProfile = "Nightly.prof";
+        expected.chkSizeFiles = 0;
+        expected.DateCondition = 2;
+        expected.chkeditLog = expected.chkOnlyonce = expected.chkLogDetails = 1;
+        expected.LogLimit = "5000";
+        expected.chkFolderExist = expected.chkLogUser = expected.chkEmptyFolders = 1;
+        expected.PaneColors = {16711680, 65280};
+        EXPECT_EQ(options, expected);
 
-    MainState window;
-    window.chkOnlyNewFiles.checked = false;
-    window.chkSubFolders.checked = false;
-    window.chkPreserveFiles.checked = true;
-    window.chkRelative.checked = window.chkOnlySubs.checked = window.chkRecall.checked = true;
-    window.chkRelativeCopy = 1;
-    window.cmbPattern = {"*.TXT [Texts]", {"*.TXT [Texts]", "*.* [All Files]"}};
-    window.cmbSourceHistory = {{tmp / "old-src", sourceFolder}, 1};
-    window.cmbTargetHistory = {{destinationFolder}, 0};
-    window.Dir1 = sourceFolder;
-    window.Dir2 = destinationFolder;
-    window.window = {1500, 3000, false};
-    EXPECT_EQ(state, window);
+        MainState window;
+        window.chkOnlyNewFiles.checked = false;
+        window.chkSubFolders.checked = false;
+        window.chkPreserveFiles.checked = true;
+        window.chkRelative.checked = window.chkOnlySubs.checked = window.chkRecall.checked = true;
+        window.chkRelativeCopy = 1;
+        window.cmbPattern = {"*.TXT [Texts]", {"*.TXT [Texts]", "*.* [All Files]"}};
+        window.cmbSourceHistory = {{tmp / "old-src", sourceFolder}, 1};
+        window.cmbTargetHistory = {{destinationFolder}, 0};
+        window.Dir1 = sourceFolder;
+        window.Dir2 = destinationFolder;
+        window.window = {1500, 3000, false};
+        EXPECT_EQ(state, window);
 
-    const std::vector<std::string> events = {
-        "log limit 5000",
-        "log unlocked",
-        "move 1500 3000",
-        "color cmbSourceHistory 16711680",
-        "color cmbTargetHistory 65280",
-        "color Drive1 16711680",
-        "color Dir1 16711680",
-        "color File1 16711680",
-        "color Drive2 65280",
-        "color Dir2 65280",
-        "color File2 65280",
-        "select source 1",
-        "select destination 0",
-        "folder source " + sourceFolder,
-        "folder destination " + destinationFolder,
-    };
-    EXPECT_EQ(view.events, events);
+        const std::vector<std::string> events = {
+            "log limit 5000",
+            "log unlocked",
+            "move 1500 3000",
+            "color cmbSourceHistory 16711680",
+            "color cmbTargetHistory 65280",
+            "color Drive1 16711680",
+            "color Dir1 16711680",
+            "color File1 16711680",
+            "color Drive2 65280",
+            "color Dir2 65280",
+            "color File2 65280",
+            "select source 1",
+            "select destination 0",
+            "folder source " + sourceFolder,
+            "folder destination " + destinationFolder,
+        };
+        EXPECT_EQ(view.events, events);
+    }
 }
 
 // The line after the 71 is new: files written before it load it as off, and older readers
@@ -100,14 +108,6 @@ TEST_F(LoadINITest, AddedLineLoadsAsOffUnlessItSaysOn) {
         EXPECT_EQ(load(), c.outcome);
         EXPECT_EQ(options.chkChecksumList, c.loaded);
     }
-}
-
-TEST_F(LoadINITest, LfOnlyFileLoadsLikeCrLf) {
-    writeSettings({}, "\n");
-    ASSERT_EQ(load(), LoadOutcome::Loaded);
-    EXPECT_EQ(options.AutoProfile, "Nightly.prof");
-    EXPECT_EQ(state.Dir2, destinationFolder);
-    EXPECT_EQ(state.cmbPattern.text, "*.TXT [Texts]");
 }
 
 // Text lines written on Windows come in its code page. Folder lines are the file system's
@@ -279,7 +279,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"TwoCharacterExtension", {{10, "gz"}}, Loaded, preserveExtension, "gz"},
         LineCase{"BlackPane", {{31, " 0 "}}, Loaded, color0, systemColor},
         LineCase{"EmptyMarkerLine", {{35, ""}}, Loaded, logUser, "1"}),
-    [](const ::testing::TestParamInfo<LineCase>& param) { return std::string(param.param.name); });
+    caseName<LineCase>);
 
 TEST_F(LoadINITest, LogLimitFromAThousandLimitsTheLogAndUnlocksIt) {
     struct Case {

@@ -80,17 +80,7 @@ TEST(OptionsDialogValues, OkAppliesTheRules) {
     };
     const Case cases[] = {
         {"newer files", {false, true, false}, true, false, "bak", "0", 2, 1, 0, "bak", "0"},
-        {"highest date box wins",
-         {true, false, true},
-         false,
-         false,
-         "bak",
-         "0",
-         3,
-         0,
-         0,
-         "bak",
-         "0"},
+        {"highest date wins", {true, false, true}, false, false, "bak", "0", 3, 0, 0, "bak", "0"},
         {"nothing checked keeps the size", {}, false, false, "bak", "0", 0, 1, 0, "bak", "0"},
         {"999 is no limit", {}, true, false, "bak", "999", 0, 1, 0, "bak", "0"},
         {"1000 makes the log editable", {}, true, false, "bak", " 1000 ", 0, 1, 1, "bak", "1000"},

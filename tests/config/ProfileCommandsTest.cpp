@@ -67,14 +67,6 @@ TEST_F(ProfileCommandsTest, AnOpenedProfileRestoresItsFoldersAndIsProposedForSav
     EXPECT_EQ(commands.openProfile(), std::nullopt);
 }
 
-TEST_F(ProfileCommandsTest, WithoutChkLogUserTheLogStaysAsItWas) {
-    prompts.expectSaveFile(profileDialog("Save File", "Tidecopy 26-12-04.prof"), profile("a.prof"));
-    EXPECT_EQ(commands.saveProfile(), "a");
-    prompts.expectOpenFile(profileDialog("Open File", ""), profile("a.prof"));
-    EXPECT_EQ(commands.openProfile(), "a");
-    EXPECT_EQ(log, "");
-}
-
 TEST_F(ProfileCommandsTest, AnUnreadableProfileIsReportedAndNothingIsLoaded) {
     tmp.writeFile("prog/Profiles/locked.prof", settingsFileText(OptionSet{}, MainState{}));
     fs.failOn(FsOperation::ReadWholeFile, "locked.prof", std::make_error_code(std::errc::io_error));
@@ -103,6 +95,10 @@ TEST_F(ProfileCommandsTest, SavingOverAProfileAsksFirst) {
                        PromptButtons::YesNo, PromptAnswer::Yes);
     EXPECT_EQ(commands.saveProfile(), "keep");
     EXPECT_EQ(tmp.readFile("prog/Profiles/keep.prof"), settingsFileText(options, state));
+    // Without chkLogUser the log stays as it was.
+    prompts.expectOpenFile(profileDialog("Open File", ""), profile("keep.prof"));
+    EXPECT_EQ(commands.openProfile(), "keep");
+    EXPECT_EQ(log, "");
 }
 
 TEST(ProfileNames, LabelAndSplit) {

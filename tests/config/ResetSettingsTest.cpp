@@ -34,21 +34,18 @@ protected:
     Environment environment;
 };
 
+// No changes nothing.
 TEST_F(ResetSettingsTest, YesDeletesTheFileTurnsUpdatesOnAndEndsTheProgram) {
-    tmp.writeFile("prog/Tidecopy.ini", "old settings");
-    prompts.expectMessage("Reset Tidecopy", question, PromptButtons::YesNo, PromptAnswer::Yes)
-        .expectMessage("Reset Tidecopy", restored, PromptButtons::Ok);
-    EXPECT_EQ(reset(), ResetOutcome::EndProgramAtOnce);
-    EXPECT_FALSE(tmp.exists("prog/Tidecopy.ini"));
-    EXPECT_EQ(noUrlUpdate(), "No");
-}
-
-TEST_F(ResetSettingsTest, NoChangesNothing) {
     tmp.writeFile("prog/Tidecopy.ini", "old settings");
     prompts.expectMessage("Reset Tidecopy", question, PromptButtons::YesNo, PromptAnswer::No);
     EXPECT_EQ(reset(), ResetOutcome::Declined);
     EXPECT_EQ(tmp.readFile("prog/Tidecopy.ini"), "old settings");
     EXPECT_EQ(noUrlUpdate(), "Yes");
+    prompts.expectMessage("Reset Tidecopy", question, PromptButtons::YesNo, PromptAnswer::Yes)
+        .expectMessage("Reset Tidecopy", restored, PromptButtons::Ok);
+    EXPECT_EQ(reset(), ResetOutcome::EndProgramAtOnce);
+    EXPECT_FALSE(tmp.exists("prog/Tidecopy.ini"));
+    EXPECT_EQ(noUrlUpdate(), "No");
 }
 
 TEST_F(ResetSettingsTest, FailedDeletionGoesNoFurther) {

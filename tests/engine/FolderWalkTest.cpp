@@ -42,14 +42,21 @@ protected:
     FolderWalk m_walk{m_fs, PathStyle::native()};
 };
 
-TEST_F(FolderWalkTest, FoldersDepthFirstThenTheRootsOwnFilesLast) {
+TEST_F(FolderWalkTest, FoldersDepthFirstThenTheRootsOwnFilesLastAndListsAccumulate) {
     for (const char* file : {"src/r.txt", "src/B/b.txt", "src/A/A1/a1.txt", "src/A/a.txt"})
         m_temp.writeFile(file, "x");
 
-    const FileList list = tree(m_walk);
+    FileList list = tree(m_walk);
     EXPECT_EQ(relative(list),
               (Names{"src/A/a.txt", "src/A/A1/a1.txt", "src/B/b.txt", "src/r.txt"}));
     EXPECT_EQ(list.Count, 4u);
+    // A second listing adds to the first.
+    m_walk.ListFilesInTree(m_temp / "src", AttributeMask::Folders, AttributeMask::Files, list,
+                           "*.*", NameForm::NameOnly);
+    EXPECT_EQ(list.Count, 8u);
+    ASSERT_EQ(list.Items.size(), 8u);
+    EXPECT_EQ(Names(list.Items.begin() + 4, list.Items.end()),
+              (Names{"a.txt", "a1.txt", "b.txt", "r.txt"}));
 
     FileList folders;
     m_walk.ListAllSubFolders(m_temp / "src", AttributeMask::Folders, folders);
@@ -94,17 +101,6 @@ TEST_F(FolderWalkTest, LinksAreListedAsFilesAndNeverWalkedSoALoopEnds) {
 
     EXPECT_EQ(relative(tree(m_walk)),
               (Names{"src/A/a.txt", "src/A/loop", "src/dangling", "src/toA"}));
-}
-
-TEST_F(FolderWalkTest, ListsAccumulate) {
-    m_temp.writeFile("src/A/a.txt", "x");
-    m_temp.writeFile("src/r.txt", "x");
-    FileList list;
-    for (int pass = 0; pass < 2; ++pass)
-        m_walk.ListFilesInTree(m_temp / "src", AttributeMask::Folders, AttributeMask::Files, list,
-                               "*.*", NameForm::NameOnly);
-    EXPECT_EQ(list.Count, 4u);
-    EXPECT_EQ(list.Items, (Names{"a.txt", "r.txt", "a.txt", "r.txt"}));
 }
 
 TEST_F(FolderWalkTest, CancelledFolderListingAppendsNothingAndKeepsCount) {

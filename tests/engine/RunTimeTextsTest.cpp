@@ -67,59 +67,42 @@ INSTANTIATE_TEST_SUITE_P(Table, ProgressPercentage,
 struct ProgressCase {
     RunKind kind;
     RunPace pace;
-    const char* text;
+    const char* percentage;
+    const char* remaining;
 };
 
 class ProgressText : public testing::TestWithParam<ProgressCase> {};
 
 TEST_P(ProgressText, ShowsPercentageAndTimeRemaining) {
-    EXPECT_EQ(progressText(GetParam().kind, GetParam().pace), GetParam().text);
+    const ProgressCase& c = GetParam();
+    const std::string copying =
+        c.kind == RunKind::Preview ? "Preview Copying Files... " : "Copying Files... ";
+    EXPECT_EQ(progressText(c.kind, c.pace),
+              copying + c.percentage + "% - Estimated Time Remaining " + c.remaining);
 }
 
 constexpr std::uint64_t gigabyte = 1'000'000'000;
+constexpr RunKind backup = RunKind::Backup;
+constexpr RunKind preview = RunKind::Preview;
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ProgressText,
-    testing::Values(ProgressCase{RunKind::Backup,
-                                 {1, 4, 10s},
-                                 "Copying Files... 26% - Estimated Time Remaining 00:00:30"},
-                    ProgressCase{
-                        RunKind::Preview,
-                        {2, 4, 20min},
-                        "Preview Copying Files... 51% - Estimated Time Remaining 00:20:00"},
-                    ProgressCase{RunKind::Backup,
-                                 {4, 4, 20min},
-                                 "Copying Files... 100% - Estimated Time Remaining 00:00:00"},
-                    ProgressCase{RunKind::Backup,
-                                 {1, 3, 1s + 500ms},
-                                 "Copying Files... 34% - Estimated Time Remaining 00:00:03"},
-                    ProgressCase{RunKind::Backup,
-                                 {3, 10, 1s},
-                                 "Copying Files... 31% - Estimated Time Remaining 00:00:02"},
-                    ProgressCase{RunKind::Backup,
-                                 {1, 100, 1h},
-                                 "Copying Files... 2% - Estimated Time Remaining 99:00:00"},
-                    ProgressCase{RunKind::Backup,
-                                 {1, 2, 0ns},
-                                 "Copying Files... 51% - Estimated Time Remaining 00:00:00"},
-                    // A large last file counts down with its bytes: a third in 10 s leaves 20 s.
-                    ProgressCase{RunKind::Backup,
-                                 {4, 4, 1min, 10s, 3 * gigabyte / 2, gigabyte / 2},
-                                 "Copying Files... 100% - Estimated Time Remaining 00:00:20"},
-                    ProgressCase{RunKind::Backup,
-                                 {4, 4, 1min, 20s, 3 * gigabyte / 2, gigabyte},
-                                 "Copying Files... 100% - Estimated Time Remaining 00:00:10"},
-                    // Before its first chunk and after its last, a file adds nothing to the files'.
-                    ProgressCase{RunKind::Backup,
-                                 {1, 4, 10s, 5s, gigabyte, 0},
-                                 "Copying Files... 26% - Estimated Time Remaining 00:00:30"},
-                    ProgressCase{RunKind::Backup,
-                                 {1, 4, 10s, 5s, gigabyte, gigabyte},
-                                 "Copying Files... 26% - Estimated Time Remaining 00:00:30"},
-                    // The rest of the current file and the files after it add up.
-                    ProgressCase{RunKind::Backup,
-                                 {2, 4, 10s, 4s, 400, 100},
-                                 "Copying Files... 51% - Estimated Time Remaining 00:00:22"}));
+    testing::Values(
+        ProgressCase{backup, {1, 4, 10s}, "26", "00:00:30"},
+        ProgressCase{preview, {2, 4, 20min}, "51", "00:20:00"},
+        ProgressCase{backup, {4, 4, 20min}, "100", "00:00:00"},
+        ProgressCase{backup, {1, 3, 1s + 500ms}, "34", "00:00:03"},
+        ProgressCase{backup, {3, 10, 1s}, "31", "00:00:02"},
+        ProgressCase{backup, {1, 100, 1h}, "2", "99:00:00"},
+        ProgressCase{backup, {1, 2, 0ns}, "51", "00:00:00"},
+        // A large last file counts down with its bytes: a third in 10 s leaves 20 s.
+        ProgressCase{backup, {4, 4, 1min, 10s, 3 * gigabyte / 2, gigabyte / 2}, "100", "00:00:20"},
+        ProgressCase{backup, {4, 4, 1min, 20s, 3 * gigabyte / 2, gigabyte}, "100", "00:00:10"},
+        // Before its first chunk and after its last, a file adds nothing to the files'.
+        ProgressCase{backup, {1, 4, 10s, 5s, gigabyte, 0}, "26", "00:00:30"},
+        ProgressCase{backup, {1, 4, 10s, 5s, gigabyte, gigabyte}, "26", "00:00:30"},
+        // The rest of the current file and the files after it add up.
+        ProgressCase{backup, {2, 4, 10s, 4s, 400, 100}, "51", "00:00:22"}));
 
 } // namespace
 } // namespace tidecopy

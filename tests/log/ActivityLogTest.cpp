@@ -1,5 +1,7 @@
 #include "log/ActivityLog.h"
 
+#include "support/CaseName.h"
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -50,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "\xC3\xA9\xC3\xA9\xC3\xA9\r\n"},
         LimitCase{
             "NeverSplitsACharacter", 3, {"a\xC3\xA9\xC3\xBC\xC3\xB6"}, "\xC3\xA9\xC3\xBC\xC3\xB6"}),
-    [](const testing::TestParamInfo<LimitCase>& test) { return std::string(test.param.name); });
+    test::caseName<LimitCase>);
 
 TEST(ActivityLog, EveryChangeMakesItDirty) {
     ActivityLog log;

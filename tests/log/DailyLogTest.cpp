@@ -1,6 +1,7 @@
 #include "log/DailyLog.h"
 
 #include "platform/NativeFileSystem.h"
+#include "support/CaseName.h"
 #include "support/FakeClock.h"
 #include "support/TempFolder.h"
 
@@ -96,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
         SaveCase{"Empty", true, "", ""}, SaveCase{"chkLogOff", false, twentyCharacters, ""},
         // The file ends its last line, even when the log stops mid-line.
         SaveCase{"OpenLastLine", true, "Options: not executed.", "Options: not executed.\r\n"}),
-    [](const testing::TestParamInfo<SaveCase>& test) { return std::string(test.param.name); });
+    test::caseName<SaveCase>);
 
 TEST_F(DailyLog, AMissingLogsFolderIsNotCreated) {
     std::filesystem::remove(logs);

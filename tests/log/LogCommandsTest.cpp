@@ -43,21 +43,19 @@ protected:
                 std::move(proposedName)};
     }
     std::string logFile(const std::string& name) const { return temp / ("program/Logs/" + name); }
+    // The name the dialogs propose: the log's own, or else today's.
+    std::string proposedName() const {
+        return commands.LogFileName().empty() ? "Log 16-06-21.log" : commands.LogFileName();
+    }
     // A log file chosen in the open dialog.
     std::optional<std::string> open(const std::string& name, const std::string& contents) {
         temp.writeFile("program/Logs/" + name, contents);
-        prompts.expectOpenFile(logDialog("Open File", commands.LogFileName().empty()
-                                                          ? "Log 16-06-21.log"
-                                                          : commands.LogFileName()),
-                               logFile(name));
+        prompts.expectOpenFile(logDialog("Open File", proposedName()), logFile(name));
         return commands.openLog();
     }
     // A file chosen in the save dialog; replacing one that exists is agreed to.
     std::optional<std::string> save(const std::string& name) {
-        prompts.expectSaveFile(logDialog("Save File", commands.LogFileName().empty()
-                                                          ? "Log 16-06-21.log"
-                                                          : commands.LogFileName()),
-                               logFile(name));
+        prompts.expectSaveFile(logDialog("Save File", proposedName()), logFile(name));
         if (temp.exists("program/Logs/" + name))
             prompts.expectMessage("File already exists", "Do you want to replace the file?",
                                   PromptButtons::YesNo, PromptAnswer::Yes);
@@ -74,19 +72,16 @@ protected:
     LogCommands commands{{log, prompts, fs, clock, environment, printer, PathStyle::native()}};
 };
 
-TEST_F(LogCommandsTest, OpeningNamesTheLogAndItsFrame) {
+// The opened file names the log and its frame; the text goes in and out byte for byte.
+TEST_F(LogCommandsTest, OpeningNamesTheLogAndOpenAndSaveKeepTheTextByteForByte) {
+    const std::string text = "*** BACKUP\r\n\r\nFrom-> /a\r\nlone\rcarriage\nfeed \xC3\xA9\r\nend";
     log.append("* a run\r\n");
-    EXPECT_EQ(open("Log 16-06-21 01.log", "saved\r\n"), "         - Log 16-06-21 01");
+    EXPECT_EQ(open("Log 16-06-21 01.log", text), "         - Log 16-06-21 01");
     EXPECT_EQ(commands.LogFileName(), "Log 16-06-21 01.log");
-    EXPECT_EQ(log.text(), "saved\r\n");
+    EXPECT_EQ(log.text(), text);
     EXPECT_FALSE(log.LogDirty());
     EXPECT_EQ(logFrameCaption("night.backup.txt"), "         - night.backup");
     EXPECT_EQ(logFrameCaption("README"), "         - README");
-}
-
-TEST_F(LogCommandsTest, OpenAndSaveKeepTheTextByteForByte) {
-    const std::string text = "*** BACKUP\r\n\r\nFrom-> /a\r\nlone\rcarriage\nfeed \xC3\xA9\r\nend";
-    open("Log 16-06-21 01.log", text);
     log.append("\r\nmore\r\n");
     EXPECT_TRUE(log.LogDirty());
     // The save dialog proposes the opened name.

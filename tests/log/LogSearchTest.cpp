@@ -44,19 +44,15 @@ TEST(LogSearch, FindsEachOccurrenceThenSaysThereAreNoMore) {
     }
 }
 
-TEST(LogSearch, AnEmptyWordDoesNothing) {
+// An empty word does nothing. Find Next goes on after whatever the user selected since,
+// and Find starts at the top.
+TEST(LogSearch, FindNextGoesOnAfterTheUsersSelection) {
     ScriptedPrompts prompts;
     LogSearch search(prompts);
     EXPECT_EQ(search.find(u"some text", u""), std::nullopt);
     EXPECT_FALSE(search.findNextEnabled());
     EXPECT_EQ(search.findNext(u"some text", {}), std::nullopt);
     EXPECT_TRUE(search.strOldfind().empty());
-}
-
-// Find Next goes on after whatever the user selected since, and Find starts at the top.
-TEST(LogSearch, FindNextGoesOnAfterTheUsersSelection) {
-    ScriptedPrompts prompts;
-    LogSearch search(prompts);
     const std::u16string text = u"ab ab ab ab";
     EXPECT_EQ(search.find(text, u"ab"), (TextSpan{0, 3}));
     EXPECT_EQ(search.findNext(text, {4, 3}), (TextSpan{9, 2}));

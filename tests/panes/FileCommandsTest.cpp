@@ -168,18 +168,15 @@ TEST_F(FileCommandsTest, PasteCopiesTheMarkedFileFailSafe) {
         const char* expected;  // the content of the target afterwards
     };
     const std::error_code full = errorOf(std::errc::no_space_on_device);
+    const auto yes = PromptAnswer::Yes;
+    const char* const sameFile = "Copy File. Source and destination are the same file";
     const Case cases[] = {
-        {"a.txt", "disk/b", PromptAnswer::Yes, {}, nullptr, "aaa"},
+        {"a.txt", "disk/b", yes, {}, nullptr, "aaa"},
         {"b.txt", "disk/b", PromptAnswer::No, {}, nullptr, "old"},
-        {"b.txt", "disk/b", PromptAnswer::Yes, {}, nullptr, "bbb"},
+        {"b.txt", "disk/b", yes, {}, nullptr, "bbb"},
         {".env", "disk/b", PromptAnswer::No, {}, nullptr, "old env"},
-        {"b.txt",
-         "disk/a",
-         PromptAnswer::Yes,
-         {},
-         "Copy File. Source and destination are the same file",
-         "bbb"},
-        {"b.txt", "disk/b", PromptAnswer::Yes, full, "Copy File. No space left on device", "old"},
+        {"b.txt", "disk/a", yes, {}, sameFile, "bbb"},
+        {"b.txt", "disk/b", yes, full, "Copy File. No space left on device", "old"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.marked) + " into " + c.intoPane);
@@ -286,46 +283,29 @@ TEST_F(FileCommandsTest, RenameFileOrDirMovesSafelyAndNamesEveryFailure) {
         const char* message;
         bool moved;
     };
-    const Fault otherVolume{FsOperation::RenameNoReplace, "disk/b", std::errc::cross_device_link};
-    const char* refused = "Cannot perform operation";
+    const Fault otherDisk{FsOperation::RenameNoReplace, "disk/b", std::errc::cross_device_link};
+    const Fault noSpace{FsOperation::CopyFileData, "disk/b", std::errc::no_space_on_device};
+    const Fault cancelled{FsOperation::CopyFileData, "disk/b", std::errc::operation_canceled};
+    const Fault stuck{FsOperation::RemoveFile, "a/b.txt", std::errc::io_error};
+    const Fault refusedName{FsOperation::RenameNoReplace, "c.txt", std::errc::permission_denied};
+    const char* const refused = "Cannot perform operation";
+    const char* const acrossDrives = "Cannot rename directories across drives";
+    const char* const failed = "RenameFileOrDir";
+    const char* const fileB = "disk/a/b.txt";
+    const char* const moved = "disk/b/moved.txt";
     ASSERT_EQ(::link(path("disk/a/a.txt").c_str(), path("disk/a/hard.txt").c_str()), 0);
     const Case cases[] = {
-        {"disk/a/b.txt", "disk/b/moved.txt", {otherVolume}, nullptr, nullptr, true},
-        {"disk/a/link.txt", "disk/b/link.txt", {otherVolume}, nullptr, nullptr, true},
-        {"disk/a/sub",
-         "disk/b/sub",
-         {otherVolume},
-         refused,
-         "Cannot rename directories across drives",
-         false},
-        {"disk/a/b.txt",
-         "disk/b/moved.txt",
-         {otherVolume, {FsOperation::CopyFileData, "disk/b", std::errc::no_space_on_device}},
-         "RenameFileOrDir",
-         "Error: 28. No space left on device",
-         false},
+        {fileB, moved, {otherDisk}, nullptr, nullptr, true},
+        {"disk/a/link.txt", "disk/b/link.txt", {otherDisk}, nullptr, nullptr, true},
+        {"disk/a/sub", "disk/b/sub", {otherDisk}, refused, acrossDrives, false},
+        {fileB, moved, {otherDisk, noSpace}, failed, "Error: 28. No space left on device", false},
         // Cancel during the copy: no box, the source stays.
-        {"disk/a/b.txt",
-         "disk/b/moved.txt",
-         {otherVolume, {FsOperation::CopyFileData, "disk/b", std::errc::operation_canceled}},
-         nullptr,
-         nullptr,
-         false},
-        {"disk/a/b.txt",
-         "disk/b/moved.txt",
-         {otherVolume, {FsOperation::RemoveFile, "a/b.txt", std::errc::io_error}},
-         "RenameFileOrDir",
-         "Error: 5. Input/output error",
-         false},
-        {"disk/a/b.txt",
-         "disk/a/c.txt",
-         {{FsOperation::RenameNoReplace, "c.txt", std::errc::permission_denied}},
-         "RenameFileOrDir",
-         "Error: 13. Permission denied",
-         false},
+        {fileB, moved, {otherDisk, cancelled}, nullptr, nullptr, false},
+        {fileB, moved, {otherDisk, stuck}, failed, "Error: 5. Input/output error", false},
+        {fileB, "disk/a/c.txt", {refusedName}, failed, "Error: 13. Permission denied", false},
         {"disk/a/a.txt", "disk/a/hard.txt", {}, nullptr, nullptr, false},
         {"disk/a/none.txt", "disk/a/c.txt", {}, nullptr, nullptr, false},
-        {"disk/a/b.txt", "", {}, nullptr, nullptr, false},
+        {fileB, "", {}, nullptr, nullptr, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.source) + " to " + c.target);

@@ -53,7 +53,7 @@ protected:
     std::vector<PaneChange> changes;
 };
 
-TEST_F(PanesTest, OpeningAFolderFillsThePaneAndSelectsItsFirstFile) {
+TEST_F(PanesTest, OpeningAFolderFillsThePaneAndSelectsItsFirstFileIfAny) {
     ASSERT_FALSE(panes.setFolder(Pane::Source, path("disk/data/")));
     const PaneState& pane = panes.pane(Pane::Source);
     EXPECT_EQ(pane.folder, path("disk/data"));
@@ -67,6 +67,18 @@ TEST_F(PanesTest, OpeningAFolderFillsThePaneAndSelectsItsFirstFile) {
     EXPECT_EQ(panes.labels().lblDirSize, "0Mb");
     EXPECT_EQ(panes.ActivePane(), Pane::Source);
     EXPECT_TRUE(pane.folderRenameDeleteEnabled);
+
+    // Selecting a file shows its information and makes its pane active.
+    ASSERT_FALSE(panes.setFolder(Pane::Destination, path("disk/data")));
+    panes.selectFile(Pane::Source, 1);
+    EXPECT_EQ(panes.ActivePane(), Pane::Source);
+    EXPECT_EQ(panes.labels().lblFileInfo, "b.txt DATE - 1kB");
+
+    // An empty folder selects nothing and keeps the file information.
+    ASSERT_FALSE(panes.setFolder(Pane::Source, path("disk/data/empty")));
+    EXPECT_EQ(panes.pane(Pane::Source).lblTotalFiles, "Total file count = 0");
+    EXPECT_EQ(panes.pane(Pane::Source).selectedFile, -1);
+    EXPECT_EQ(panes.labels().lblFileInfo, "b.txt DATE - 1kB");
 }
 
 TEST_F(PanesTest, NavigatingOnePaneLeavesTheOtherAlone) {
@@ -84,15 +96,6 @@ TEST_F(PanesTest, NavigatingOnePaneLeavesTheOtherAlone) {
     ASSERT_FALSE(changes.empty());
     for (const PaneChange& change : changes)
         EXPECT_EQ(change.pane, Pane::Source);
-}
-
-TEST_F(PanesTest, AnEmptyFolderSelectsNothingAndKeepsTheFileInformation) {
-    ASSERT_FALSE(panes.setFolder(Pane::Source, path("disk/data")));
-    const std::string info = panes.labels().lblFileInfo;
-    ASSERT_FALSE(panes.setFolder(Pane::Source, path("disk/data/empty")));
-    EXPECT_EQ(panes.pane(Pane::Source).lblTotalFiles, "Total file count = 0");
-    EXPECT_EQ(panes.pane(Pane::Source).selectedFile, -1);
-    EXPECT_EQ(panes.labels().lblFileInfo, info);
 }
 
 TEST_F(PanesTest, RenameAndDeleteOfTheFolderAreOffAtADriveRootOnly) {
@@ -171,14 +174,6 @@ TEST_F(PanesTest, DoubleClickOpensTheFileOfThePaneFolder) {
     EXPECT_TRUE(panes.openFile(Pane::Destination, 7));
     ASSERT_FALSE(panes.openFile(Pane::Destination, 0));
     EXPECT_EQ(shell.opened.back(), path("disk/data/A.txt"));
-}
-
-TEST_F(PanesTest, SelectingAFileShowsItsInformationAndMakesThePaneActive) {
-    ASSERT_FALSE(panes.setFolder(Pane::Source, path("disk/data")));
-    ASSERT_FALSE(panes.setFolder(Pane::Destination, path("disk/data")));
-    panes.selectFile(Pane::Source, 1);
-    EXPECT_EQ(panes.ActivePane(), Pane::Source);
-    EXPECT_EQ(panes.labels().lblFileInfo, "b.txt DATE - 1kB");
 }
 
 TEST_F(PanesTest, StartUpLabelsComeFromTheSourcePane) {

@@ -34,27 +34,15 @@ TEST(Environment, ResourceAndDataFoldersFollowTheInstallation) {
         const char* resources;
         const char* data;
     };
+    const char* const share = "usr/share/tidecopy";
+    const char* const config = "config/Tidecopy";
+    const char* const tools = "usr/tools";
     const Case cases[] = {
         {"portable", {"program"}, "program", true, "program", "program"},
-        {"portable, read-only", {"program"}, "program", false, "program", "config/Tidecopy"},
-        {"installed",
-         {"usr/bin", "usr/share/tidecopy"},
-         "usr/bin",
-         true,
-         "usr/share/tidecopy",
-         "config/Tidecopy"},
-        {"a bin folder without resources is portable",
-         {"usr/bin"},
-         "usr/bin",
-         true,
-         "usr/bin",
-         "usr/bin"},
-        {"resources beside a folder not called bin",
-         {"usr/tools", "usr/share/tidecopy"},
-         "usr/tools",
-         true,
-         "usr/tools",
-         "usr/tools"},
+        {"portable, read-only", {"program"}, "program", false, "program", config},
+        {"installed", {"usr/bin", share}, "usr/bin", true, share, config},
+        {"bin without resources: portable", {"usr/bin"}, "usr/bin", true, "usr/bin", "usr/bin"},
+        {"resources beside no bin", {tools, share}, tools, true, tools, tools},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -48,25 +48,20 @@ TEST_F(NativeFileSystemTest, EntryInfoDoesNotFollowLinksAndKeepsNanosecondsAndAt
     EXPECT_EQ(fs.entryInfo(temp / "missing").error(), std::errc::no_such_file_or_directory);
 }
 
-TEST_F(NativeFileSystemTest, AtomicWriteReplacesWholeFile) {
+// An atomic write replaces the whole file or, when the final rename fails after the data
+// was written (a folder in the way), leaves the old entry; neither leaves a temporary. A
+// new file refuses one that exists.
+TEST_F(NativeFileSystemTest, AtomicWritesAndNewFilesReplaceWholeOrNothing) {
     temp.writeFile("settings", "old contents that are longer");
     EXPECT_FALSE(fs.writeWholeFileAtomically(temp / "settings", "new"));
     EXPECT_EQ(temp.readFile("settings"), "new");
-    EXPECT_TRUE(onlyTheseEntries({"settings"}));
-}
-
-TEST_F(NativeFileSystemTest, FailedAtomicWriteLeavesOldFileAndNoTemporary) {
-    // A folder in the way makes the final rename fail after the data was written.
     temp.makeFolder("target/inside");
     EXPECT_TRUE(fs.writeWholeFileAtomically(temp / "target", "new"));
     EXPECT_TRUE(std::filesystem::is_directory(temp / "target/inside"));
-    EXPECT_TRUE(onlyTheseEntries({"target"}));
-}
-
-TEST_F(NativeFileSystemTest, CreateNewFileRefusesExisting) {
     EXPECT_FALSE(fs.createNewFile(temp / "probe", "x"));
     EXPECT_EQ(fs.createNewFile(temp / "probe", "y"), std::errc::file_exists);
     EXPECT_EQ(temp.readFile("probe"), "x");
+    EXPECT_TRUE(onlyTheseEntries({"settings", "target", "probe"}));
 }
 
 TEST_F(NativeFileSystemTest, ListFolderGivesNamesTypesAndAttributes) {

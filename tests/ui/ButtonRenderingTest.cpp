@@ -71,6 +71,7 @@ TEST(ButtonRendering, StylesPaintTheirFixedColours) {
     const ColorValue checkedEdge = ShiftColor(ShiftColor(0xFFFFFF, -32, blue), 16, blue);
     const ColorValue disabledBorder = ShiftColor(ShiftColor(face, -24, blue), -84, blue);
     const ButtonLook pressed{.over = true, .pressed = true};
+    const ButtonLook defaultLook{.defaultLook = true};
     struct Row {
         const char* name;
         int style;
@@ -81,7 +82,7 @@ TEST(ButtonRendering, StylesPaintTheirFixedColours) {
     };
     const Row rows[] = {
         {"style 2 top edge", 2, none, {}, {30, 1}, ShiftColor(face, 16, blue)},
-        {"style 2 top edge, default", 2, none, {.defaultLook = true}, {30, 1}, 0xFFDFBF},
+        {"style 2 top edge, default", 2, none, defaultLook, {30, 1}, 0xFFDFBF},
         {"style 2 top edge, hot", 2, none, {.over = true}, {30, 1}, 0xA6E9FF},
         {"style 2 top edge, pressed", 2, none, pressed, {30, 1}, pressedEdge},
         {"style 2 bottom edge, checked", 2, checked, {}, {30, 23}, checkedEdge},
@@ -91,12 +92,7 @@ TEST(ButtonRendering, StylesPaintTheirFixedColours) {
         {"style 2 border along a slanted right side", 2, shape(2), {}, {47, 12}, border},
         {"style 2 frames a rounded face inside its border", 2, shape(4), {}, {30, 1}, border},
         {"style 2 frames shape 6 inside its border too", 2, shape(6), {}, {30, 1}, border},
-        {"a default custom shape frames its outline a pixel in",
-         2,
-         customShape,
-         {.defaultLook = true},
-         {30, 3},
-         border},
+        {"default custom shape: outline a pixel in", 2, customShape, defaultLook, {30, 3}, border},
         {"style 5 idle: no edge", 5, none, {}, {0, 0}, 0x606060},
         {"style 5 under the pointer: raised", 5, none, {.over = true}, {0, 0}, 0xFFFFFF},
         {"style 5 pressed: sunken", 5, none, pressed, {0, 0}, 0x808080},

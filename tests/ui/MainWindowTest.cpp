@@ -29,6 +29,8 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <sstream>
 
 namespace tidecopy {
 namespace {
@@ -97,21 +99,22 @@ TEST_F(MainWindowTest, FirstStartShowsTheDefaultsCentredOnTheStartFolder) {
     EXPECT_NEAR(window->x(), screen.x() + std::max(centred, 0), 5);
 }
 
-TEST_F(MainWindowTest, RecallOnRestoresTheFoldersAndThePosition) {
-    writeSettings(true);
-    auto window = loadedWindow();
-    EXPECT_EQ(window->state().Dir1, temp / "disk/other");
-    EXPECT_EQ(window->state().Dir2, temp / "disk/start/sub");
-    EXPECT_EQ(labelText(*window, "lblTotalFiles(1)"), "Total file count = 0");
-    EXPECT_EQ(window->pos() - window->screen()->availableGeometry().topLeft(), QPoint(100, 200));
-    EXPECT_EQ(find<QComboBox>(*window, "cmbSourceHistory")->count(), 1);
-}
-
-TEST_F(MainWindowTest, RecallOffKeepsTheStartFolders) {
-    writeSettings(false);
-    auto window = loadedWindow();
-    EXPECT_EQ(window->state().Dir1, temp / "disk/start");
-    EXPECT_EQ(window->state().Dir2, temp / "disk/start");
+// Recall on brings back the folders, the position and the histories; off keeps the start
+// folders.
+TEST_F(MainWindowTest, RecallRestoresTheFoldersAndThePositionOnlyWhenOn) {
+    for (const bool recall : {true, false}) {
+        SCOPED_TRACE(recall);
+        writeSettings(recall);
+        auto window = loadedWindow();
+        EXPECT_EQ(window->state().Dir1, temp / (recall ? "disk/other" : "disk/start"));
+        EXPECT_EQ(window->state().Dir2, temp / (recall ? "disk/start/sub" : "disk/start"));
+        if (recall) {
+            EXPECT_EQ(labelText(*window, "lblTotalFiles(1)"), "Total file count = 0");
+            EXPECT_EQ(window->pos() - window->screen()->availableGeometry().topLeft(),
+                      QPoint(100, 200));
+            EXPECT_EQ(find<QComboBox>(*window, "cmbSourceHistory")->count(), 1);
+        }
+    }
 }
 
 TEST_F(MainWindowTest, ClickingAFolderUpdatesOnlyThatPanesLabels) {
@@ -148,7 +151,8 @@ TEST_F(MainWindowTest, ADriveThatIsNotThereIsReportedAndTheDriveListGoesBack) {
     EXPECT_EQ(window->state().Dir1, temp / "disk/start");
 }
 
-TEST_F(MainWindowTest, DoubleClickingAFileOpensIt) {
+// A double-clicked file and the manual (from the resource folder) open on the desktop.
+TEST_F(MainWindowTest, DoubleClickingAFileAndHelpOpenThemOnTheDesktop) {
     auto window = loadedWindow();
     auto* file2 = find<QListView>(*window, "File2");
     const QModelIndex second = file2->model()->index(1, 0);
@@ -158,7 +162,9 @@ TEST_F(MainWindowTest, DoubleClickingAFileOpensIt) {
     QTest::mouseRelease(file2->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(file2->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(spy.count(), 1);
-    EXPECT_EQ(shell.opened, std::vector<std::string>{temp / "disk/start/b.txt"});
+    QTest::mouseClick(find<QWidget>(*window, "cmdHelp"), Qt::LeftButton);
+    EXPECT_EQ(shell.opened,
+              (std::vector<std::string>{temp / "disk/start/b.txt", temp / "share/Manual.pdf"}));
 }
 
 TEST_F(MainWindowTest, HistoriesAddOnlyNewFoldersAndTheMenuClearsAndRemoves) {
@@ -185,7 +191,7 @@ TEST_F(MainWindowTest, HistoriesAddOnlyNewFoldersAndTheMenuClearsAndRemoves) {
     EXPECT_EQ(source->count(), 0);
 }
 
-TEST_F(MainWindowTest, ChoosingAHistoryEntryMovesThePane) {
+TEST_F(MainWindowTest, HistoryEntriesAndPresetsMoveTheirPane) {
     auto window = loadedWindow();
     window->state().cmbTargetHistory.items = {temp / "disk/other", temp / "disk/gone"};
     AddToHistory(window->state());
@@ -199,10 +205,8 @@ TEST_F(MainWindowTest, ChoosingAHistoryEntryMovesThePane) {
                           PromptButtons::Ok);
     emit target->activated(2);
     EXPECT_EQ(window->state().Dir2, temp / "disk/other");
-}
 
-TEST_F(MainWindowTest, PresetButtonsMoveTheirPaneWhenTheFolderExists) {
-    auto window = loadedWindow();
+    // Preset buttons too, when their folder exists.
     QTest::mouseClick(find<QWidget>(*window, "cmdPresetFolders(7)"), Qt::LeftButton);
     EXPECT_EQ(window->state().Dir2, temp / "disk/Pictures");
     EXPECT_EQ(window->state().Dir1, temp / "disk/start");
@@ -242,7 +246,8 @@ TEST_F(MainWindowTest, TheFilterBoxAddsNewTextsFirst) {
     EXPECT_EQ(pattern->itemText(0), "*.ods");
 }
 
-TEST_F(MainWindowTest, UncheckingBothConditionsWarnsOnce) {
+// Unchecking the second condition warns once; copying always takes the conditions away.
+TEST_F(MainWindowTest, TheConditionsWarnWhenBothGoAndAreOffForCopyingAlways) {
     auto window = loadedWindow();
     clickCheckBox(find<QCheckBox>(*window, "chkOnlyNewFiles"));
     prompts.expectMessage("Copy files Conditionally", "Enable at least one condition please.",
@@ -250,10 +255,6 @@ TEST_F(MainWindowTest, UncheckingBothConditionsWarnsOnce) {
     clickCheckBox(find<QCheckBox>(*window, "chkChangedFiles"));
     EXPECT_FALSE(window->state().chkOnlyNewFiles.checked);
     EXPECT_FALSE(window->state().chkChangedFiles.checked);
-}
-
-TEST_F(MainWindowTest, CopyFilesAlwaysDisablesTheConditions) {
-    auto window = loadedWindow();
     QTest::mouseClick(find<QWidget>(*window, "optAllCopy"), Qt::LeftButton);
     EXPECT_TRUE(window->state().optAllCopy());
     EXPECT_FALSE(find<QCheckBox>(*window, "chkChangedFiles")->isEnabled());
@@ -268,12 +269,6 @@ TEST_F(MainWindowTest, ClosingWritesTheSettingsAndTheDailyLog) {
     EXPECT_TRUE(temp.exists("program/Tidecopy.ini"));
     EXPECT_EQ(temp.readFile("program/Logs/Log 16-06-21 01.log"),
               "*** BACKUP Started at 21/06/2016\r\n");
-}
-
-TEST_F(MainWindowTest, TheManualOpensFromTheResourceFolder) {
-    auto window = loadedWindow();
-    QTest::mouseClick(find<QWidget>(*window, "cmdHelp"), Qt::LeftButton);
-    EXPECT_EQ(shell.opened, std::vector<std::string>{temp / "share/Manual.pdf"});
 }
 
 // A due check shows frmUpdateWait while it waits for the web site; a check turned off, or
@@ -646,61 +641,18 @@ TEST_F(MainWindowTest, TheSoundIconAnswersAClickAKeyAndAScreenReadersPress) {
 // Tab goes through the window as it is drawn: the source pane, the destination pane,
 // then the copy options, the run buttons and the log, each from top to bottom.
 TEST_F(MainWindowTest, TabFollowsTheDrawingColumnByColumn) {
-    const std::vector<std::string> order = {"cmbSourceHistory",
-                                            "Image9(0)",
-                                            "cmdPresetFolders(0)",
-                                            "cmdPresetFolders(1)",
-                                            "cmdPresetFolders(2)",
-                                            "cmdPresetFolders(3)",
-                                            "cmdPresetFolders(4)",
-                                            "Drive1",
-                                            "Image2(0)",
-                                            "Image3(0)",
-                                            "Dir1",
-                                            "Image4(0)",
-                                            "File1",
-                                            "cmbTargetHistory",
-                                            "Image9(1)",
-                                            "cmdPresetFolders(5)",
-                                            "cmdPresetFolders(6)",
-                                            "cmdPresetFolders(7)",
-                                            "cmdPresetFolders(8)",
-                                            "cmdPresetFolders(9)",
-                                            "Drive2",
-                                            "Image2(1)",
-                                            "Image3(1)",
-                                            "Dir2",
-                                            "Image4(1)",
-                                            "File2",
-                                            "optAllCopy",
-                                            "optSelectiveCopy",
-                                            "chkOnlyNewFiles",
-                                            "chkChangedFiles",
-                                            "chkPreserveFiles",
-                                            "chkSubFolders",
-                                            "chkOnlySubs",
-                                            "chkRelative",
-                                            "cmbPattern",
-                                            "chkRecall",
-                                            "Image7",
-                                            "cmdPreserveOptions",
-                                            "cmdPreview",
-                                            "cmdBackItUp",
-                                            "cmdCancel",
-                                            "cmdSaveOpen(0)",
-                                            "cmdSaveOpen(1)",
-                                            "cmdAbout",
-                                            "cmdSysInfo",
-                                            "cmdHelp",
-                                            "cmdLogoption(0)",
-                                            "cmdLogoption(1)",
-                                            "cmdLogoption(2)",
-                                            "cmdLogoption(3)",
-                                            "cmdLogoption(4)",
-                                            "imgExpand",
-                                            "Image11",
-                                            "txtLog",
-                                            "Image1"};
+    std::istringstream names(
+        "cmbSourceHistory Image9(0) cmdPresetFolders(0) cmdPresetFolders(1) "
+        "cmdPresetFolders(2) cmdPresetFolders(3) cmdPresetFolders(4) Drive1 Image2(0) "
+        "Image3(0) Dir1 Image4(0) File1 cmbTargetHistory Image9(1) cmdPresetFolders(5) "
+        "cmdPresetFolders(6) cmdPresetFolders(7) cmdPresetFolders(8) cmdPresetFolders(9) "
+        "Drive2 Image2(1) Image3(1) Dir2 Image4(1) File2 optAllCopy optSelectiveCopy "
+        "chkOnlyNewFiles chkChangedFiles chkPreserveFiles chkSubFolders chkOnlySubs "
+        "chkRelative cmbPattern chkRecall Image7 cmdPreserveOptions cmdPreview cmdBackItUp "
+        "cmdCancel cmdSaveOpen(0) cmdSaveOpen(1) cmdAbout cmdSysInfo cmdHelp cmdLogoption(0) "
+        "cmdLogoption(1) cmdLogoption(2) cmdLogoption(3) cmdLogoption(4) imgExpand Image11 "
+        "txtLog Image1");
+    const std::vector<std::string> order{std::istream_iterator<std::string>(names), {}};
     auto window = loadedWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     std::vector<std::string> chain;
@@ -713,8 +665,7 @@ TEST_F(MainWindowTest, TabFollowsTheDrawingColumnByColumn) {
     for (const auto& [from, to] :
          {std::pair{"cmdPreview", "cmdBackItUp"}, std::pair{"File1", "cmbTargetHistory"},
           std::pair{"Drive2", "Image2(1)"}, std::pair{"cmbPattern", "chkRecall"},
-          std::pair{"cmdLogoption(4)", "imgExpand"},
-          std::pair{"imgExpand", "Image11"}}) {
+          std::pair{"cmdLogoption(4)", "imgExpand"}, std::pair{"imgExpand", "Image11"}}) {
         auto* widget = find<QWidget>(*window, from);
         widget->setEnabled(true);
         widget->setFocus();

@@ -32,6 +32,14 @@ protected:
         auto* pane = find<QWidget>(window, "frmSource");
         EXPECT_TRUE(QTest::qWaitFor([pane] { return pane->isEnabled(); }, 20000));
     }
+    // A screen reader's press on a menu's item.
+    static void pressAccessibly(QMenu* menu, const QString& item) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(menu);
+        for (int child = 0; child < accessible->childCount(); ++child)
+            if (accessible->child(child)->text(QAccessible::Name) == item)
+                accessible->child(child)->actionInterface()->doAction(
+                    QAccessibleActionInterface::pressAction());
+    }
     std::vector<int> enabledItems(QMenu* menu) {
         std::vector<int> numbers;
         for (QAction* item : menu->actions())
@@ -84,11 +92,7 @@ TEST_F(PaneFileCommandsTest, TheFileMenuOpensByMouseAndKeyboardForItsPanesSelect
     EXPECT_EQ(enabledItems(menu), (std::vector<int>{10, 25, 27, 30, 40, 42, 60, 80, 90, 1000}));
 
     // A screen reader's press on Copy marks the selected file.
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(menu);
-    for (int child = 0; child < accessible->childCount(); ++child)
-        if (accessible->child(child)->text(QAccessible::Name) == "Copy")
-            accessible->child(child)->actionInterface()->doAction(
-                QAccessibleActionInterface::pressAction());
+    pressAccessibly(menu, "Copy");
     EXPECT_EQ(w->panes().CopiedFile(), temp / "disk/start/a.txt");
     menu->hide();
 
@@ -132,11 +136,7 @@ TEST_F(PaneFileCommandsTest, TheFolderMenuActsOnThePaneItOpensOn) {
                               "' and the sub-folder?",
                           PromptButtons::YesNoCancel, PromptAnswer::Yes);
     prompts.expectMessage("Delete Folder", "Folder(s) deleted succesfully.", PromptButtons::Ok);
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(menu);
-    for (int child = 0; child < accessible->childCount(); ++child)
-        if (accessible->child(child)->text(QAccessible::Name) == "Delete")
-            accessible->child(child)->actionInterface()->doAction(
-                QAccessibleActionInterface::pressAction());
+    pressAccessibly(menu, "Delete");
     menu->hide();
     waitForPaneJob(*w);
     EXPECT_FALSE(temp.exists("disk/start"));

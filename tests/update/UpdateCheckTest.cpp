@@ -20,6 +20,18 @@ std::string newVersionText(const std::string& dotted) {
            " is available!\r\n\r\nDo you want to download the new version?";
 }
 
+// The values the tables below are made of.
+constexpr auto automatic = CheckMode::Automatic;
+constexpr auto manual = CheckMode::Manual;
+constexpr auto connected = Reachability::Connected;
+constexpr auto disconnected = Reachability::Disconnected;
+constexpr auto yes = PromptAnswer::Yes;
+constexpr auto no = PromptAnswer::No;
+constexpr auto notDue = UpdateCheckEnd::NotDue;
+constexpr auto current = UpdateCheckEnd::UpToDate;
+constexpr auto asked = UpdateCheckEnd::Asked;
+constexpr auto noAnswer = UpdateCheckEnd::NoAnswer;
+
 // A check of version 3.2.0 with its store, its web and the version file in a temporary
 // folder.
 class UpdateCheckTest : public testing::Test {
@@ -59,25 +71,18 @@ TEST_F(UpdateCheckTest, AutomaticChecksWaitForTheSixthCallAndObeyTheGates) {
         UpdateCheckEnd end;
         const char* counterAfter;
     };
-    const auto automatic = CheckMode::Automatic;
-    const auto manual = CheckMode::Manual;
-    const auto connected = Reachability::Connected;
-    const auto disconnected = Reachability::Disconnected;
     const Case cases[] = {
-        {"first call", nullptr, nullptr, connected, automatic, UpdateCheckEnd::NotDue, "2"},
-        {"fifth call", "5", nullptr, connected, automatic, UpdateCheckEnd::NotDue, "6"},
-        {"sixth call", "6", "No", connected, automatic, UpdateCheckEnd::UpToDate, "7"},
-        {"a leading blank", " 9x", nullptr, connected, automatic, UpdateCheckEnd::UpToDate, "10"},
-        {"damaged counter", "abc", nullptr, connected, automatic, UpdateCheckEnd::NotDue, "1"},
-        {"beyond 32 bits", "9999999999", nullptr, connected, automatic, UpdateCheckEnd::NotDue,
-         "1"},
+        {"first call", nullptr, nullptr, connected, automatic, notDue, "2"},
+        {"fifth call", "5", nullptr, connected, automatic, notDue, "6"},
+        {"sixth call", "6", "No", connected, automatic, current, "7"},
+        {"a leading blank", " 9x", nullptr, connected, automatic, current, "10"},
+        {"damaged counter", "abc", nullptr, connected, automatic, notDue, "1"},
+        {"beyond 32 bits", "9999999999", nullptr, connected, automatic, notDue, "1"},
         {"turned off", "6", "Yes", connected, automatic, UpdateCheckEnd::TurnedOff, "7"},
         {"offline", "6", nullptr, disconnected, automatic, UpdateCheckEnd::Offline, "7"},
-        {"cannot tell", "6", nullptr, Reachability::Unknown, automatic, UpdateCheckEnd::UpToDate,
-         "7"},
-        {"manual first call", nullptr, nullptr, connected, manual, UpdateCheckEnd::UpToDate, "2"},
-        {"manual, turned off, offline", "1", "Yes", disconnected, manual, UpdateCheckEnd::UpToDate,
-         "2"},
+        {"cannot tell", "6", nullptr, Reachability::Unknown, automatic, current, "7"},
+        {"manual first call", nullptr, nullptr, connected, manual, current, "2"},
+        {"manual, turned off, offline", "1", "Yes", disconnected, manual, current, "2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -112,11 +117,6 @@ TEST_F(UpdateCheckTest, ANewerVersionIsOfferedOnceAndTheFileIsKept) {
         UpdateCheckEnd end;
         const char* declinedAfter;
     };
-    const auto automatic = CheckMode::Automatic;
-    const auto manual = CheckMode::Manual;
-    const auto yes = PromptAnswer::Yes;
-    const auto no = PromptAnswer::No;
-    const auto asked = UpdateCheckEnd::Asked;
     const Case cases[] = {
         {"declined", "321\r\nTidecopy 3.2.1 is out\r\n", nullptr, automatic,
          "Tidecopy 3.2.1 is out", "3.2.1", no, asked, "321"},
@@ -135,17 +135,12 @@ TEST_F(UpdateCheckTest, ANewerVersionIsOfferedOnceAndTheFileIsKept) {
         {"Windows text", "400\r\nCaf\xe9", nullptr, automatic, "Caf\xc3\xa9", "4.0.0", no, asked,
          "400"},
         {"two-digit minor", "3101\nT2", nullptr, automatic, "T2", "3.1.1", no, asked, "3101"},
-        {"100 is a version", "100\nT", nullptr, automatic, nullptr, "", no,
-         UpdateCheckEnd::UpToDate, "-"},
-        {"99 is no version", "99\r\nOld", nullptr, manual, nullptr, "", no,
-         UpdateCheckEnd::NoAnswer, "-"},
-        {"not a number", "<html>", nullptr, manual, nullptr, "", no, UpdateCheckEnd::NoAnswer, "-"},
-        {"beyond 16 bits", "40000\nBig", nullptr, manual, nullptr, "", no, UpdateCheckEnd::NoAnswer,
-         "-"},
-        {"same version", "320\nT", nullptr, automatic, nullptr, "", no, UpdateCheckEnd::UpToDate,
-         "-"},
-        {"older, manual", "310\nT", nullptr, manual, nullptr, "", no, UpdateCheckEnd::UpToDate,
-         "-"},
+        {"100 is a version", "100\nT", nullptr, automatic, nullptr, "", no, current, "-"},
+        {"99 is no version", "99\r\nOld", nullptr, manual, nullptr, "", no, noAnswer, "-"},
+        {"not a number", "<html>", nullptr, manual, nullptr, "", no, noAnswer, "-"},
+        {"beyond 16 bits", "40000\nBig", nullptr, manual, nullptr, "", no, noAnswer, "-"},
+        {"same version", "320\nT", nullptr, automatic, nullptr, "", no, current, "-"},
+        {"older, manual", "310\nT", nullptr, manual, nullptr, "", no, current, "-"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -216,48 +211,13 @@ TEST_F(UpdateCheckTest, ManualChecksWithoutAnAnswerOpenTheWebPageOrSayWhy) {
     };
     const char* const offline = "No internet connection detected to perform an update check.";
     const Case cases[] = {
-        {"about box, no answer",
-         true,
-         std::nullopt,
-         Reachability::Disconnected,
-         UpdateCheckEnd::NoAnswer,
-         {page}},
-        {"about box, up to date",
-         true,
-         "320",
-         Reachability::Connected,
-         UpdateCheckEnd::UpToDate,
-         {}},
-        {"Check Now, no answer",
-         false,
-         std::nullopt,
-         Reachability::Connected,
-         UpdateCheckEnd::NoAnswer,
-         {page}},
-        {"Check Now, offline",
-         false,
-         std::nullopt,
-         Reachability::Disconnected,
-         UpdateCheckEnd::NoAnswer,
-         {}},
-        {"Check Now, up to date",
-         false,
-         "320",
-         Reachability::Disconnected,
-         UpdateCheckEnd::UpToDate,
-         {}},
-        {"Check Now, newer declined",
-         false,
-         "330\nNews",
-         Reachability::Connected,
-         UpdateCheckEnd::Asked,
-         {}},
-        {"Check Now, newer wanted: opened once",
-         false,
-         "330\nNews",
-         Reachability::Connected,
-         UpdateCheckEnd::Asked,
-         {page}},
+        {"about box, no answer", true, std::nullopt, disconnected, noAnswer, {page}},
+        {"about box, up to date", true, "320", connected, current, {}},
+        {"Check Now, no answer", false, std::nullopt, connected, noAnswer, {page}},
+        {"Check Now, offline", false, std::nullopt, disconnected, noAnswer, {}},
+        {"Check Now, up to date", false, "320", disconnected, current, {}},
+        {"Check Now, newer declined", false, "330\nNews", connected, asked, {}},
+        {"Check Now, newer wanted: opened once", false, "330\nNews", connected, asked, {page}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
