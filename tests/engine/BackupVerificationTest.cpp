@@ -1,7 +1,8 @@
 #include "engine/BackupVerification.h"
 
-#include "support/SystemFiles.h"
 #include "RunFixture.h"
+#include "engine/RunWorkers.h"
+#include "support/SystemFiles.h"
 
 #include <filesystem>
 
@@ -187,15 +188,28 @@ TEST_F(BackupVerificationTest, ShowsItselfAsARun) {
     EXPECT_EQ(host.eventsStartingWith("value ").back(), "value 6"); // the bar full
 }
 
+// A memory file system mounted on a spinning disk's folder does not spin: the volume list
+// leaves it out, the mount points name it.
 TEST(VerifyWorkers, OneReaderOnASpinningDisk) {
     FakeVolumes volumes;
     volumes.add("/", "", {1, 2});
     volumes.add("/media/disk", "", {1, 2});
     volumes.volumes.back().rotational = true;
-    EXPECT_EQ(verifyWorkersFor(volumes, "/media/disk/backup"), 1u);
-    const unsigned elsewhere = verifyWorkersFor(volumes, "/home/backup");
-    EXPECT_GE(elsewhere, 2u);
-    EXPECT_LE(elsewhere, 4u);
+    volumes.otherMounts.push_back("/media/disk/shm");
+    const struct {
+        const char* folder;
+        bool spinning;
+    } rows[] = {{"/media/disk/backup", true},      {"/media/disk", true},
+                {"/media/diskette/backup", false}, {"/media/disk/shm/backup", false},
+                {"/media/disk/shmem", true},       {"/home/backup", false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.folder);
+        EXPECT_EQ(onSpinningDisk(volumes, row.folder), row.spinning);
+        const unsigned readers = verifyWorkersFor(volumes, row.folder);
+        EXPECT_EQ(readers == 1, row.spinning);
+        EXPECT_LE(readers, 4u);
+        EXPECT_EQ(runWorkersFor(volumes, row.folder).copySmallFiles, !row.spinning);
+    }
 }
 
 } // namespace
