@@ -263,6 +263,13 @@ def ratio_row(label, value, baseline, target):
           % (label, value, baseline, value / baseline, target))
 
 
+def measured(rows, title, times, label, baseline, target):
+    """Prints one case's runs and keeps its ratio row for the table at the end."""
+    report_runs(title, times)
+    rows.append(lambda: ratio_row(label, median(times["tidecopy-cli"]), median(times[baseline]),
+                                  target))
+
+
 def report_runs(title, times):
     print(title)
     for name, measures in times.items():
@@ -300,18 +307,14 @@ def main():
     try:
         b = Bench(args, work)
         if "tmpfs" in wanted:
-            small = small_files_in_memory(b)
-            report_runs("full backup of small files on tmpfs:", small)
-            rows.append(lambda: ratio_row("1b. full, small files, tmpfs, vs cp -a",
-                                          median(small["tidecopy-cli"]), median(small["cp -a"]),
-                                          0.8))
+            measured(rows, "full backup of small files on tmpfs:", small_files_in_memory(b),
+                     "1b. full, small files, tmpfs, vs cp -a", "cp -a", 0.8)
         if wanted & {"full", "no-change", "cold", "changed"}:
             tree = b.generate("tree", args.files, args.folders, args.large_files)
         if "full" in wanted:
             full = full_backup(b, tree)
-            report_runs("full backup (Copy Files Always):", full)
-            rows.append(lambda: ratio_row("1. full backup vs cp -a", median(full["tidecopy-cli"]),
-                                          median(full["cp -a"]), 1.0))
+            measured(rows, "full backup (Copy Files Always):", full, "1. full backup vs cp -a",
+                     "cp -a", 1.0)
             rows.append(lambda: print("%-46s %11s %9.3f s  (cp -a followed by sync)"
                                       % ("", "", median(full["cp -a; sync"]))))
             rows.append(lambda: ratio_row("5. full backup, detailed log on vs off",
@@ -320,23 +323,16 @@ def main():
         if wanted & {"no-change", "cold", "changed"}:
             conditional, dest_tc, dest_rs = prepared_pair(b, tree, "dest")
             if "no-change" in wanted:
-                unchanged = no_change(b, tree, conditional, dest_rs)
-                report_runs("no-change run (conditional):", unchanged)
-                rows.append(lambda: ratio_row("2. no change vs rsync -a",
-                                              median(unchanged["tidecopy-cli"]),
-                                              median(unchanged["rsync -a"]), 0.4))
+                measured(rows, "no-change run (conditional):",
+                         no_change(b, tree, conditional, dest_rs), "2. no change vs rsync -a",
+                         "rsync -a", 0.4)
             if "cold" in wanted:
-                cold = no_change(b, tree, conditional, dest_rs, cold=True)
-                report_runs("no-change run, caches dropped before each run:", cold)
-                rows.append(lambda: ratio_row("2b. no change, cold cache, vs rsync -a",
-                                              median(cold["tidecopy-cli"]),
-                                              median(cold["rsync -a"]), 0.5))
+                measured(rows, "no-change run, caches dropped before each run:",
+                         no_change(b, tree, conditional, dest_rs, cold=True),
+                         "2b. no change, cold cache, vs rsync -a", "rsync -a", 0.5)
             if "changed" in wanted:
-                changed = one_percent(b, tree, conditional, dest_rs)
-                report_runs("1 % of the files changed:", changed)
-                rows.append(lambda: ratio_row("3. 1 % changed vs rsync -a",
-                                              median(changed["tidecopy-cli"]),
-                                              median(changed["rsync -a"]), 0.5))
+                measured(rows, "1 % of the files changed:", one_percent(b, tree, conditional, dest_rs),
+                         "3. 1 % changed vs rsync -a", "rsync -a", 0.5)
             for folder in (tree, dest_tc, dest_rs):
                 shutil.rmtree(folder, ignore_errors=True)
             os.sync()
