@@ -14,7 +14,6 @@ the same run on the same machine:
 
 Everything is written below one temporary folder, removed at the end.
 """
-import argparse
 import os
 import shutil
 import subprocess
@@ -23,7 +22,7 @@ import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
-from run_bench import Bench, emptied, median, report_runs, run  # noqa: E402
+from run_bench import Bench, emptied, median, report_runs, run, tree_arguments  # noqa: E402
 
 
 def hash_speed(b, tree):
@@ -93,16 +92,7 @@ def verify(b, profile, dest):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__,
-                                     formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--bin", default=os.path.join(HERE, "..", "build", "bin"),
-                        help="folder holding tidecopy-cli and tidecopy-bench")
-    parser.add_argument("--runs", type=int, default=3)
-    parser.add_argument("--files", type=int, default=10000)
-    parser.add_argument("--folders", type=int, default=100)
-    parser.add_argument("--large-files", type=int, default=2)
-    parser.add_argument("--seed", type=int, default=1)
-    parser.add_argument("--work", default=None, help="where the temporary folder goes")
+    parser = tree_arguments(__doc__, runs=3, files=10000, folders=100, large_files=2)
     args = parser.parse_args()
 
     work = tempfile.mkdtemp(prefix="tidecopy-checksum-bench-", dir=args.work)

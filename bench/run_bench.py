@@ -278,18 +278,24 @@ def report_runs(title, times):
                                                     " ".join("%.3f" % s for s in seconds)))
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__,
+def tree_arguments(description, runs, files, folders, large_files):
+    """The options every benchmark on a generated tree takes, with its own defaults."""
+    parser = argparse.ArgumentParser(description=description,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--bin", default=os.path.join(HERE, "..", "build", "bin"),
                         help="folder holding tidecopy-cli and tidecopy-bench")
-    parser.add_argument("--runs", type=int, default=5)
-    parser.add_argument("--files", type=int, default=20000)
-    parser.add_argument("--folders", type=int, default=200)
-    parser.add_argument("--large-files", type=int, default=4)
-    parser.add_argument("--scale-files", type=int, nargs=2, default=[10000, 100000])
+    parser.add_argument("--runs", type=int, default=runs)
+    parser.add_argument("--files", type=int, default=files)
+    parser.add_argument("--folders", type=int, default=folders)
+    parser.add_argument("--large-files", type=int, default=large_files)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--work", default=None, help="where the temporary folder goes")
+    return parser
+
+
+def main():
+    parser = tree_arguments(__doc__, runs=5, files=20000, folders=200, large_files=4)
+    parser.add_argument("--scale-files", type=int, nargs=2, default=[10000, 100000])
     parser.add_argument("--tmpfs", default="/dev/shm", help="a folder on tmpfs")
     parser.add_argument("--only", nargs="+", choices=FIGURES, default=list(FIGURES),
                         help="measure only these figures")
