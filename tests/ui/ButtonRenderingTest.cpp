@@ -275,7 +275,8 @@ TEST(ButtonRendering, CaptionAndPictureShareTheFace) {
     EXPECT_EQ(preferredButtonSize(p, metrics).width(), textOnly + 20);
 }
 
-// Every style in every shape and look, in one picture for the eye; each look must show.
+// Every style in every shape and look, and single features beside them, in one picture
+// for the eye; each look and each feature must show.
 TEST(ButtonRendering, GalleryShowsEveryStyleShapeAndLook) {
     struct Look {
         const char* name;
@@ -415,16 +416,21 @@ TEST(ButtonRendering, GalleryShowsEveryStyleShapeAndLook) {
             }
         }
     }
+    // A feature that leaves the plain button as it was is one that does not show.
+    ButtonProperties plainButton = plain(0, ButtonFaceColor);
+    plainButton.setCaption("&Button");
+    const QImage plainImage = render(plainButton, {}, QSize(92, 30));
     for (int line = 0; line < 3; ++line) {
         const int top = featureTop + line * (cell.height() + 14);
         for (int column = 0; column < 7; ++column) {
             const Feature& feature = features[line][column];
-            ButtonProperties p = plain(0, ButtonFaceColor);
-            p.setCaption("&Button");
+            ButtonProperties p = plainButton;
             feature.set(p);
+            const QImage image = render(p, feature.look, QSize(92, 30));
+            EXPECT_NE(image, plainImage) << feature.name;
             const int left = labelWidth + column * cell.width() + 4;
             painter.drawText(left, top + 12, feature.name);
-            painter.drawImage(left, top + 16, render(p, feature.look, QSize(92, 30)));
+            painter.drawImage(left, top + 16, image);
         }
     }
     painter.end();
